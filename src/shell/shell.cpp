@@ -4,13 +4,12 @@
 #include "shell/shell.h"
 
 #include "assembly/assembly.h"
+#include "assembly/piece.h"
 #include "platform/platform.h"
 
 static constexpr int kDialogTemplate = 101;
 static constexpr int kNameControl = 1000;
 static constexpr DWORD kPathSize = MAX_PATH;
-// The name is taken from the start of FILE.1's header.
-static constexpr DWORD kNameSize = 260;
 static constexpr char kPieceName[] = "\\FILE.1";
 
 // Set while AssembleInstaller runs: its message boxes have no owner, so the
@@ -86,7 +85,7 @@ static void RunCommand(HWND window, WPARAM command)
 static void StartDialog(HWND window)
 {
     char path[kPathSize];
-    char name[kNameSize];
+    char name[kNameLimit];
 
     HANDLE file = INVALID_HANDLE_VALUE;
     if (BuildPiecePath(path)) {
@@ -99,17 +98,17 @@ static void StartDialog(HWND window)
         return;
     }
 
-    DWORD read = 0;
-    BOOL readOk = ReadFile(file, name, kNameSize, &read, NULL);
+    DWORD bytesRead = 0;
+    BOOL readOk = ReadFile(file, name, kNameLimit, &bytesRead, NULL);
     CloseHandle(file);
 
     // The shown name never runs past the bytes actually read: a header with
-    // no NUL in its first kNameSize bytes shows its first kNameSize - 1. A
+    // no NUL in its first kNameLimit bytes shows its first kNameLimit - 1. A
     // read that failed or gave nothing leaves the placeholder text standing.
-    if (readOk && read > 0) {
-        if (read > kNameSize - 1)
-            read = kNameSize - 1;
-        name[read] = '\0';
+    if (readOk && bytesRead > 0) {
+        if (bytesRead > kNameLimit - 1)
+            bytesRead = kNameLimit - 1;
+        name[bytesRead] = '\0';
         SetDlgItemTextA(window, kNameControl, name);
     }
 
