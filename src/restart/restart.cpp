@@ -76,11 +76,13 @@ int ScheduleRenameOnReboot(const char* source, const char* target)
         return recorded;
 
     const char* newName = target ? target : "NUL";
-    // The formatter stops at the buffer's end and would drop the line break.
-    if (TextLength(newName) + 1 + TextLength(source) + 2 >= kLineSize)
+    // The formatter stops at the buffer's end, dropping the line break, and
+    // at the very end some report the NUL in the count: keep clear of both.
+    DWORD lineLength = TextLength(newName) + 1 + TextLength(source) + 2;
+    if (lineLength >= kLineSize - 1)
         return 0;
     char line[kLineSize];
-    DWORD lineLength = (DWORD)wsprintfA(line, "%hs=%hs\r\n", newName, source);
+    wsprintfA(line, "%hs=%hs\r\n", newName, source);
 
     char iniPath[MAX_PATH];
     UINT directoryLength = GetWindowsDirectoryA(iniPath, MAX_PATH);
