@@ -1,0 +1,329 @@
+#!/usr/bin/env bash
+# pieceset end to end: pieceset_cli_test.sh PIECESET CASE
+set -u
+
+PIECESET=$1
+CASE=$2
+WORK=$(mktemp -d "${TMPDIR:-/tmp}/pieceset-cli.XXXXXX")
+trap 'rm -rf "$WORK"' EXIT
+cd "$WORK" || exit 1
+failures=0
+
+fail() {
+  echo "FAIL: $*" >&2
+  failures=$((failures + 1))
+}
+
+# expect_status WANT command...: runs it, keeps stdout/stderr in out.txt/err.txt
+expect_status() {
+  local want=$1
+  shift
+  "$@" >out.txt 2>err.txt
+  local got=$?
+  if [[ $got -ne $want ]]; then
+    fail "exit $got (wanted $want): $*"
+    sed 's/^/  | /' out.txt err.txt >&2
+  fi
+}
+
+expect_in() {  # expect_in FILE TEXT
+  grep -qF -- "$2" "$1" || { fail "$1 lacks '$2'"; sed 's/^/  | /' "$1" >&2; }
+}
+
+one_line() {  # one_line FILE: an error is one line
+  [[ $(wc -l <"$1") -eq 1 ]] || { fail "$1 holds $(wc -l <"$1") lines"; sed 's/^/  | /' "$1" >&2; }
+}
+
+# only_these NAME...: the work folder holds these entries and nothing else,
+# so no half-made output or temporary is left behind
+only_these() {
+  local want got
+  want=$(printf '%s\n' "$@" out.txt err.txt | sort -u)
+  got=$(ls -A | sort)
+  [[ "$want" == "$got" ]] || fail "left behind: $(comm -13 <(echo "$want") <(echo "$got") | tr '\n' ' ')"
+}
+
+random_file() {  # random_file NAME BYTES
+  head -c "$2" /dev/urandom >"$1"
+}
+
+round_trip() {  # round_trip INSTALLER cut-options...: cut, verify, join, compare
+  local installer=$1
+  shift
+  rm -rf set joined.exe
+  expect_status 0 "$PIECESET" cut "$installer" --name "Round Trip" "$@" -o set
+  expect_status 0 "$PIECESET" verify set
+  expect_in out.txt "verdict: good set"
+  expect_status 0 "$PIECESET" join set -o joined.exe
+  cmp -s "$installer" joined.exe || fail "join of $installer ($*) differs from it"
+}
+
+case_round_trips() {
+  random_file small.exe 1
+  round_trip small.exe --media 2024
+  [[ -f set/disk1/FILE.1 && ! -e set/disk2 ]] || fail "one byte made more than one piece"
+
+  random_file exact.exe 3000
+  round_trip exact.exe --media 2024 --flat
+  [[ -f set/FILE.3 && ! -e set/FILE.4 ]] || fail "3000 bytes at 1000 a piece is not 3 pieces"
+  [[ $(stat -c %s set/FILE.3) -eq 2024 ]] || fail "FILE.3 is not full"
+
+  random_file many.exe 12345
+  round_trip many.exe --media 2024 --flat
+  [[ -f set/FILE.10 && -f set/FILE.13 && ! -e set/FILE.010 && ! -e set/FILE.14 ]] ||
+    fail "13 pieces are not FILE.1 .. FILE.13"
+  expect_status 0 "$PIECESET" verify set
+  expect_in out.txt "set/FILE.10: ok"
+  expect_in out.txt "13 pieces, installer 12345 bytes"
+
+  random_file big.exe 1000000
+  random_file launcher.exe 20000
+  round_trip big.exe --media 360K --launcher launcher.exe
+  cmp -s launcher.exe set/disk1/SETUP.EXE || fail "SETUP.EXE is not the launcher"
+  # 20000 bytes take 20 clusters of 1024 of the 354 on a 360K disk.
+  [[ $(stat -c %s set/disk1/FILE.1) -eq $(((354 - 20) * 1024)) ]] || fail "FILE.1 does not fill disk 1"
+  [[ $(stat -c %s set/disk2/FILE.2) -eq $((354 * 1024)) ]] || fail "FILE.2 does not fill disk 2"
+
+  round_trip big.exe --first-media 720K --media 5000
+  [[ $(stat -c %s set/disk1/FILE.1) -eq $((713 * 1024)) ]] || fail "--first-media not used for disk 1"
+  [[ $(stat -c %s set/disk2/FILE.2) -eq 5000 ]] || fail "a plain size is not bytes"
+
+  # Same input and options, same set identity; another layout, another one.
+  "$PIECESET" cut many.exe --name A --media 2024 -o a >/dev/null
+  "$PIECESET" cut many.exe --name A --media 2024 -o b >/dev/null
+  "$PIECESET" cut many.exe --name A --media 2025 -o c >/dev/null
+  cmp -s a/disk1/FILE.1 b/disk1/FILE.1 || fail "the same cut gave different headers"
+  cmp -s -n 1023 a/disk1/FILE.1 c/disk1/FILE.1 && fail "another layout kept the set identity"
+}
+
+case_presets_fill_whole_clusters() {
+  # 2847 clusters of 512 on 1.44M: one full piece, then one byte more.
+  random_file exact.exe $((2847 * 512 - 1024))
+  round_trip exact.exe --media 1.44M
+  [[ $(stat -c %s set/disk1/FILE.1) -eq 1457664 && ! -e set/disk2 ]] || fail "1.44M is not 1457664 bytes of files"
+  random_file over.exe $((2847 * 512 - 1023))
+  round_trip over.exe --media 1.44m
+  [[ $(stat -c %s set/disk2/FILE.2) -eq 1025 ]] || fail "the byte over 1.44M is not in FILE.2"
+
+  # A 1000-byte launcher still takes a whole 1024-byte cluster on 720K.
+  random_file launcher.exe 1000
+  random_file inst.exe $(((713 - 1) * 1024 - 1024))
+  round_trip inst.exe --media 720K --launcher launcher.exe
+  [[ ! -e set/disk2 ]] || fail "a set that fits 720K beside its launcher took two disks"
+  random_file inst.exe $(((713 - 1) * 1024 - 1023))
+  round_trip inst.exe --media 720K --launcher launcher.exe
+  [[ $(stat -c %s set/disk2/FILE.2) -eq 1025 ]] || fail "the launcher's cluster was not counted"
+}
+
+case_empty_installer() {
+  : >empty.exe
+  expect_status 0 "$PIECESET" cut empty.exe --name Empty --media 360K -o set
+  expect_in err.txt "empty"
+  [[ $(stat -c %s set/disk1/FILE.1) -eq 1024 ]] || fail "the empty installer's piece is not a bare header"
+  [[ $(od -An -tu1 -j1023 -N1 set/disk1/FILE.1 | tr -d ' ') -ne 0 ]] || fail "FILE.1 lacks the last mark"
+  expect_status 0 "$PIECESET" verify set
+  expect_status 0 "$PIECESET" join set -o joined.exe
+  [[ -f joined.exe && ! -s joined.exe ]] || fail "joining the empty set did not give an empty file"
+}
+
+case_damaged_and_mixed_sets() {
+  random_file one.exe 5000
+  random_file two.exe 5000
+  "$PIECESET" cut one.exe --name App --media 2024 -o set >/dev/null
+  "$PIECESET" cut two.exe --name App --media 2024 -o other >/dev/null
+
+  cp other/disk3/FILE.3 set/disk3/FILE.3
+  expect_status 1 "$PIECESET" verify set
+  expect_in out.txt "set/disk3/FILE.3: BAD, belongs to another set"
+  expect_in out.txt "verdict: damaged set: FILE.3"
+  expect_in out.txt "set/disk2/FILE.2: ok"
+
+  # Joining refuses the mixed set and leaves no file.
+  expect_status 1 "$PIECESET" join set -o joined.exe
+  one_line err.txt
+  expect_in err.txt "FILE.3"
+  only_these one.exe two.exe set other
+
+  cp other/disk3/FILE.3 set/disk3/FILE.3
+  "$PIECESET" cut one.exe --name App --media 2024 -o set --force >/dev/null
+  truncate -s 1500 set/disk4/FILE.4
+  expect_status 1 "$PIECESET" verify set
+  expect_in out.txt "set/disk4/FILE.4: BAD, payload is 476 bytes"
+
+  "$PIECESET" cut one.exe --name App --media 2024 -o set --force >/dev/null
+  rm set/disk2/FILE.2
+  expect_status 1 "$PIECESET" verify set
+  expect_in out.txt "FILE.2: MISSING"
+
+  # A piece made shorter than a header, or given the last mark too early.
+  "$PIECESET" cut one.exe --name App --media 2024 -o set --force >/dev/null
+  printf '\001' | dd of=set/disk2/FILE.2 bs=1 seek=1023 conv=notrunc status=none
+  expect_status 1 "$PIECESET" verify set
+  expect_in out.txt "carries the last-piece mark, but the set has 5 pieces"
+  expect_in out.txt "set/disk3/FILE.3: ignored"
+
+  expect_status 2 "$PIECESET" verify no-such-folder
+  one_line err.txt
+  expect_status 2 "$PIECESET" verify
+  expect_status 2 "$PIECESET" verify --bogus set
+}
+
+case_bad_names_leave_nothing() {
+  random_file inst.exe 3000
+  expect_status 2 "$PIECESET" cut inst.exe --name "" --media 2024 -o set
+  one_line err.txt
+  expect_in err.txt "the name is empty"
+  expect_status 2 "$PIECESET" cut inst.exe --name "$(printf 'x%.0s' {1..260})" --media 2024 -o set
+  expect_in err.txt "260 bytes long"
+  printf 'My\000App' >nul.txt
+  expect_status 2 "$PIECESET" cut inst.exe --name-file nul.txt --media 2024 -o set
+  expect_in err.txt "NUL byte at offset 2"
+  expect_status 2 "$PIECESET" cut inst.exe --media 2024 -o set
+  expect_status 2 "$PIECESET" cut inst.exe --name A --name-file nul.txt --media 2024 -o set
+  only_these inst.exe nul.txt
+
+  # The longest name and code-page bytes go in whole.
+  local longest
+  longest=$(printf 'n%.0s' {1..259})
+  expect_status 0 "$PIECESET" cut inst.exe --name "$longest" --media 2024 -o set
+  [[ $(head -c 260 set/disk1/FILE.1 | tr -d '\000') == "$longest" ]] || fail "259-byte name not stored whole"
+  printf 'Caf\351\n' >cp1252.txt
+  expect_status 0 "$PIECESET" cut inst.exe --name-file cp1252.txt --media 2024 -o latin
+  [[ $(head -c 5 latin/disk1/FILE.1 | od -An -tx1 | tr -d ' ') == "436166e900" ]] ||
+    fail "name file bytes not stored as they are"
+}
+
+case_bad_sizes_leave_nothing() {
+  random_file inst.exe 3000
+  random_file launcher.exe 400000
+  for size in 0 1024 1.5M 12K -5; do
+    expect_status 2 "$PIECESET" cut inst.exe --name A --media "$size" -o set
+    one_line err.txt
+  done
+  expect_status 2 "$PIECESET" cut inst.exe --name A --media 2024 --first-media 1000 -o set
+  expect_status 2 "$PIECESET" cut inst.exe --name A --media 360K --launcher launcher.exe -o set
+  expect_in err.txt "does not fit on the first disk"
+  expect_status 2 "$PIECESET" cut inst.exe --name A --media 4000 --launcher inst.exe -o set
+  expect_in err.txt "leaves"
+  expect_status 2 "$PIECESET" cut inst.exe --name A --media 100M --images -o set
+  expect_in err.txt "--images needs floppy presets"
+  expect_status 2 "$PIECESET" cut inst.exe --name A --media 1.44M --first-media 5000 --images -o set
+  expect_status 1 "$PIECESET" cut missing.exe --name A --media 2024 -o set
+  one_line err.txt
+  expect_in err.txt "missing.exe"
+  expect_status 1 "$PIECESET" cut . --name A --media 2024 -o set
+  expect_status 1 "$PIECESET" cut inst.exe --name A --media 2024 -o no/such/folder/set
+  only_these inst.exe launcher.exe
+}
+
+case_existing_output_needs_force() {
+  random_file inst.exe 3000
+  mkdir set
+  echo keep >set/marker
+  expect_status 1 "$PIECESET" cut inst.exe --name A --media 2024 -o set
+  expect_in err.txt "already exists"
+  [[ -f set/marker && ! -e set/disk1 ]] || fail "existing folder touched without --force"
+  expect_status 0 "$PIECESET" cut inst.exe --name A --media 2024 -o set/ --force
+  [[ ! -e set/marker && -f set/disk3/FILE.3 ]] || fail "--force did not replace the folder"
+  only_these inst.exe set
+
+  echo keep >joined.exe
+  expect_status 1 "$PIECESET" join set -o joined.exe
+  [[ $(cat joined.exe) == keep ]] || fail "join overwrote a file without --force"
+  expect_status 0 "$PIECESET" join set -o joined.exe --force
+  cmp -s inst.exe joined.exe || fail "join --force did not replace the file"
+  only_these inst.exe set joined.exe
+}
+
+case_failed_write_leaves_nothing() {
+  random_file inst.exe 300000
+  # A file size limit makes the writes fail part way, as a full disk would.
+  (trap '' XFSZ; ulimit -f 100; "$PIECESET" cut inst.exe --name A --media 360K -o set) >out.txt 2>err.txt
+  [[ $? -eq 1 ]] || fail "cut past the size limit did not exit 1"
+  one_line err.txt
+  expect_in err.txt "cannot write"
+  only_these inst.exe
+
+  "$PIECESET" cut inst.exe --name A --media 2024000 -o set >/dev/null
+  (trap '' XFSZ; ulimit -f 100; "$PIECESET" join set -o joined.exe) >out.txt 2>err.txt
+  [[ $? -eq 1 ]] || fail "join past the size limit did not exit 1"
+  expect_in err.txt "cannot write"
+  only_these inst.exe set
+}
+
+case_images() {
+  command -v mdir >/dev/null || { echo "mtools missing"; exit 1; }
+  random_file launcher.exe 20000
+  # Disk 1 and disk 2 filled to the last cluster, disk 3 partly.
+  random_file inst.exe $(((354 - 20) * 1024 - 1024 + 354 * 1024 - 1024 + 5000))
+  expect_status 0 "$PIECESET" cut inst.exe --name "Image Set" --media 360K --launcher launcher.exe --images -o set
+  for n in 1 2 3; do
+    [[ -f set/disk$n.img ]] || fail "no disk$n.img"
+    [[ $(stat -c %s set/disk$n.img) -eq 368640 ]] || fail "disk$n.img is not a 360K floppy"
+    mlabel -s -i set/disk$n.img :: | grep -q "DISK$n" || fail "disk$n.img is not labelled DISK$n"
+  done
+  [[ ! -e set/disk4.img ]] || fail "a fourth image"
+  mdir -i set/disk1.img :: >mdir.txt 2>&1 || fail "mdir refuses disk1.img"
+  expect_in mdir.txt "FILE     1"
+  expect_in mdir.txt "SETUP    EXE"
+  expect_in mdir.txt " 0 bytes free"
+  mdir -i set/disk2.img :: >mdir.txt 2>&1
+  expect_in mdir.txt "FILE     2"
+  mtype -i set/disk2.img ::FILE.2 | cmp -s - set/disk2/FILE.2 || fail "FILE.2 in disk2.img differs"
+
+  expect_status 0 "$PIECESET" verify set/disk1.img set/disk2.img set/disk3.img
+  expect_in out.txt "set/disk1.img::FILE.1: ok"
+  expect_status 0 "$PIECESET" join set/disk3.img set/disk1.img set/disk2.img -o joined.exe
+  cmp -s inst.exe joined.exe || fail "join from images differs from the installer"
+
+  # Folders removed: the output folder is read through its images.
+  rm -r set/disk1 set/disk2 set/disk3
+  expect_status 0 "$PIECESET" verify set
+  expect_in out.txt "set/disk3.img::FILE.3: ok"
+
+  # A foreign piece on an image is found too.
+  random_file other.exe 400000
+  "$PIECESET" cut other.exe --name "Image Set" --media 360K --images -o other >/dev/null
+  expect_status 1 "$PIECESET" verify set/disk1.img other/disk2.img set/disk3.img
+  expect_in out.txt "other/disk2.img::FILE.2: BAD, belongs to another set"
+
+  echo "not a floppy" >junk.img
+  expect_status 1 "$PIECESET" verify junk.img
+  one_line err.txt
+
+  random_file small.exe 3000
+  expect_status 0 "$PIECESET" cut small.exe --name Big --media 1.44M --images --flat -o flat
+  [[ -f flat/FILE.1 && $(stat -c %s flat/disk1.img) -eq 1474560 ]] || fail "no 1.44M image for a flat set"
+}
+
+case_show_and_help() {
+  random_file inst.exe 2500
+  "$PIECESET" cut inst.exe --name "Shown App" --media 2024 --flat -o set >/dev/null
+  expect_status 0 "$PIECESET" show set/FILE.1 set/FILE.3
+  expect_in out.txt 'set/FILE.1: name "Shown App", not last, payload 1000 bytes, set '
+  expect_in out.txt 'set/FILE.3: name "Shown App", last piece, payload 500 bytes, set '
+  expect_in out.txt "(piece 3 of 3)"
+  [[ $(grep -o 'set [0-9a-f]\{16\}' out.txt | sort -u | wc -l) -eq 1 ]] || fail "pieces show different identities"
+  head -c 100 inst.exe >short.bin
+  expect_status 1 "$PIECESET" show short.bin set/FILE.2
+  expect_in err.txt "shorter than a 1024-byte piece header"
+  expect_in out.txt "set/FILE.2: name"
+
+  for command in cut verify show join; do
+    expect_status 0 "$PIECESET" "$command" --help
+    expect_in out.txt "Usage"
+  done
+  expect_in out.txt "--force"
+  expect_status 0 "$PIECESET" --help
+  expect_in out.txt "verify"
+  expect_status 2 "$PIECESET"
+  expect_status 2 "$PIECESET" cut --bogus
+  one_line err.txt
+}
+
+"case_$CASE"
+if [[ $failures -ne 0 ]]; then
+  echo "$CASE: $failures failure(s)" >&2
+  exit 1
+fi
+echo "$CASE: ok"

@@ -1,0 +1,386 @@
+// The media table, the header layout and the set check of pieceset.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <fstream>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "cut.h"
+#include "format.h"
+#include "header.h"
+#include "pieces.h"
+
+namespace pieceset {
+namespace {
+
+// --- Media ------------------------------------------------------------------
+
+// The floppy figures are what `mformat -f` leaves free on an empty disk.
+TEST(MediaTable, FloppiesHoldTheirFatDataArea) {
+  struct Expect { const char* name; std::uint64_t clusters; std::uint64_t cluster; };
+  const Expect expected[] = {
+      {"360K", 354, 1024},  {"720K", 713, 1024},   {"1.2M", 2371, 512},
+      {"1.44M", 2847, 512}, {"2.88M", 2863, 1024},
+  };
+  for (const Expect& e : expected) {
+    const Medium m = *FindPreset(e.name);
+    EXPECT_EQ(DataClusters(m), e.clusters) << e.name;
+    EXPECT_EQ(ClusterBytes(m), e.cluster) << e.name;
+  }
+  EXPECT_EQ(DataBytes(*FindPreset("1.44M")), 1457664u);
+  EXPECT_EQ(FatSectors(*FindPreset("1.44M")), 9u);
+  EXPECT_EQ(FindPreset("1.44M")->root_entries, 224u);
+  EXPECT_EQ(FindPreset("360K")->root_entries, 112u);
+}
+
+TEST(MediaTable, ZipDisksAreFat16AndCdsWholeSectors) {
+  const Medium zip100 = *FindPreset("100M");
+  EXPECT_EQ(FatSectors(zip100), 192u);
+  EXPECT_EQ(ClusterBytes(zip100), 2048u);
+  EXPECT_EQ(DataBytes(zip100), 49039u * 2048u);
+  EXPECT_EQ(ClusterBytes(*FindPreset("250M")), 4096u);
+  EXPECT_EQ(DataBytes(*FindPreset("250M")), 61123u * 4096u);
+  EXPECT_EQ(ClusterBytes(*FindPreset("650M")), 2048u);
+  EXPECT_EQ(DataBytes(*FindPreset("650M")), (333000u - 256u) * 2048ull);
+  EXPECT_EQ(DataBytes(*FindPreset("700M")), (360000u - 256u) * 2048ull);
+}
+
+TEST(MediaTable, SizesAreParsedAsPresetsOrPlainBytes) {
+  EXPECT_EQ(ParseMedia("1.44m").name, "1.44M");
+  const Medium bytes = ParseMedia("5000");
+  EXPECT_EQ(bytes.file_system, FileSystem::kBytes);
+  EXPECT_EQ(DataBytes(bytes), 5000u);
+  EXPECT_EQ(ClusterBytes(bytes), 1u);
+  for (const char* bad : {"", "1.5M", "-1", "12K", "1e6", " 100"}) {
+    EXPECT_THROW(ParseMedia(bad), UsageError) << bad;
+  }
+}
+
+// --- Layout -----------------------------------------------------------------
+
+TEST(Layout, LauncherTakesWholeClustersOnTheFirstDisk) {
+  const Medium floppy = *FindPreset("1.44M");
+  const Layout layout = PlanLayout(3000000, floppy, floppy, 20000);
+  // 20000 bytes take 40 clusters of 512; the rest of 2847 carries FILE.1.
+  EXPECT_EQ(layout.first_payload, (2847u - 40u) * 512u - 1024u);
+  EXPECT_EQ(layout.later_payload, 2847u * 512u - 1024u);
+  EXPECT_EQ(layout.count, 3u);
+}
+
+TEST(Layout, ExactMultiplesFillTheLastPieceWithoutAnEmptyOne) {
+  const Medium disk = BytesMedium(2024);  // 1000 payload bytes a piece
+  EXPECT_EQ(PlanLayout(3000, disk, disk, std::nullopt).count, 3u);
+  EXPECT_EQ(PlanLayout(3001, disk, disk, std::nullopt).count, 4u);
+  EXPECT_EQ(PlanLayout(1000, disk, disk, std::nullopt).count, 1u);
+  EXPECT_EQ(PlanLayout(0, disk, disk, std::nullopt).count, 1u);
+}
+
+TEST(Layout, FirstDiskOfAnotherSizeChangesOnlyTheFirstPiece) {
+  const Layout layout = PlanLayout(2500, BytesMedium(1524), BytesMedium(2024), std::nullopt);
+  EXPECT_EQ(layout.first_payload, 500u);
+  EXPECT_EQ(layout.later_payload, 1000u);
+  EXPECT_EQ(layout.count, 3u);
+}
+
+TEST(Layout, DisksTooSmallForAHeaderAndOneByteAreRefused) {
+  EXPECT_THROW(PlanLayout(10, BytesMedium(0), BytesMedium(0), std::nullopt), UsageError);
+  EXPECT_THROW(PlanLayout(10, BytesMedium(1024), BytesMedium(1024), std::nullopt), UsageError);
+  EXPECT_EQ(PlanLayout(10, BytesMedium(1025), BytesMedium(1025), std::nullopt).count, 10u);
+}
+
+TEST(Layout, LauncherThatCrowdsOutFileOneIsRefused) {
+  const Medium floppy = *FindPreset("360K");
+  try {
+    PlanLayout(10, floppy, floppy, 400000);
+    FAIL() << "accepted a launcher bigger than the disk";
+  } catch (const UsageError& error) {
+    EXPECT_NE(std::string(error.what()).find("does not fit on the first disk"),
+              std::string::npos)
+        << error.what();
+  }
+  // One cluster short of room for a 1025-byte FILE.1.
+  EXPECT_THROW(PlanLayout(10, floppy, floppy, 362496 - 1024), UsageError);
+  EXPECT_EQ(PlanLayout(10, floppy, floppy, 362496 - 2048).first_payload, 1024u);
+}
+
+TEST(Layout, MoreThan65535PiecesAreRefused) {
+  EXPECT_THROW(PlanLayout(70000, BytesMedium(1025), BytesMedium(1025), std::nullopt),
+               UsageError);
+}
+
+// --- Header -----------------------------------------------------------------
+
+SetInfo SampleSet(const std::string& name, std::uint64_t size, std::uint8_t seed) {
+  SetInfo info;
+  info.name = name;
+  info.installer_size = size;
+  info.installer_digest.fill(seed);
+  info.piece_count = 3;
+  info.first_payload = size / 3 + 1;
+  info.later_payload = size / 3 + 1;
+  info.piece_digests.assign(3, PieceDigest{seed, 1, 2, 3});
+  return info;
+}
+
+TEST(Header, NamesOfOneTo259BytesWithoutNulAreAccepted) {
+  EXPECT_TRUE(NameProblem(""));
+  EXPECT_FALSE(NameProblem("A"));
+  EXPECT_FALSE(NameProblem(std::string(259, 'x')));
+  EXPECT_TRUE(NameProblem(std::string(260, 'x')));
+  EXPECT_TRUE(NameProblem(std::string("My\0App", 6)));
+  EXPECT_FALSE(NameProblem("Caf\xe9"));  // code-page text stays as it is
+}
+
+TEST(Header, NameAndLastMarkSitWhereTheLauncherReadsThem) {
+  SetInfo info = SampleSet(std::string(259, 'N'), 3000, 7);
+  const HeaderBytes more = EncodeHeader(info, false);
+  const HeaderBytes last = EncodeHeader(info, true);
+  EXPECT_EQ(std::string(reinterpret_cast<const char*>(more.data()), 259), std::string(259, 'N'));
+  EXPECT_EQ(more[259], 0);
+  EXPECT_EQ(std::memcmp(more.data() + 260, "PIECESET", 8), 0);
+  EXPECT_EQ(more[1023], 0);
+  EXPECT_NE(last[1023], 0);
+  EXPECT_EQ(std::memcmp(more.data(), last.data(), 1023), 0);
+  EXPECT_TRUE(std::all_of(more.begin() + 880, more.begin() + 1023,
+                          [](std::uint8_t b) { return b == 0; }));
+}
+
+TEST(Header, SetIdentityFollowsInstallerNameAndLayout) {
+  SetInfo a = SampleSet("App", 3000, 1);
+  SetInfo same = SampleSet("App", 3000, 1);
+  SetInfo other_installer = SampleSet("App", 3000, 2);
+  SetInfo other_layout = SampleSet("App", 3000, 1);
+  other_layout.first_payload -= 1;
+  other_layout.later_payload += 1;
+  EncodeHeader(a, false);
+  EncodeHeader(same, true);
+  EncodeHeader(other_installer, false);
+  EncodeHeader(other_layout, false);
+  EXPECT_EQ(a.set_id, same.set_id);
+  EXPECT_NE(a.set_id, other_installer.set_id);
+  EXPECT_NE(a.set_id, other_layout.set_id);
+}
+
+TEST(Header, DecodingGivesBackTheSetAndNoticesDamage) {
+  SetInfo info = SampleSet("Tool", 3000, 9);
+  HeaderBytes header = EncodeHeader(info, true);
+  DecodedHeader decoded = DecodeHeader(header);
+  ASSERT_EQ(decoded.kind, DecodedHeader::Kind::kPieceset);
+  EXPECT_TRUE(decoded.last);
+  EXPECT_EQ(decoded.info->name, "Tool");
+  EXPECT_EQ(decoded.info->installer_size, 3000u);
+  EXPECT_EQ(decoded.info->piece_count, 3u);
+  EXPECT_EQ(decoded.info->set_id, info.set_id);
+
+  header[312] ^= 0x40;  // inside the installer digest
+  EXPECT_EQ(DecodeHeader(header).kind, DecodedHeader::Kind::kDamaged);
+
+  HeaderBytes foreign{};
+  std::memcpy(foreign.data(), "Other", 5);
+  decoded = DecodeHeader(foreign);
+  EXPECT_EQ(decoded.kind, DecodedHeader::Kind::kForeign);
+  EXPECT_EQ(decoded.name, "Other");
+  EXPECT_TRUE(decoded.name_ended);
+}
+
+// --- Finding and checking pieces ------------------------------------------------
+
+TEST(PieceNames, NumbersAreDecimalWithoutLeadingZeros) {
+  EXPECT_EQ(PieceNumber("FILE.1"), 1u);
+  EXPECT_EQ(PieceNumber("FILE.10"), 10u);
+  EXPECT_EQ(PieceNumber("file.3"), 3u);
+  EXPECT_EQ(PieceNumber("FILE.2147483647"), 2147483647u);
+  for (const char* not_a_piece :
+       {"FILE.010", "FILE.0", "FILE.A", "FILE.1x", "FILE.", "FILE1", "XFILE.1",
+        "FILE.2147483648"}) {
+    EXPECT_FALSE(PieceNumber(not_a_piece)) << not_a_piece;
+  }
+}
+
+class SetCheck : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    root_ = fs::temp_directory_path() /
+            ("pieceset_test_" + std::to_string(::getpid()) + "_" +
+             ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(root_);
+    fs::create_directories(root_);
+  }
+  void TearDown() override { fs::remove_all(root_); }
+
+  std::vector<char> Installer(std::size_t size, unsigned seed) {
+    std::vector<char> bytes(size);
+    std::mt19937 random(seed);
+    for (char& b : bytes) b = static_cast<char>(random());
+    return bytes;
+  }
+
+  // Cuts `bytes` into 1000-byte payloads, flat in `folder`.
+  fs::path CutFlat(const std::vector<char>& bytes, const std::string& folder,
+                   const std::string& name = "App") {
+    const fs::path installer = root_ / (folder + ".exe");
+    std::ofstream(installer, std::ios::binary).write(bytes.data(), bytes.size());
+    CutOptions options;
+    options.installer = installer;
+    options.name = name;
+    options.media = BytesMedium(2024);
+    options.first_media = options.media;
+    options.flat = true;
+    options.out = root_ / folder;
+    Cut(options);
+    return options.out;
+  }
+
+  SetReport Check(const std::vector<fs::path>& places, std::string* joined = nullptr) {
+    PieceSources sources;
+    for (const fs::path& place : places) sources.Add(place);
+    return CheckSet(sources, [joined](const std::uint8_t* data, std::size_t size) {
+      if (joined) joined->append(reinterpret_cast<const char*>(data), size);
+    });
+  }
+
+  static const PieceLine* LineFor(const SetReport& report, std::uint32_t number,
+                                  PieceLine::Status status) {
+    for (const PieceLine& line : report.lines) {
+      if (line.number == number && line.status == status) return &line;
+    }
+    return nullptr;
+  }
+
+  fs::path root_;
+};
+
+TEST_F(SetCheck, TwelvePieceSetJoinsBackByteForByte) {
+  const std::vector<char> bytes = Installer(11500, 1);
+  const fs::path set = CutFlat(bytes, "set");
+  EXPECT_TRUE(fs::exists(set / "FILE.10"));
+  EXPECT_TRUE(fs::exists(set / "FILE.12"));
+  EXPECT_FALSE(fs::exists(set / "FILE.13"));
+  std::string joined;
+  const SetReport report = Check({set}, &joined);
+  EXPECT_TRUE(report.good) << report.verdict;
+  EXPECT_EQ(report.pieces, 12u);
+  EXPECT_EQ(joined, std::string(bytes.begin(), bytes.end()));
+  EXPECT_EQ(fs::file_size(set / "FILE.12"), 1024u + 500u);
+}
+
+TEST_F(SetCheck, PieceOfAnotherSetIsNamedWithItsNumber) {
+  const fs::path set = CutFlat(Installer(3500, 1), "set");
+  const fs::path other = CutFlat(Installer(3500, 2), "other");
+  fs::copy_file(other / "FILE.3", set / "FILE.3", fs::copy_options::overwrite_existing);
+  const SetReport report = Check({set});
+  EXPECT_FALSE(report.good);
+  const PieceLine* bad = LineFor(report, 3, PieceLine::Status::kBad);
+  ASSERT_NE(bad, nullptr) << report.verdict;
+  EXPECT_NE(bad->detail.find("belongs to another set"), std::string::npos) << bad->detail;
+  EXPECT_NE(report.verdict.find("FILE.3"), std::string::npos) << report.verdict;
+  EXPECT_NE(LineFor(report, 2, PieceLine::Status::kOk), nullptr);
+}
+
+TEST_F(SetCheck, SameInstallerUnderAnotherNameIsAnotherSet) {
+  const std::vector<char> bytes = Installer(2500, 1);
+  const fs::path set = CutFlat(bytes, "set", "App");
+  const fs::path other = CutFlat(bytes, "other", "App 2");
+  fs::copy_file(other / "FILE.2", set / "FILE.2", fs::copy_options::overwrite_existing);
+  const SetReport report = Check({set});
+  const PieceLine* bad = LineFor(report, 2, PieceLine::Status::kBad);
+  ASSERT_NE(bad, nullptr);
+  EXPECT_NE(bad->detail.find("at byte 3"), std::string::npos) << bad->detail;
+}
+
+TEST_F(SetCheck, FlippedPayloadByteIsTracedToItsPiece) {
+  const fs::path set = CutFlat(Installer(3500, 1), "set");
+  {
+    std::fstream piece(set / "FILE.2", std::ios::in | std::ios::out | std::ios::binary);
+    piece.seekp(1024 + 10);
+    piece.put('\x5a');
+  }
+  const SetReport report = Check({set});
+  EXPECT_FALSE(report.good);
+  const PieceLine* bad = LineFor(report, 2, PieceLine::Status::kBad);
+  ASSERT_NE(bad, nullptr) << report.verdict;
+  EXPECT_NE(bad->detail.find("payload damaged"), std::string::npos) << bad->detail;
+}
+
+TEST_F(SetCheck, TruncatedAndMissingPiecesAreReported) {
+  const fs::path set = CutFlat(Installer(3500, 1), "set");
+  fs::resize_file(set / "FILE.2", 1500);
+  fs::remove(set / "FILE.3");
+  const SetReport report = Check({set});
+  EXPECT_FALSE(report.good);
+  const PieceLine* short_piece = LineFor(report, 2, PieceLine::Status::kBad);
+  ASSERT_NE(short_piece, nullptr);
+  EXPECT_NE(short_piece->detail.find("payload is 476 bytes"), std::string::npos)
+      << short_piece->detail;
+  ASSERT_NE(LineFor(report, 3, PieceLine::Status::kMissing), nullptr);
+
+  fs::resize_file(set / "FILE.1", 1000);
+  const SetReport short_first = Check({set});
+  const PieceLine* header = LineFor(short_first, 1, PieceLine::Status::kBad);
+  ASSERT_NE(header, nullptr);
+  EXPECT_NE(header->detail.find("1000 bytes, shorter than its 1024-byte header"),
+            std::string::npos)
+      << header->detail;
+  // Without FILE.1's header the others cannot be checked.
+  EXPECT_NE(LineFor(short_first, 2, PieceLine::Status::kIgnored), nullptr);
+}
+
+TEST_F(SetCheck, PiecesPastTheLastMarkAreIgnored) {
+  const fs::path set = CutFlat(Installer(1800, 1), "set");  // two pieces
+  const fs::path other = CutFlat(Installer(3500, 2), "other");
+  fs::copy_file(other / "FILE.3", set / "FILE.3");
+  std::ofstream(set / "FILE.010") << "x";
+  PieceSources sources;
+  sources.Add(set);
+  ASSERT_EQ(sources.notes().size(), 1u);
+  EXPECT_NE(sources.notes()[0].find("FILE.010"), std::string::npos);
+  const SetReport report = CheckSet(sources);
+  EXPECT_TRUE(report.good) << report.verdict;
+  EXPECT_EQ(report.pieces, 2u);
+  EXPECT_NE(LineFor(report, 3, PieceLine::Status::kIgnored), nullptr);
+}
+
+TEST_F(SetCheck, DiskFoldersGivenOneByOneMakeOneSet) {
+  const std::vector<char> bytes = Installer(2500, 3);
+  const fs::path installer = root_ / "in.exe";
+  std::ofstream(installer, std::ios::binary).write(bytes.data(), bytes.size());
+  CutOptions options;
+  options.installer = installer;
+  options.name = "Disks";
+  options.media = BytesMedium(2024);
+  options.first_media = options.media;
+  options.out = root_ / "out";
+  Cut(options);
+  EXPECT_TRUE(fs::exists(root_ / "out" / "disk3" / "FILE.3"));
+  EXPECT_TRUE(Check({root_ / "out"}).good);
+  EXPECT_TRUE(Check({root_ / "out/disk3", root_ / "out/disk1", root_ / "out/disk2"}).good);
+  const SetReport twice = Check({root_ / "out", root_ / "out/disk2"});
+  EXPECT_FALSE(twice.good);
+  EXPECT_NE(twice.verdict.find("found twice"), std::string::npos) << twice.verdict;
+}
+
+// A set by another tool: only the launcher's rules apply, and two pieces that
+// differ in byte 1023 alone belong together.
+TEST_F(SetCheck, ForeignSetIsCheckedByTheLaunchersRulesAlone) {
+  HeaderBytes header{};
+  std::memset(header.data(), 0xA5, header.size());
+  std::memcpy(header.data(), "Foreign\0", 8);
+  const fs::path set = root_ / "foreign";
+  fs::create_directories(set);
+  for (int n = 1; n <= 2; ++n) {
+    header[1023] = n == 2 ? 0x80 : 0;
+    std::ofstream piece(set / ("FILE." + std::to_string(n)), std::ios::binary);
+    piece.write(reinterpret_cast<const char*>(header.data()), header.size());
+    piece << "payload" << n;
+  }
+  std::string joined;
+  const SetReport report = Check({set}, &joined);
+  EXPECT_TRUE(report.good) << report.verdict;
+  EXPECT_EQ(joined, "payload1payload2");
+  EXPECT_NE(report.verdict.find("not made by pieceset"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace pieceset

@@ -1,0 +1,46 @@
+// Cutting an installer into a piece set.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "format.h"
+#include "header.h"
+#include "io.h"
+
+namespace pieceset {
+
+// A preset name (case does not matter) or a plain number of bytes.
+Medium ParseMedia(const std::string& text);
+
+// "1.44M", or "1457664 bytes" for a plain size.
+std::string MediaName(const Medium& medium);
+
+struct Layout {
+  std::uint64_t first_payload = 0;  // what FILE.1 can carry
+  std::uint64_t later_payload = 0;  // what every later piece can carry
+  std::uint32_t count = 0;
+};
+
+// How many pieces of which payload, so that each disk's files fit on it in
+// whole clusters (the launcher, as SETUP.EXE, shares disk 1 with FILE.1).
+Layout PlanLayout(std::uint64_t installer_size, const Medium& first,
+                  const Medium& later, std::optional<std::uint64_t> launcher_size);
+
+struct CutOptions {
+  fs::path installer;
+  std::string name;
+  Medium media = BytesMedium(0);
+  Medium first_media = BytesMedium(0);
+  std::optional<fs::path> launcher;
+  bool flat = false;
+  bool images = false;
+  bool force = false;
+  fs::path out;
+};
+
+// Writes the whole set (and images) or, on any failure, nothing.
+SetInfo Cut(const CutOptions& options);
+
+}  // namespace pieceset

@@ -1,0 +1,299 @@
+#include "io.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <stdio.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <vector>
+
+namespace pieceset {
+
+namespace {
+
+volatile sig_atomic_t g_interrupted = 0;
+
+extern "C" void OnInterrupt(int) { g_interrupted = 1; }
+
+mode_t CurrentUmask() {
+  const mode_t mask = umask(0);
+  umask(mask);
+  return mask;
+}
+
+// ".NAME.pieceset-XXXXXX" beside the target: same file system, so the final
+// rename cannot fail for crossing devices, and hidden while it is unfinished.
+std::string TempTemplate(const fs::path& target) {
+  const fs::path parent = target.parent_path();
+  return (parent / ("." + target.filename().string() + ".pieceset-XXXXXX"))
+      .string();
+}
+
+bool Exists(const fs::path& path) {
+  struct stat st;
+  return lstat(path.c_str(), &st) == 0;
+}
+
+}  // namespace
+
+std::string SystemText(const std::string& what, const fs::path& path) {
+  return "cannot " + what + " " + path.string() + ": " + std::strerror(errno);
+}
+
+File File::OpenRead(const fs::path& path) {
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) throw Error(SystemText("read", path));
+  File file(fd, path);
+  if (!file.IsRegular()) throw Error("cannot read " + path.string() + ": not a regular file");
+  return file;
+}
+
+File File::Create(const fs::path& path) {
+  const int fd =
+      open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  if (fd < 0) throw Error(SystemText("create", path));
+  return File(fd, path);
+}
+
+File::File(File&& other) noexcept : fd_(other.fd_), path_(std::move(other.path_)) {
+  other.fd_ = -1;
+}
+
+File& File::operator=(File&& other) noexcept {
+  if (this != &other) {
+    if (fd_ >= 0) close(fd_);
+    fd_ = other.fd_;
+    path_ = std::move(other.path_);
+    other.fd_ = -1;
+  }
+  return *this;
+}
+
+File::~File() {
+  if (fd_ >= 0) close(fd_);
+}
+
+std::uint64_t File::Size() const {
+  struct stat st;
+  if (fstat(fd_, &st) != 0) throw Error(SystemText("examine", path_));
+  return static_cast<std::uint64_t>(st.st_size);
+}
+
+bool File::IsRegular() const {
+  struct stat st;
+  return fstat(fd_, &st) == 0 && S_ISREG(st.st_mode);
+}
+
+std::size_t File::Read(void* buffer, std::size_t size) {
+  auto* at = static_cast<char*>(buffer);
+  std::size_t done = 0;
+  while (done < size) {
+    const ssize_t got = read(fd_, at + done, size - done);
+    if (got < 0) {
+      if (errno == EINTR) {
+        ThrowIfInterrupted();
+        continue;
+      }
+      throw Error(SystemText("read", path_));
+    }
+    if (got == 0) break;
+    done += static_cast<std::size_t>(got);
+  }
+  return done;
+}
+
+void File::Write(const void* data, std::size_t size) {
+  const auto* at = static_cast<const char*>(data);
+  while (size > 0) {
+    const ssize_t put = write(fd_, at, size);
+    if (put < 0) {
+      if (errno == EINTR) {
+        ThrowIfInterrupted();
+        continue;
+      }
+      throw Error(SystemText("write", path_));
+    }
+    at += put;
+    size -= static_cast<std::size_t>(put);
+  }
+}
+
+void File::Finish() {
+  // Some file systems only report a full disk when the data is flushed.
+  if (fsync(fd_) != 0 && errno != EINVAL && errno != EROFS) {
+    throw Error(SystemText("write", path_));
+  }
+  const int fd = fd_;
+  fd_ = -1;
+  if (close(fd) != 0) throw Error(SystemText("write", path_));
+}
+
+std::uint64_t CopyBytes(File& from, File& to, std::uint64_t size) {
+  std::vector<char> buffer(1 << 20);
+  std::uint64_t copied = 0;
+  while (copied < size) {
+    ThrowIfInterrupted();
+    const std::size_t want = static_cast<std::size_t>(
+        std::min<std::uint64_t>(buffer.size(), size - copied));
+    const std::size_t got = from.Read(buffer.data(), want);
+    if (got == 0) break;
+    to.Write(buffer.data(), got);
+    copied += got;
+  }
+  return copied;
+}
+
+PendingOutput::PendingOutput(const fs::path& target, Kind kind, bool force)
+    : target_(target), kind_(kind), force_(force) {
+  if (Exists(target_) && !force_) {
+    throw Error(target_.string() + " already exists (use --force to replace it)");
+  }
+  if (Exists(target_) && kind_ == Kind::kFile && fs::is_directory(target_)) {
+    throw Error(target_.string() + " is a folder");
+  }
+  std::string name = TempTemplate(target_);
+  std::vector<char> buffer(name.begin(), name.end());
+  buffer.push_back('\0');
+  const mode_t mode = 0777 & ~CurrentUmask();
+  if (kind_ == Kind::kFolder) {
+    if (mkdtemp(buffer.data()) == nullptr) {
+      throw Error(SystemText("create a folder in", target_.parent_path()));
+    }
+    temp_ = buffer.data();
+    chmod(temp_.c_str(), mode);
+  } else {
+    const int fd = mkstemp(buffer.data());
+    if (fd < 0) throw Error(SystemText("create a file in", target_.parent_path()));
+    temp_ = buffer.data();
+    fchmod(fd, mode & 0666);
+    close(fd);
+  }
+}
+
+PendingOutput::~PendingOutput() {
+  if (committed_) return;
+  std::error_code ignored;
+  fs::remove_all(temp_, ignored);
+}
+
+void PendingOutput::Commit() {
+  ThrowIfInterrupted();
+  if (renameat2(AT_FDCWD, temp_.c_str(), AT_FDCWD, target_.c_str(),
+                RENAME_NOREPLACE) == 0) {
+    committed_ = true;
+    return;
+  }
+  const bool unsupported = errno == EINVAL || errno == ENOSYS;
+  if (!unsupported && errno != EEXIST) {
+    throw Error(SystemText("create", target_));
+  }
+  if (!Exists(target_)) {
+    if (rename(temp_.c_str(), target_.c_str()) != 0) {
+      throw Error(SystemText("create", target_));
+    }
+    committed_ = true;
+    return;
+  }
+  if (!force_) {
+    throw Error(target_.string() + " already exists (use --force to replace it)");
+  }
+  if (kind_ == Kind::kFile) {
+    if (rename(temp_.c_str(), target_.c_str()) != 0) {
+      throw Error(SystemText("replace", target_));
+    }
+    committed_ = true;
+    return;
+  }
+  // A folder: swap old and new in one step where the file system can, so
+  // that no moment passes without a complete set under the target name.
+  if (renameat2(AT_FDCWD, temp_.c_str(), AT_FDCWD, target_.c_str(),
+                RENAME_EXCHANGE) == 0) {
+    std::error_code ignored;
+    fs::remove_all(temp_, ignored);  // now holds the old content
+    committed_ = true;
+    return;
+  }
+  const fs::path old = temp_.string() + ".old";
+  if (rename(target_.c_str(), old.c_str()) != 0) {
+    throw Error(SystemText("replace", target_));
+  }
+  if (rename(temp_.c_str(), target_.c_str()) != 0) {
+    const std::string text = SystemText("replace", target_);
+    rename(old.c_str(), target_.c_str());
+    throw Error(text);
+  }
+  committed_ = true;
+  std::error_code ignored;
+  fs::remove_all(old, ignored);
+}
+
+ScratchFolder::ScratchFolder() {
+  std::error_code error;
+  fs::path base = fs::temp_directory_path(error);
+  if (error) base = "/tmp";
+  std::string name = (base / "pieceset-XXXXXX").string();
+  std::vector<char> buffer(name.begin(), name.end());
+  buffer.push_back('\0');
+  if (mkdtemp(buffer.data()) == nullptr) {
+    throw Error(SystemText("create a folder in", base));
+  }
+  path_ = buffer.data();
+}
+
+ScratchFolder::~ScratchFolder() {
+  std::error_code ignored;
+  fs::remove_all(path_, ignored);
+}
+
+void CatchInterrupts() {
+  struct sigaction action;
+  std::memset(&action, 0, sizeof action);
+  action.sa_handler = OnInterrupt;
+  sigemptyset(&action.sa_mask);
+  for (int signal_number : {SIGINT, SIGTERM, SIGHUP}) {
+    sigaction(signal_number, &action, nullptr);
+  }
+}
+
+void ThrowIfInterrupted() {
+  if (g_interrupted) throw Interrupted();
+}
+
+Progress::Progress(std::string label, std::uint64_t total)
+    : label_(std::move(label)),
+      total_(total),
+      enabled_(isatty(STDERR_FILENO) == 1),
+      start_(std::chrono::steady_clock::now()),
+      last_draw_(start_) {}
+
+Progress::~Progress() {
+  if (shown_) {
+    std::fprintf(stderr, "\r%*s\r", 60, "");
+    std::fflush(stderr);
+  }
+}
+
+void Progress::SetLabel(std::string label) { label_ = std::move(label); }
+
+void Progress::Advance(std::uint64_t amount) {
+  done_ += amount;
+  if (!enabled_) return;
+  const auto now = std::chrono::steady_clock::now();
+  if (now - start_ < std::chrono::milliseconds(500)) return;
+  if (shown_ && now - last_draw_ < std::chrono::milliseconds(100)) return;
+  last_draw_ = now;
+  Draw();
+}
+
+void Progress::Draw() {
+  const unsigned percent =
+      total_ == 0 ? 100 : static_cast<unsigned>(done_ * 100 / total_);
+  std::fprintf(stderr, "\rpieceset: %s %3u%%  ", label_.c_str(), percent);
+  std::fflush(stderr);
+  shown_ = true;
+}
+
+}  // namespace pieceset

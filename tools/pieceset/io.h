@@ -1,0 +1,128 @@
+// Files, all-or-nothing outputs and progress for the pieceset commands.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+
+namespace pieceset {
+
+namespace fs = std::filesystem;
+
+// A failure while working: one line for the user, exit code 1.
+class Error : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Ctrl-C or a termination request.
+class Interrupted : public Error {
+ public:
+  Interrupted() : Error("interrupted") {}
+};
+
+// A command line that cannot be carried out as given: exit code 2.
+class UsageError : public Error {
+ public:
+  using Error::Error;
+};
+
+// "cannot <what> <path>: <strerror(errno)>"
+std::string SystemText(const std::string& what, const fs::path& path);
+
+// An open file descriptor, closed when it goes.
+class File {
+ public:
+  static File OpenRead(const fs::path& path);
+  static File Create(const fs::path& path);  // new file, fails if it exists
+  File(File&& other) noexcept;
+  File& operator=(File&& other) noexcept;
+  File(const File&) = delete;
+  File& operator=(const File&) = delete;
+  ~File();
+
+  std::uint64_t Size() const;
+  bool IsRegular() const;
+  // Reads up to `size` bytes, fewer only at the end of the file.
+  std::size_t Read(void* buffer, std::size_t size);
+  void Write(const void* data, std::size_t size);
+  // Flushes to the medium and closes, reporting what a late write error says.
+  void Finish();
+  const fs::path& path() const { return path_; }
+
+ private:
+  File(int fd, fs::path path) : fd_(fd), path_(std::move(path)) {}
+  int fd_ = -1;
+  fs::path path_;
+};
+
+// Copies `size` bytes from `from` to `to` (fewer if `from` ends early).
+std::uint64_t CopyBytes(File& from, File& to, std::uint64_t size);
+
+// A folder or file made beside its final place and moved there in one
+// rename, so that the final name holds either the old content or the whole
+// new one. Removed again unless Commit() succeeds.
+class PendingOutput {
+ public:
+  enum class Kind { kFolder, kFile };
+  // Refuses an existing target without `force` before any work starts.
+  PendingOutput(const fs::path& target, Kind kind, bool force);
+  PendingOutput(const PendingOutput&) = delete;
+  PendingOutput& operator=(const PendingOutput&) = delete;
+  ~PendingOutput();
+
+  const fs::path& path() const { return temp_; }  // where to write
+  const fs::path& target() const { return target_; }
+  void Commit();
+
+ private:
+  fs::path target_;
+  fs::path temp_;
+  Kind kind_;
+  bool force_;
+  bool committed_ = false;
+};
+
+// A private scratch folder under the system's temp directory.
+class ScratchFolder {
+ public:
+  ScratchFolder();
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+  ~ScratchFolder();
+  const fs::path& path() const { return path_; }
+
+ private:
+  fs::path path_;
+};
+
+// Ctrl-C and friends end the work at the next check, so that the
+// destructors above can clear away what was half made.
+void CatchInterrupts();
+void ThrowIfInterrupted();
+
+// A percentage on stderr, only when stderr is a terminal and the work has
+// already taken longer than a moment.
+class Progress {
+ public:
+  Progress(std::string label, std::uint64_t total);
+  Progress(const Progress&) = delete;
+  Progress& operator=(const Progress&) = delete;
+  ~Progress();
+  void Advance(std::uint64_t amount);
+  void SetLabel(std::string label);
+
+ private:
+  void Draw();
+  std::string label_;
+  std::uint64_t total_;
+  std::uint64_t done_ = 0;
+  bool enabled_;
+  bool shown_ = false;
+  std::chrono::steady_clock::time_point start_;
+  std::chrono::steady_clock::time_point last_draw_;
+};
+
+}  // namespace pieceset

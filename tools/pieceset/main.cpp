@@ -1,0 +1,242 @@
+// pieceset: cuts an installer into a piece set for the launcher, and checks,
+// shows and joins such sets on Linux.
+#include <CLI/CLI.hpp>
+
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cut.h"
+#include "header.h"
+#include "io.h"
+#include "pieces.h"
+
+namespace pieceset {
+namespace {
+
+// "out/" names the folder "out"; ".", ".." and "/" name no new folder.
+fs::path OutputPath(const std::string& text) {
+  fs::path path(text);
+  while (!path.empty() && path.filename().empty() && path != path.root_path()) {
+    path = path.parent_path();
+  }
+  const std::string last = path.filename().string();
+  if (path.empty() || last.empty() || last == "." || last == "..") {
+    throw UsageError("-o must name a new file or folder, not '" + text + "'");
+  }
+  return path;
+}
+
+std::string ReadNameFile(const fs::path& path) {
+  File file = File::OpenRead(path);
+  std::string name(static_cast<std::size_t>(std::min<std::uint64_t>(file.Size(), 4096)), '\0');
+  name.resize(file.Read(name.data(), name.size()));
+  // A file written by an editor ends with a line break that is no part of it.
+  if (!name.empty() && name.back() == '\n') name.pop_back();
+  if (!name.empty() && name.back() == '\r') name.pop_back();
+  return name;
+}
+
+int RunCut(CutOptions options, const std::string& name, const std::string& name_file,
+           const std::string& media, const std::string& first_media,
+           const std::string& out) {
+  options.name = name_file.empty() ? name : ReadNameFile(name_file);
+  options.media = ParseMedia(media);
+  options.first_media = first_media.empty() ? options.media : ParseMedia(first_media);
+  options.out = OutputPath(out);
+  const SetInfo info = Cut(options);
+  std::printf("%s: %u piece%s of \"%s\" (set %s) for %s disks\n", options.out.c_str(),
+              info.piece_count, info.piece_count == 1 ? "" : "s",
+              Printable(info.name).c_str(), ShortId(info.set_id).c_str(),
+              MediaName(options.media).c_str());
+  return 0;
+}
+
+const char* StatusWord(PieceLine::Status status) {
+  switch (status) {
+    case PieceLine::Status::kOk: return "ok";
+    case PieceLine::Status::kBad: return "BAD";
+    case PieceLine::Status::kMissing: return "MISSING";
+    case PieceLine::Status::kIgnored: return "ignored";
+  }
+  return "?";
+}
+
+PieceSources Gather(const std::vector<std::string>& places) {
+  PieceSources sources;
+  for (const std::string& place : places) sources.Add(place);
+  return sources;
+}
+
+int RunVerify(const std::vector<std::string>& places) {
+  const PieceSources sources = Gather(places);
+  for (const std::string& note : sources.notes()) std::printf("note: %s\n", note.c_str());
+  const SetReport report = CheckSet(sources);
+  for (const PieceLine& line : report.lines) {
+    std::printf("%s: %s, %s\n", line.shown.c_str(), StatusWord(line.status),
+                line.detail.c_str());
+  }
+  std::printf("verdict: %s\n", report.verdict.c_str());
+  return report.good ? 0 : 1;
+}
+
+int RunShow(const std::vector<std::string>& files) {
+  int status = 0;
+  for (const std::string& path : files) {
+    try {
+      File file = File::OpenRead(path);
+      const std::uint64_t size = file.Size();
+      HeaderBytes header{};
+      if (file.Read(header.data(), header.size()) < kHeaderSize) {
+        throw Error(path + ": " + std::to_string(size) +
+                    " bytes, shorter than a 1024-byte piece header");
+      }
+      const DecodedHeader decoded = DecodeHeader(header);
+      std::string text = path + ": name \"" + Printable(decoded.name) + "\"";
+      if (!decoded.name_ended) text += " (no NUL in the first 260 bytes)";
+      text += decoded.last ? ", last piece" : ", not last";
+      text += ", payload " + std::to_string(size - kHeaderSize) + " bytes";
+      switch (decoded.kind) {
+        case DecodedHeader::Kind::kPieceset: {
+          text += ", set " + ShortId(decoded.info->set_id);
+          const auto number = PieceNumber(fs::path(path).filename().string());
+          if (number) {
+            text += " (piece " + std::to_string(*number) + " of " +
+                    std::to_string(decoded.info->piece_count) + ")";
+          } else {
+            text += " (" + std::to_string(decoded.info->piece_count) + " pieces)";
+          }
+          break;
+        }
+        case DecodedHeader::Kind::kForeign:
+          text += ", identity " + ShortId(decoded.identity_digest) +
+                  " (not made by pieceset)";
+          break;
+        case DecodedHeader::Kind::kNewer:
+          text += ", identity " + ShortId(decoded.identity_digest) +
+                  " (pieceset format " + std::to_string(decoded.version) + ", newer than this tool)";
+          break;
+        case DecodedHeader::Kind::kDamaged:
+          text += ", identity " + ShortId(decoded.identity_digest) + " (" +
+                  decoded.problem + ")";
+          break;
+      }
+      std::printf("%s\n", text.c_str());
+    } catch (const Interrupted&) {
+      throw;
+    } catch (const Error& error) {
+      std::fflush(stdout);
+      std::fprintf(stderr, "pieceset: %s\n", error.what());
+      status = 1;
+    }
+  }
+  return status;
+}
+
+int RunJoin(const std::vector<std::string>& places, const std::string& out_text, bool force) {
+  const fs::path target = OutputPath(out_text);
+  const PieceSources sources = Gather(places);
+  PendingOutput out(target, PendingOutput::Kind::kFile, force);
+  File file = File::Create(out.path());
+  const SetReport report = CheckSet(sources, [&file](const std::uint8_t* data, std::size_t size) {
+    file.Write(data, size);
+  });
+  if (!report.good) throw Error("cannot join: " + report.verdict);
+  file.Finish();
+  out.Commit();
+  return 0;
+}
+
+int Main(int argc, char** argv) {
+  CLI::App app{"Cuts an installer into a piece set FILE.1, FILE.2, ... for the launcher,\n"
+               "and checks, shows and joins piece sets."};
+  app.require_subcommand(1);
+  app.footer("Exit status: 0 done (or a good set), 1 failure (or a damaged set), 2 bad usage.");
+
+  CutOptions cut;
+  std::string name, name_file, media, first_media, cut_out;
+  CLI::App* cut_cmd = app.add_subcommand("cut", "Cut INSTALLER into a piece set in DIR");
+  cut_cmd->add_option("INSTALLER", cut.installer, "The installer executable")->required()->type_name("FILE");
+  auto* name_opt = cut_cmd->add_option("--name", name,
+                                       "Application name shown by the launcher (1 to 259 bytes)");
+  name_opt->type_name("NAME");
+  auto* name_file_opt = cut_cmd->add_option(
+      "--name-file", name_file, "Read the name's bytes from FILE (one trailing line break is dropped)");
+  name_file_opt->type_name("FILE");
+  name_opt->excludes(name_file_opt);
+  cut_cmd->add_option("--media", media,
+                      "Disk size: bytes, or 360K 720K 1.2M 1.44M 2.88M 100M 250M 650M 700M")
+      ->required()
+      ->type_name("SIZE");
+  cut_cmd->add_option("--first-media", first_media, "Size of disk 1, when it differs")
+      ->type_name("SIZE");
+  cut_cmd->add_option("--launcher", cut.launcher, "Put FILE on disk 1 as SETUP.EXE")
+      ->type_name("FILE");
+  cut_cmd->add_flag("--flat", cut.flat, "All pieces side by side in DIR, no disk folders");
+  cut_cmd->add_flag("--images", cut.images, "Also write FAT images disk1.img, ... (floppy sizes)");
+  cut_cmd->add_flag("--force", cut.force, "Replace an existing DIR");
+  cut_cmd->add_option("-o,--out", cut_out, "Output folder DIR")->required()->type_name("DIR");
+
+  std::vector<std::string> verify_paths;
+  CLI::App* verify_cmd = app.add_subcommand(
+      "verify", "Check a piece set as the launcher reads it (exit 0 good, 1 damaged)");
+  verify_cmd->add_option("PATH", verify_paths, "Disk folders, a flat folder, floppy images")
+      ->required()
+      ->type_name("PATH");
+
+  std::vector<std::string> show_files;
+  CLI::App* show_cmd = app.add_subcommand("show", "Print what each piece's header says");
+  show_cmd->add_option("FILE", show_files, "Piece files")->required()->type_name("FILE");
+
+  std::vector<std::string> join_paths;
+  std::string join_out;
+  bool join_force = false;
+  CLI::App* join_cmd = app.add_subcommand(
+      "join", "Join a checked piece set into the installer, as the launcher does");
+  join_cmd->add_option("PATH", join_paths, "Disk folders, a flat folder, floppy images")
+      ->required()
+      ->type_name("PATH");
+  join_cmd->add_option("-o,--out", join_out, "Output FILE")->required()->type_name("FILE");
+  join_cmd->add_flag("--force", join_force, "Replace an existing FILE");
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& error) {
+    if (error.get_exit_code() == 0) return app.exit(error);
+    std::fprintf(stderr, "pieceset: %s (see --help)\n", error.what());
+    return 2;
+  }
+
+  CatchInterrupts();
+  if (*cut_cmd) {
+    if (!*name_opt && !*name_file_opt) {
+      throw UsageError("cut needs --name NAME or --name-file FILE");
+    }
+    return RunCut(cut, name, name_file, media, first_media, cut_out);
+  }
+  if (*verify_cmd) return RunVerify(verify_paths);
+  if (*show_cmd) return RunShow(show_files);
+  return RunJoin(join_paths, join_out, join_force);
+}
+
+}  // namespace
+}  // namespace pieceset
+
+int main(int argc, char** argv) {
+  try {
+    return pieceset::Main(argc, argv);
+  } catch (const pieceset::Interrupted& error) {
+    std::fflush(stdout);
+    std::fprintf(stderr, "pieceset: %s\n", error.what());
+    return 130;
+  } catch (const pieceset::UsageError& error) {
+    std::fflush(stdout);
+    std::fprintf(stderr, "pieceset: %s\n", error.what());
+    return 2;
+  } catch (const std::exception& error) {
+    std::fflush(stdout);
+    std::fprintf(stderr, "pieceset: %s\n", error.what());
+    return 1;
+  }
+}

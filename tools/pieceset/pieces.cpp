@@ -1,0 +1,383 @@
+#include "pieces.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+
+#include "mtools.h"
+
+namespace pieceset {
+
+namespace {
+
+bool StartsWithNoCase(const std::string& text, const std::string& prefix) {
+  if (text.size() < prefix.size()) return false;
+  for (std::size_t i = 0; i < prefix.size(); ++i) {
+    if (std::tolower(static_cast<unsigned char>(text[i])) !=
+        std::tolower(static_cast<unsigned char>(prefix[i]))) {
+      return false;
+    }
+  }
+  return true;
+}
+
+bool AllDigits(const std::string& text) {
+  return !text.empty() &&
+         std::all_of(text.begin(), text.end(),
+                     [](unsigned char c) { return std::isdigit(c) != 0; });
+}
+
+// The number after `prefix` in "disk2", "FILE.10": decimal, no leading zero.
+std::optional<std::uint32_t> NumberAfter(const std::string& name,
+                                         const std::string& prefix,
+                                         const std::string& suffix = "") {
+  if (!StartsWithNoCase(name, prefix) || name.size() <= prefix.size() + suffix.size()) {
+    return std::nullopt;
+  }
+  if (!suffix.empty() &&
+      !StartsWithNoCase(name.substr(name.size() - suffix.size()), suffix)) {
+    return std::nullopt;
+  }
+  const std::string digits =
+      name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
+  if (!AllDigits(digits) || digits[0] == '0' || digits.size() > 10) {
+    return std::nullopt;
+  }
+  const unsigned long long value = std::stoull(digits);
+  if (value > 0x7fffffffULL) return std::nullopt;
+  return static_cast<std::uint32_t>(value);
+}
+
+// "FILE.010": digits the launcher would never ask for.
+bool LooksLikePiece(const std::string& name) {
+  return StartsWithNoCase(name, "FILE.") && AllDigits(name.substr(5)) &&
+         !PieceNumber(name);
+}
+
+std::string Plural(std::uint64_t count, const std::string& word) {
+  return std::to_string(count) + " " + word + (count == 1 ? "" : "s");
+}
+
+std::string Bytes(std::uint64_t count) { return Plural(count, "byte"); }
+
+// A piece that cannot be read is a bad piece, not the end of the check; a
+// failing output (join) still ends everything.
+class ReadFailure : public Error {
+ public:
+  using Error::Error;
+};
+
+template <typename Work>
+auto Reading(Work work) {
+  try {
+    return work();
+  } catch (const Interrupted&) {
+    throw;
+  } catch (const Error& error) {
+    throw ReadFailure(error.what());
+  }
+}
+
+}  // namespace
+
+std::optional<std::uint32_t> PieceNumber(const std::string& file_name) {
+  return NumberAfter(file_name, "FILE.");
+}
+
+std::string PieceName(std::uint32_t number) {
+  return "FILE." + std::to_string(number);
+}
+
+void PieceSources::Add(const fs::path& place) {
+  std::error_code error;
+  const fs::file_status status = fs::status(place, error);
+  if (error || !fs::exists(status)) {
+    throw UsageError("no such file or folder: " + place.string());
+  }
+  if (fs::is_directory(status)) {
+    AddFolder(place, true);
+  } else if (PieceNumber(place.filename().string())) {
+    AddFile(place, place.string());
+  } else {
+    AddImage(place);
+  }
+}
+
+void PieceSources::AddFile(const fs::path& path, const std::string& shown) {
+  const std::uint32_t number = *PieceNumber(path.filename().string());
+  pieces_[number].push_back({path, shown});
+}
+
+void PieceSources::AddFolder(const fs::path& folder, bool descend) {
+  std::map<std::uint32_t, fs::path> disk_folders;
+  std::map<std::uint32_t, fs::path> disk_images;
+  bool found = false;
+  std::error_code error;
+  for (const fs::directory_entry& entry : fs::directory_iterator(folder, error)) {
+    const std::string name = entry.path().filename().string();
+    std::error_code ignored;
+    if (entry.is_directory(ignored)) {
+      if (auto n = NumberAfter(name, "disk")) disk_folders[*n] = entry.path();
+      continue;
+    }
+    if (PieceNumber(name)) {
+      AddFile(entry.path(), (folder / name).string());
+      found = true;
+    } else if (LooksLikePiece(name)) {
+      notes_.push_back((folder / name).string() +
+                       ": not a piece name (the launcher counts FILE.1, FILE.2, ... "
+                       "without leading zeros)");
+    } else if (auto n = NumberAfter(name, "disk", ".img")) {
+      disk_images[*n] = entry.path();
+    }
+  }
+  if (error) throw Error("cannot read folder " + folder.string() + ": " + error.message());
+  if (found || !descend) return;
+  // The output folder of `cut`: its disks, as folders or else as images.
+  if (!disk_folders.empty()) {
+    for (const auto& [n, path] : disk_folders) AddFolder(path, false);
+  } else {
+    for (const auto& [n, path] : disk_images) AddImage(path);
+  }
+}
+
+void PieceSources::AddImage(const fs::path& image) {
+  std::vector<std::string> names;
+  for (const std::string& name : ListImage(image)) {
+    if (PieceNumber(name)) {
+      names.push_back(name);
+    } else if (LooksLikePiece(name)) {
+      notes_.push_back(image.string() + "::" + name +
+                       ": not a piece name (the launcher counts FILE.1, FILE.2, ... "
+                       "without leading zeros)");
+    }
+  }
+  if (names.empty()) return;
+  auto scratch = std::make_unique<ScratchFolder>();
+  ExtractFromImage(image, names, scratch->path());
+  for (const std::string& name : names) {
+    AddFile(scratch->path() / name, image.string() + "::" + name);
+  }
+  scratch_.push_back(std::move(scratch));
+}
+
+namespace {
+
+// One walk over the set; kept apart from CheckSet so that the rules read in
+// the order the launcher applies them.
+class SetWalk {
+ public:
+  SetWalk(const PieceSources& sources, const PayloadSink& sink)
+      : sources_(sources), sink_(sink) {}
+
+  SetReport Run();
+
+ private:
+  void Bad(std::uint32_t number, const std::string& shown, const std::string& why) {
+    report_.lines.push_back({number, PieceLine::Status::kBad, shown, why});
+    if (first_problem_.empty()) first_problem_ = PieceName(number) + ": " + why;
+  }
+  // Returns whether the walk goes on to the next number.
+  bool CheckPiece(std::uint32_t number, const PieceFile& piece);
+  std::uint64_t CopyPayload(File& file, std::uint32_t number, Digest* digest);
+
+  const PieceSources& sources_;
+  const PayloadSink& sink_;
+  SetReport report_;
+  std::string first_problem_;
+  HeaderBytes reference_{};
+  const SetInfo* info_ = nullptr;  // FILE.1's, when made by pieceset
+  Sha256 joined_;
+  std::uint64_t joined_size_ = 0;
+  std::uint64_t total_bytes_ = 0;
+  bool ended_by_mark_ = false;
+  std::unique_ptr<Progress> progress_;
+};
+
+std::uint64_t SetWalk::CopyPayload(File& file, std::uint32_t number, Digest* digest) {
+  std::vector<std::uint8_t> buffer(1 << 20);
+  Sha256 piece_sha;
+  std::uint64_t copied = 0;
+  progress_->SetLabel("checking " + PieceName(number));
+  for (;;) {
+    ThrowIfInterrupted();
+    const std::size_t got =
+        Reading([&] { return file.Read(buffer.data(), buffer.size()); });
+    if (got == 0) break;
+    piece_sha.Update(buffer.data(), got);
+    joined_.Update(buffer.data(), got);
+    if (sink_) sink_(buffer.data(), got);
+    copied += got;
+    progress_->Advance(got);
+  }
+  *digest = piece_sha.Finish();
+  return copied;
+}
+
+bool SetWalk::CheckPiece(std::uint32_t number, const PieceFile& piece) {
+  File file = Reading([&] { return File::OpenRead(piece.path); });
+  const std::uint64_t size = Reading([&] { return file.Size(); });
+  HeaderBytes header{};
+  const std::size_t got =
+      Reading([&] { return file.Read(header.data(), header.size()); });
+  if (got < kHeaderSize) {
+    Bad(number, piece.shown,
+        Bytes(size) + ", shorter than its " + std::to_string(kHeaderSize) +
+            "-byte header");
+    // Without FILE.1's header there is nothing to compare the others with.
+    return number != 1;
+  }
+  const DecodedHeader decoded = DecodeHeader(header);
+  const bool last = decoded.last;
+
+  if (number == 1) {
+    reference_ = header;
+    report_.first = decoded;
+    if (!decoded.name_ended) {
+      Bad(number, piece.shown,
+          "no NUL within the first 260 bytes, so the launcher cannot show the name");
+    } else if (decoded.name.empty()) {
+      Bad(number, piece.shown, "the name is empty");
+    } else if (decoded.kind == DecodedHeader::Kind::kDamaged) {
+      Bad(number, piece.shown, decoded.problem);
+    }
+    if (decoded.kind == DecodedHeader::Kind::kPieceset) info_ = &*report_.first->info;
+  } else if (std::memcmp(header.data(), reference_.data(), kIdentitySize) != 0) {
+    std::size_t at = 0;
+    while (header[at] == reference_[at]) ++at;
+    std::string why = "belongs to another set (header differs from FILE.1's at byte " +
+                      std::to_string(at);
+    if (decoded.kind == DecodedHeader::Kind::kPieceset && info_ != nullptr) {
+      why += "; set " + ShortId(decoded.info->set_id) + ", not " +
+             ShortId(info_->set_id);
+    }
+    Bad(number, piece.shown, why + ")");
+    return true;  // the launcher would ask for this disk again
+  }
+
+  bool piece_ok = true;
+  if (info_ != nullptr) {
+    const std::uint32_t count = info_->piece_count;
+    const std::uint64_t payload = size - kHeaderSize;
+    if (number > count) {
+      Bad(number, piece.shown, "the set has only " + Plural(count, "piece"));
+      return false;
+    }
+    if (last && number < count) {
+      Bad(number, piece.shown,
+          "carries the last-piece mark, but the set has " + Plural(count, "piece"));
+      piece_ok = false;
+    } else if (!last && number == count) {
+      Bad(number, piece.shown,
+          "lacks the last-piece mark, but the set has " + Plural(count, "piece"));
+      piece_ok = false;
+    }
+    if (payload != info_->PayloadOf(number)) {
+      Bad(number, piece.shown,
+          "payload is " + Bytes(payload) + ", the set's piece " +
+              std::to_string(number) + " holds " + Bytes(info_->PayloadOf(number)));
+      piece_ok = false;
+    }
+  }
+
+  Digest digest;
+  const std::uint64_t payload = CopyPayload(file, number, &digest);
+  joined_size_ += payload;
+  if (piece_ok && info_ != nullptr && number <= info_->piece_digests.size() &&
+      !std::equal(info_->piece_digests[number - 1].begin(),
+                  info_->piece_digests[number - 1].end(), digest.begin())) {
+    Bad(number, piece.shown, "payload damaged (its SHA-256 differs from the one recorded)");
+    piece_ok = false;
+  }
+  const bool is_bad = !report_.lines.empty() &&
+                      report_.lines.back().number == number &&
+                      report_.lines.back().status == PieceLine::Status::kBad;
+  if (!is_bad) {
+    report_.lines.push_back({number, PieceLine::Status::kOk, piece.shown,
+                             "payload " + Bytes(payload) + (last ? ", last piece" : "")});
+  }
+  ended_by_mark_ = last;
+  return !last;
+}
+
+SetReport SetWalk::Run() {
+  const auto& pieces = sources_.pieces();
+  for (const auto& [number, files] : pieces) {
+    for (const PieceFile& file : files) {
+      std::error_code ignored;
+      total_bytes_ += fs::file_size(file.path, ignored);
+    }
+  }
+  progress_ = std::make_unique<Progress>("checking", total_bytes_);
+
+  std::uint32_t number = 1;
+  for (;; ++number) {
+    const auto found = pieces.find(number);
+    if (found == pieces.end()) {
+      const std::string why =
+          number == 1 ? "missing" : "missing (" + PieceName(number - 1) +
+                                        " has no last-piece mark)";
+      report_.lines.push_back({number, PieceLine::Status::kMissing,
+                               PieceName(number), why});
+      if (first_problem_.empty()) first_problem_ = PieceName(number) + ": " + why;
+      break;
+    }
+    const std::vector<PieceFile>& files = found->second;
+    if (files.size() > 1) {
+      Bad(number, files[0].shown, "found twice: also " + files[1].shown);
+    }
+    bool go_on = true;
+    try {
+      go_on = CheckPiece(number, files[0]);
+    } catch (const ReadFailure& error) {
+      Bad(number, files[0].shown, error.what());
+      go_on = number != 1;
+    }
+    if (!go_on) break;
+    if (number == kMaxPieces * 2u) break;  // nothing sane is that long
+  }
+  report_.pieces = number;
+  const std::string beyond = ended_by_mark_
+                                 ? "lies past the last piece, " + PieceName(number)
+                                 : "not checked: the set breaks off at " + PieceName(number);
+  for (auto it = pieces.upper_bound(number); it != pieces.end(); ++it) {
+    for (const PieceFile& file : it->second) {
+      report_.lines.push_back({it->first, PieceLine::Status::kIgnored, file.shown, beyond});
+    }
+  }
+  report_.joined_size = joined_size_;
+
+  const Digest joined = joined_.Finish();
+  if (first_problem_.empty() && info_ != nullptr) {
+    if (joined_size_ != info_->installer_size) {
+      first_problem_ = "the joined installer is " + Bytes(joined_size_) +
+                       ", but " + Bytes(info_->installer_size) + " were cut";
+    } else if (joined != info_->installer_digest) {
+      first_problem_ = "the joined installer's SHA-256 differs from the one cut";
+    }
+  }
+  report_.good = first_problem_.empty();
+  if (!report_.good) {
+    report_.verdict = "damaged set: " + first_problem_;
+  } else {
+    const std::string name = "\"" + Printable(report_.first->name) + "\"";
+    report_.verdict = "good set " + name + ": " + Plural(number, "piece") + ", " +
+                      "installer " + Bytes(joined_size_);
+    if (info_ != nullptr) {
+      report_.verdict += ", set " + ShortId(info_->set_id) + ", SHA-256 " +
+                         Hex(joined.data(), kDigestSize) + " matches";
+    } else {
+      report_.verdict += " (not made by pieceset: sizes and digest not checked)";
+    }
+  }
+  return report_;
+}
+
+}  // namespace
+
+SetReport CheckSet(const PieceSources& sources, const PayloadSink& sink) {
+  SetWalk walk(sources, sink);
+  return walk.Run();
+}
+
+}  // namespace pieceset

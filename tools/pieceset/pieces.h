@@ -1,0 +1,78 @@
+// Finding the pieces of a set and checking them as the launcher reads them.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "header.h"
+#include "io.h"
+
+namespace pieceset {
+
+// The piece number of a file name as the launcher forms it: "FILE." and the
+// number in decimal without leading zeros ("FILE.10", never "FILE.010").
+// Letter case does not matter, as on the FAT disks the launcher reads.
+std::optional<std::uint32_t> PieceNumber(const std::string& file_name);
+
+// "FILE.<n>"
+std::string PieceName(std::uint32_t number);
+
+struct PieceFile {
+  fs::path path;      // where its bytes can be read
+  std::string shown;  // where the user put it: "out/disk2/FILE.2", "d2.img::FILE.2"
+};
+
+// Every piece file in the places given: disk folders, a flat folder, the
+// output folder of `cut` (its disk<N> folders or, failing those, disk<N>.img),
+// floppy images, or piece files themselves.
+class PieceSources {
+ public:
+  void Add(const fs::path& place);  // UsageError when it does not exist
+
+  const std::map<std::uint32_t, std::vector<PieceFile>>& pieces() const {
+    return pieces_;
+  }
+  // Names that look like pieces but that the launcher would not find.
+  const std::vector<std::string>& notes() const { return notes_; }
+
+ private:
+  void AddFolder(const fs::path& folder, bool descend);
+  void AddImage(const fs::path& image);
+  void AddFile(const fs::path& path, const std::string& shown);
+
+  std::map<std::uint32_t, std::vector<PieceFile>> pieces_;
+  std::vector<std::string> notes_;
+  std::vector<std::unique_ptr<ScratchFolder>> scratch_;
+};
+
+struct PieceLine {
+  enum class Status { kOk, kBad, kMissing, kIgnored };
+  std::uint32_t number = 0;
+  Status status = Status::kOk;
+  std::string shown;   // the file, or the piece name when it is missing
+  std::string detail;  // what is wrong, or a short description
+};
+
+struct SetReport {
+  bool good = false;
+  std::vector<PieceLine> lines;
+  std::string verdict;  // one line
+  std::optional<DecodedHeader> first;  // FILE.1's header when it was read
+  std::uint32_t pieces = 0;            // up to and including the last mark
+  std::uint64_t joined_size = 0;
+};
+
+// Receives each payload in order, as the launcher would copy it.
+using PayloadSink = std::function<void(const std::uint8_t*, std::size_t)>;
+
+// Walks the set from FILE.1 to the first piece with the last-piece mark,
+// checking every header against FILE.1's, the numbering, and for sets made by
+// pieceset also each payload's size and digest and the joined installer.
+SetReport CheckSet(const PieceSources& sources, const PayloadSink& sink = {});
+
+}  // namespace pieceset
