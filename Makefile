@@ -3,7 +3,9 @@ NATIVE := build/native
 WIN32DIR := build/win32
 JOBS ?= 2
 
-.PHONY: all native win32 test deps demo bench fuzz clean
+ASAN := build/asan
+
+.PHONY: all native win32 test sanitize deps demo bench fuzz fuzz-smoke clean
 
 all: native win32
 
@@ -22,6 +24,33 @@ test:
 	bash scripts/deps.sh --if-missing
 	$(MAKE) all
 	ctest --test-dir $(NATIVE) --output-on-failure -j $(JOBS)
+	$(MAKE) sanitize
+	$(MAKE) fuzz-smoke
+
+# The unit and fault tests again, under AddressSanitizer and UBSan.
+sanitize:
+	cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DLAUNCHER_SANITIZE=ON
+	cmake --build $(ASAN) -j $(JOBS)
+	ctest --test-dir $(ASAN) --output-on-failure -j $(JOBS) -R '^(unit|fault)[.]'
+
+# libFuzzer over the WinInit.Ini editor and the assembly, built with clang++
+# in a tree of its own; FUZZ_SECONDS per target (default 300). The corpus is
+# kept in build/fuzz/corpus between runs.
+fuzz:
+	cmake -S . -B build/fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLAUNCHER_FUZZ=ON
+	cmake --build build/fuzz -j $(JOBS) --target fuzz_wininit fuzz_assembly
+	@for f in fuzz_wininit fuzz_assembly; do \
+	  mkdir -p build/fuzz/corpus/$$f; \
+	  echo "$$f: fuzzing for $(or $(FUZZ_SECONDS),300) s"; \
+	  build/fuzz/tests/fault/$$f -max_total_time=$(or $(FUZZ_SECONDS),300) -seed=$(or $(FUZZ_SEED),0) \
+	    -timeout=10 -print_final_stats=1 build/fuzz/corpus/$$f > build/fuzz/$$f.log 2>&1; rc=$$?; \
+	  grep -E '^stat::number_of_executed_units|^stat::new_units_added' build/fuzz/$$f.log | sed "s/^/$$f: /"; \
+	  if [ $$rc -ne 0 ]; then tail -n 60 build/fuzz/$$f.log; echo "$$f failed; log in build/fuzz/$$f.log"; exit 1; fi; \
+	done
+
+# The same, bounded, as the last step of `make test`.
+fuzz-smoke:
+	$(MAKE) fuzz FUZZ_SECONDS=20 FUZZ_SEED=1
 
 clean:
 	rm -rf build
