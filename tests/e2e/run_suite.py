@@ -1,0 +1,532 @@
+#!/usr/bin/env python3
+"""End-to-end suite: the real launcher.exe under Wine, headless.
+
+Each case lays out "disks" (directories), points drive A: at the first, starts
+A:\\launcher.exe, answers every message box from outside (checking its caption,
+text, buttons and icon), swaps disks by re-pointing A:, and then checks what
+the recording installer noted about its start, the bytes it was started from,
+and the restart-time deletion request. Two cases then restart the session and
+check that the system carries out the requests, by the delayed move and by
+WinInit.Ini.
+
+Exit code 0 when every case passed, 1 when any failed, 77 when Wine or Xvfb
+is not installed.
+"""
+
+import argparse
+import os
+import shutil
+import sys
+import time
+import traceback
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+import pieces  # noqa: E402
+from winerig import RigError, WineRig  # noqa: E402
+
+NAME = "Recording Installer 1.0"
+QUESTION_BUTTONS = [(1, "OK"), (2, "Cancel")]
+
+
+class CaseFailed(Exception):
+    pass
+
+
+def expect(actual, expected, what):
+    if actual != expected:
+        raise CaseFailed("%s: expected %r, got %r" % (what, expected, actual))
+
+
+def expect_true(condition, what):
+    if not condition:
+        raise CaseFailed(what)
+
+
+class Suite:
+    def __init__(self, args):
+        self.args = args
+        self.work = os.path.abspath(args.work)
+        self.artifacts = os.path.abspath(args.artifacts)
+        self.rig = WineRig(os.path.join(self.work, "rig"), args.programs, log=self.say)
+        with open(os.path.join(args.programs, "recording_installer.exe"), "rb") as f:
+            self.installer = f.read()
+        self.case_dir = None
+        self.cutter = pieces.Cutter(args.pieceset, os.path.join(self.work, "cuts"))
+        self.notes = []
+
+    def say(self, text):
+        print(text, flush=True)
+
+    def note(self, text):
+        """Something the case saw, for the transcript."""
+        self.notes.append(text)
+        self.say("    " + text)
+
+    # ---- per-case state ---------------------------------------------------
+
+    def reset(self, case):
+        rig = self.rig
+        self.case_dir = os.path.join(self.work, "cases", case)
+        if os.path.exists(self.case_dir):
+            shutil.rmtree(self.case_dir)
+        os.makedirs(self.case_dir)
+        self.temp_unix, self.temp_win = rig.temp_dir()
+        for path in (self.temp_file(), rig.c_drive("e2e-result.txt"),
+                     rig.c_drive("e2e-result.part"), rig.c_drive("e2e-self.bin")):
+            if os.path.exists(path):
+                os.unlink(path)
+        rig.clear_pending_renames()
+        expect(rig.pending_renames(), [], "pending renames after reset")
+
+    def temp_file(self):
+        return os.path.join(self.temp_unix, "kqtmpins.exe")
+
+    def disk(self, label):
+        path = os.path.join(self.case_dir, label)
+        os.makedirs(path, exist_ok=True)
+        return path
+
+    def start_launcher(self, first_disk, exe="launcher.exe"):
+        target = os.path.join(first_disk, exe)
+        if not os.path.exists(target):
+            shutil.copyfile(self.args.launcher, target)
+        self.rig.point_drive("a", first_disk)
+        return self.rig.start_program("A:\\" + exe)
+
+    # ---- what the user sees -----------------------------------------------
+
+    def question(self, run, caption, text, shot=None):
+        box = self.rig.wait_box(caption, run)
+        expect(box.text, text, "text of box %r" % caption)
+        expect(box.buttons, QUESTION_BUTTONS, "buttons of box %r" % caption)
+        expect(box.has_icon, False, "icon in box %r" % caption)
+        expect(box.owned, False, "box %r has an owner" % caption)
+        self.note('box "%s": "%s" [OK, Cancel]' % (caption, text))
+        if shot:
+            self.rig.screenshot(os.path.join(self.artifacts, shot), around=[box.xid])
+        return box
+
+    def check_dialog(self, exe, shot=None):
+        """The progress dialog, read while a box is up (it stays enabled)."""
+        found = self.rig.dialog()
+        expect_true(found is not None, "no caption-less progress dialog is visible")
+        fields, controls = found
+        style = int(fields["style"], 16)
+        expect(style & 0x900008C0, 0x900008C0, "dialog style bits")
+        expect(style & 0x00C00000, 0, "dialog caption bits")
+        expect(fields["caption"], "", "dialog caption")
+        seen = [(c["id"] if c["id"] != 65535 else -1, c["class"], c["text"], c["visible"])
+                for c in controls]
+        expect(seen, [(1, "Button", "OK", False), (2, "Button", "Cancel", False),
+                      (-1, "Static", "Preparing to install", True),
+                      (1000, "Static", NAME, True)], "dialog controls")
+        self.note('dialog: "Preparing to install" / "%s", hidden OK and Cancel' % NAME)
+        xid = self.rig.dialog_xid(exe)
+        if shot and xid:
+            self.rig.screenshot(os.path.join(self.artifacts, shot), around=[xid])
+        return xid
+
+    def finish(self, run, boxes):
+        code = run.wait()
+        expect(code, 0, "launcher exit code")
+        expect(run.box_texts(), boxes, "texts of all boxes shown (msgbox trace)")
+        self.note("launcher exit code 0; boxes traced: %d" % len(boxes))
+
+    # ---- what the system holds afterwards ---------------------------------
+
+    def expect_deletion_request(self):
+        pending = self.rig.pending_renames()
+        expect(pending, [("\\??\\%s\\kqtmpins.exe" % self.temp_win, "")],
+               "PendingFileRenameOperations")
+        self.note("restart-time deletion recorded for %s\\kqtmpins.exe" % self.temp_win)
+
+    def expect_installer_ran(self, payload):
+        rig = self.rig
+        result_path = rig.c_drive("e2e-result.txt")
+        deadline = time.monotonic() + 15
+        while not os.path.exists(result_path) and time.monotonic() < deadline:
+            time.sleep(0.1)
+        expect_true(os.path.exists(result_path), "the installer left no result")
+        with open(result_path, "rb") as f:
+            lines = f.read().decode("latin-1").split("\r\n")
+        result = dict(line.split("=", 1) for line in lines if "=" in line)
+        with open(rig.c_drive("e2e-self.bin"), "rb") as f:
+            ran_bytes = f.read()
+        with open(self.temp_file(), "rb") as f:
+            temp_bytes = f.read()
+        expect(len(ran_bytes), len(payload), "size of the started installer")
+        expect_true(ran_bytes == payload, "the started installer is not the joined payloads")
+        expect_true(temp_bytes == payload, "kqtmpins.exe is not the joined payloads")
+        expect(result["cwd"], "C:\\windows", "installer's working directory")
+        expect(result["drive"], "C:\\windows", "installer's =C: entry")
+        expect_true("=C:=C:\\windows" in result["equals"].split("|"),
+                    "=C:=C:\\windows not among the installer's '=' entries %r" % result["equals"])
+        short = rig.short_path(self.temp_win + "\\kqtmpins.exe")
+        expect(result["cmdline"], short, "installer's command line")
+        self.note("installer ran: cwd %s, =C: %s, command line %s, %d bytes = joined payloads"
+                  % (result["cwd"], result["drive"], result["cmdline"], len(ran_bytes)))
+        self.expect_deletion_request()
+
+    def expect_nothing_started(self, partial):
+        time.sleep(1.5)
+        expect_true(not os.path.exists(self.rig.c_drive("e2e-result.txt")),
+                    "an installer was started")
+        with open(self.temp_file(), "rb") as f:
+            expect_true(f.read() == partial, "the partial kqtmpins.exe differs")
+        self.note("nothing started; partial kqtmpins.exe (%d bytes) stays" % len(partial))
+        self.expect_deletion_request()
+
+    # ---- cases ------------------------------------------------------------
+
+    def cut(self, payload, media, name=NAME):
+        return self.cutter.cut(payload, name, media)
+
+    def case_one_piece(self):
+        """A one-piece set: no box; FILE.2 beside it is never looked at."""
+        here = self.disk("disk1")
+        payload = self.installer
+        set_ = self.cut(payload, 1474560)
+        expect(len(set_), 1, "pieces cut")
+        pieces.write_pieces(set_, [here])
+        # A FILE.2 of another set would bring up a box if it were looked at.
+        other = self.cut(pieces.padded(self.installer, 9000, b"other"), 4096, "Other")
+        with open(os.path.join(here, "FILE.2"), "wb") as f:
+            f.write(other[1])
+        # An older, longer file at the temporary path is emptied first.
+        with open(self.temp_file(), "wb") as f:
+            f.write(b"\xAA" * 50000)
+        run = self.start_launcher(here)
+        self.finish(run, [])
+        self.expect_installer_ran(payload)
+
+    def case_twelve_pieces_side_by_side(self):
+        """Twelve pieces in one directory: no box at all."""
+        here = self.disk("disk1")
+        payload = pieces.padded(self.installer, 14000)
+        set_ = self.cut(payload, 2200)
+        expect(len(set_), 12, "pieces cut")
+        pieces.write_pieces(set_, [here] * 12)
+        # Past the last piece: never opened.
+        with open(os.path.join(here, "FILE.13"), "wb") as f:
+            f.write(b"not a piece")
+        run = self.start_launcher(here)
+        self.finish(run, [])
+        self.note("pieces FILE.1 .. FILE.12 in one directory, payloads %s bytes"
+                  % [len(p) - 1024 for p in set_])
+        self.expect_installer_ran(payload)
+
+    def case_three_disks(self):
+        """One piece a disk: "Next Disk" asks for disk 2, then disk 3."""
+        payload = pieces.padded(self.installer, 9000)
+        launcher_size = os.path.getsize(self.args.launcher)
+        if self.cutter.tool:
+            # The tool's own layout: SETUP.EXE and FILE.1 on disk 1.
+            disks = self.cutter.cut_disks(payload, NAME, 4096, 4096 + launcher_size,
+                                          self.args.launcher, os.path.join(self.case_dir, "set"))
+            exe = "SETUP.EXE"
+        else:
+            disks = [self.disk("disk%d" % n) for n in (1, 2, 3)]
+            pieces.write_pieces(self.cut(payload, 4096), disks)
+            exe = "launcher.exe"
+        expect(len(disks), 3, "disks cut")
+        run = self.start_launcher(disks[0], exe)
+        box = self.question(run, "Next Disk", "Please insert disk 2", shot="next-disk-box.png")
+        # Move the box below the dialog so that both can be seen.
+        dialog_xid = self.rig.dialog_xid(exe)
+        expect_true(dialog_xid is not None, "no X window for the progress dialog")
+        dx, dy, dw, dh = self.rig.geometry(dialog_xid)
+        bx, by, bw, bh = self.rig.geometry(box.xid)
+        self.rig.move_window(box.xid, bx, dy + dh + 40)
+        time.sleep(0.5)
+        self.check_dialog(exe, shot="dialog.png")
+        self.rig.screenshot(os.path.join(self.artifacts, "next-disk.png"),
+                            around=[dialog_xid, box.xid])
+        self.rig.point_drive("a", disks[1])
+        self.rig.answer(box, "OK")
+        box = self.question(run, "Next Disk", "Please insert disk 3")
+        self.rig.point_drive("a", disks[2])
+        self.rig.answer(box, "OK")
+        self.finish(run, ["Please insert disk 2", "Please insert disk 3"])
+        self.expect_installer_ran(payload)
+
+    def case_foreign_disk_then_right_one(self):
+        """OK with no disk, then a disk of another set: each is refused."""
+        disks = [self.disk("disk1"), self.disk("disk2")]
+        foreign = self.disk("foreign")
+        payload = pieces.padded(self.installer, 6000)
+        set_ = self.cut(payload, 4096)
+        expect(len(set_), 2, "pieces cut")
+        pieces.write_pieces(set_, disks)
+        # Same name and sizes, other bytes: only the header tells them apart.
+        other = self.cut(pieces.padded(self.installer, 6000, b"other"), 4096)
+        with open(os.path.join(foreign, "FILE.2"), "wb") as f:
+            f.write(other[1])
+        run = self.start_launcher(disks[0])
+        box = self.question(run, "Next Disk", "Please insert disk 2")
+        self.rig.answer(box, "OK")  # still the first disk: FILE.2 absent
+        box = self.question(run, "This is not the right disk", "Please insert disk 2")
+        self.rig.point_drive("a", foreign)
+        self.rig.answer(box, "OK")
+        box = self.question(run, "This is not the right disk", "Please insert disk 2",
+                            shot="wrong-disk.png")
+        self.rig.point_drive("a", disks[1])
+        self.rig.answer(box, "OK")
+        self.finish(run, ["Please insert disk 2"] * 3)
+        self.expect_installer_ran(payload)
+
+    def three_pieces_two_disks(self):
+        """FILE.1 and FILE.2 on the first disk, FILE.3 on the second."""
+        first, second = self.disk("disk1"), self.disk("disk2")
+        payload = pieces.padded(self.installer, 7000)
+        set_ = self.cut(payload, 4096)
+        expect(len(set_), 3, "pieces cut")
+        pieces.write_pieces(set_, [first, first, second])
+        return first, second, payload, set_
+
+    def case_third_piece_on_another_disk(self):
+        """FILE.1 and FILE.2 together, FILE.3 elsewhere: no "Next Disk" box."""
+        first, second, payload, _ = self.three_pieces_two_disks()
+        run = self.start_launcher(first)
+        box = self.question(run, "This is not the right disk", "Please insert disk 3")
+        self.rig.point_drive("a", second)
+        self.rig.answer(box, "OK")
+        self.finish(run, ["Please insert disk 3"])
+        self.expect_installer_ran(payload)
+
+    def case_cancel_in_next_disk(self):
+        """Cancel in "Next Disk": nothing is started."""
+        disks = [self.disk("disk1"), self.disk("disk2")]
+        set_ = self.cut(pieces.padded(self.installer, 6000), 4096)
+        pieces.write_pieces(set_, disks)
+        run = self.start_launcher(disks[0])
+        box = self.question(run, "Next Disk", "Please insert disk 2")
+        self.rig.point_drive("a", disks[1])
+        self.rig.answer(box, "Cancel")
+        self.finish(run, ["Please insert disk 2"])
+        self.expect_nothing_started(pieces.payload_of(set_[0]))
+
+    def case_cancel_in_wrong_disk(self):
+        """Cancel in "This is not the right disk": nothing is started."""
+        first, _, _, set_ = self.three_pieces_two_disks()
+        run = self.start_launcher(first)
+        box = self.question(run, "This is not the right disk", "Please insert disk 3")
+        self.rig.answer(box, "Cancel")
+        self.finish(run, ["Please insert disk 3"])
+        self.expect_nothing_started(pieces.payload_of(set_[0]) + pieces.payload_of(set_[1]))
+
+    def case_missing_file1(self):
+        """No FILE.1 beside the launcher: one stop box, no temporary file."""
+        here = self.disk("empty")
+        run = self.start_launcher(here)
+        box = self.rig.wait_box("Error", run)
+        expect(box.text, "Missing FILE.1", "text of the missing-piece box")
+        expect(box.buttons, [(1, "OK")], "buttons of the missing-piece box")
+        expect(box.has_icon, True, "stop icon in the missing-piece box")
+        expect(box.owned, False, "missing-piece box has an owner")
+        self.note('box "Error" (no caption given): "Missing FILE.1" [OK], with an icon')
+        self.rig.screenshot(os.path.join(self.artifacts, "missing-file1.png"), around=[box.xid])
+        self.rig.answer(box, "OK")
+        self.finish(run, ["Missing FILE.1"])
+        expect_true(not os.path.exists(self.temp_file()), "a kqtmpins.exe was created")
+        expect(self.rig.pending_renames(), [], "PendingFileRenameOperations")
+        self.note("no kqtmpins.exe, no restart-time request")
+
+    def case_restart_deletes_temporary_installer(self):
+        """The delayed move the launcher asked for is carried out at restart."""
+        here = self.disk("disk1")
+        payload = self.installer
+        pieces.write_pieces(self.cut(payload, 1474560), [here])
+        run = self.start_launcher(here)
+        self.finish(run, [])
+        self.expect_installer_ran(payload)
+        # The saved registry, as the next start will find it.
+        self.rig.kill_server()
+        expect(self.rig.saved_pending_renames(),
+               [("\\??\\%s\\kqtmpins.exe" % self.temp_win, "")],
+               "PendingFileRenameOperations in system.reg")
+        self.note("system.reg holds the deletion request")
+        expect_true(os.path.exists(self.temp_file()), "kqtmpins.exe gone before the restart")
+        self.rig.restart()
+        expect_true(not os.path.exists(self.temp_file()), "kqtmpins.exe survived the restart")
+        self.rig.start_server()
+        expect(self.rig.pending_renames(), [], "PendingFileRenameOperations after restart")
+        self.note("after wineboot -r: kqtmpins.exe removed, no request left")
+
+    def case_long_temp_directory(self):
+        """A temp directory with a long name: the installer is started through
+        its short path, with no quotes and nothing after it."""
+        rig = self.rig
+        long_win = self.temp_win[:self.temp_win.rindex("\\")] + "\\Temporary Files"
+        long_unix = os.path.join(os.path.dirname(self.temp_unix), "Temporary Files")
+        os.makedirs(long_unix, exist_ok=True)
+        here = self.disk("disk1")
+        payload = self.installer
+        pieces.write_pieces(self.cut(payload, 1474560), [here])
+        for name in ("TEMP", "TMP"):
+            rig.wine(["reg", "add", r"HKCU\Environment", "/v", name, "/d", long_win, "/f"])
+        try:
+            run = self.start_launcher(here)
+            self.finish(run, [])
+        finally:
+            for name in ("TEMP", "TMP"):
+                rig.wine(["reg", "add", r"HKCU\Environment", "/v", name, "/d", self.temp_win,
+                          "/f"])
+        self.temp_unix, self.temp_win = long_unix, long_win
+        short = rig.short_path(long_win + "\\kqtmpins.exe")
+        expect_true(short is not None and "~" in short, "no short form for %r" % long_win)
+        self.expect_installer_ran(payload)
+
+    def case_wininit_road(self):
+        """Delayed move refused: the request goes into WinInit.Ini, and the
+        system deletes the file at restart."""
+        rig = self.rig
+        probe = os.path.join(self.args.programs, "restart_probe.exe")
+        ini = os.path.join(rig.windows_dir(), "WinInit.Ini")
+        bak = os.path.join(rig.windows_dir(), "wininit.bak")
+        for path in (ini, bak):
+            if os.path.exists(path):
+                os.unlink(path)
+        victim = rig.c_drive("e2e-victim.tmp")
+        older = rig.c_drive("e2e-older.tmp")
+        for path in (victim, older):
+            with open(path, "wb") as f:
+                f.write(b"doomed")
+        before = (b"[boot]\r\nshell=Explorer.exe\r\n"
+                  b"[Rename]\r\nNUL=C:\\e2e-older.tmp\r\n"
+                  b"[386Enh]\r\nkey=value\r\n")
+        with open(ini, "wb") as f:
+            f.write(before)
+        out = rig.wine([probe, "refuse", "C:\\e2e-victim.tmp"]).strip()
+        expect(out, "result=1 moves=1 flags=4 source=C:\\e2e-victim.tmp target=<null>",
+               "restart_probe")
+        with open(ini, "rb") as f:
+            after = f.read()
+        expected = (b"[boot]\r\nshell=Explorer.exe\r\n"
+                    b"[Rename]\r\nNUL=C:\\e2e-victim.tmp\r\nNUL=C:\\e2e-older.tmp\r\n"
+                    b"[386Enh]\r\nkey=value\r\n")
+        expect(after, expected, "WinInit.Ini after the request")
+        expect(rig.pending_renames(), [], "PendingFileRenameOperations (move was refused)")
+        self.note("WinInit.Ini: NUL=C:\\e2e-victim.tmp inserted right after [Rename], "
+                  "before the older entry; %d -> %d bytes" % (len(before), len(after)))
+        rig.restart()
+        expect_true(not os.path.exists(victim), "C:\\e2e-victim.tmp survived the restart")
+        expect_true(not os.path.exists(older), "C:\\e2e-older.tmp survived the restart")
+        expect_true(not os.path.exists(ini), "WinInit.Ini still there after the restart")
+        expect_true(os.path.exists(bak), "no wininit.bak after the restart")
+        self.note("after wineboot -r: both files deleted, WinInit.Ini renamed to wininit.bak")
+
+        # With the delayed move taken, WinInit.Ini is not even created.
+        os.unlink(bak)
+        with open(victim, "wb") as f:
+            f.write(b"doomed")
+        out = rig.wine([probe, "accept", "C:\\e2e-victim.tmp"]).strip()
+        expect(out, "result=1 moves=1 flags=4 source=C:\\e2e-victim.tmp target=<null>",
+               "restart_probe (move taken)")
+        expect_true(not os.path.exists(ini), "WinInit.Ini created although the move was taken")
+        expect(rig.pending_renames(), [("\\??\\C:\\e2e-victim.tmp", "")],
+               "PendingFileRenameOperations (move taken)")
+        rig.restart()
+        expect_true(not os.path.exists(victim), "C:\\e2e-victim.tmp survived the restart")
+        self.note("move taken: no WinInit.Ini, PendingFileRenameOperations used and carried out")
+
+    CASES = [
+        "one_piece",
+        "twelve_pieces_side_by_side",
+        "three_disks",
+        "foreign_disk_then_right_one",
+        "third_piece_on_another_disk",
+        "cancel_in_next_disk",
+        "cancel_in_wrong_disk",
+        "missing_file1",
+        "long_temp_directory",
+        "restart_deletes_temporary_installer",
+        "wininit_road",
+    ]
+
+    def run(self, selected):
+        os.makedirs(self.artifacts, exist_ok=True)
+        t0 = time.monotonic()
+        self.rig.start(reuse_prefix=self.args.reuse_prefix)
+        passed, failed = [], []
+        try:
+            for name in selected:
+                self.say("[ RUN  ] %s" % name)
+                start = time.monotonic()
+                try:
+                    self.reset(name)
+                    getattr(self, "case_" + name)()
+                    passed.append(name)
+                    self.say("[  OK  ] %s (%.1f s)" % (name, time.monotonic() - start))
+                except (CaseFailed, RigError, OSError, KeyError, ValueError) as e:
+                    failed.append(name)
+                    self.say("[ FAIL ] %s: %s" % (name, e))
+                    if not isinstance(e, CaseFailed):
+                        traceback.print_exc()
+                    self.rig.screenshot(os.path.join(self.artifacts, "failed-%s.png" % name))
+                    self.recover()
+        finally:
+            self.rig.stop()
+        # The prefix takes over a gigabyte; a failed run keeps it to look into.
+        if not failed and not self.args.reuse_prefix:
+            shutil.rmtree(self.rig.prefix, ignore_errors=True)
+        self.say("e2e: %.1f s in all" % (time.monotonic() - t0))
+        if failed:
+            self.say("failed: %s" % ", ".join(failed))
+        self.say("%d passed, %d failed" % (len(passed), len(failed)))
+        return 0 if not failed else 1
+
+    def recover(self):
+        """After a failed case: end whatever still runs, keep the session."""
+        try:
+            self.rig.kill_server()
+            self.rig.start_server()
+        except Exception as e:  # the next case reports what is broken
+            self.say("recover: %s" % e)
+
+
+def main():
+    here = os.path.dirname(os.path.abspath(__file__))
+    root = os.path.dirname(os.path.dirname(here))
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--launcher", default=os.path.join(root, "build/win32/launcher.exe"))
+    parser.add_argument("--programs", default=os.path.join(root, "build/win32/tests/win32"),
+                        help="directory with recording_installer.exe, wine_probe.exe, "
+                             "restart_probe.exe")
+    parser.add_argument("--work", default=os.path.join(root, "build/native/e2e-work"))
+    parser.add_argument("--artifacts", default=os.path.join(root, "build/native/e2e-artifacts"))
+    parser.add_argument("--pieceset", help="the pieceset tool (default: a test helper cuts)")
+    parser.add_argument("--docs", help="copy dialog.png and next-disk.png here")
+    parser.add_argument("--reuse-prefix", action="store_true",
+                        help="keep the prefix of an earlier run (faster; for development)")
+    parser.add_argument("cases", nargs="*", help="cases to run (default: all)")
+    args = parser.parse_args()
+    args.cases = [c for c in args.cases if c]
+
+    for tool in ("wine", "wineboot", "wineserver", "Xvfb", "xdotool", "import"):
+        if not shutil.which(tool):
+            print("e2e: %s is not installed (make deps); skipping" % tool)
+            return 77
+    for path in [args.launcher] + [os.path.join(args.programs, p) for p in
+                                   ("recording_installer.exe", "wine_probe.exe",
+                                    "restart_probe.exe")]:
+        if not os.path.isfile(path):
+            print("e2e: %s is missing (make win32)" % path)
+            return 1
+    suite = Suite(args)
+    unknown = [c for c in args.cases if c not in Suite.CASES]
+    if unknown:
+        print("e2e: unknown cases %s; known: %s" % (unknown, ", ".join(Suite.CASES)))
+        return 2
+    code = suite.run(args.cases or Suite.CASES)
+    if args.docs:
+        os.makedirs(args.docs, exist_ok=True)
+        for shot in ("dialog.png", "next-disk.png"):
+            src = os.path.join(suite.artifacts, shot)
+            if os.path.exists(src):
+                shutil.copyfile(src, os.path.join(args.docs, shot))
+    return code
+
+
+if __name__ == "__main__":
+    sys.exit(main())

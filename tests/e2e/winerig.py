@@ -1,0 +1,407 @@
+"""A headless Windows for running the launcher: Xvfb, one Wine prefix, and the
+means to watch and answer its windows from outside.
+
+Used by the end-to-end suite (run_suite.py) and by the demo. Python 3 stdlib
+only. The pieces:
+
+  rig = WineRig(workdir, programs_dir)    programs_dir holds wine_probe.exe
+  rig.start()                             Xvfb, a fresh prefix, a persistent wineserver
+  rig.point_drive("a", some_dir)          insert a "disk"
+  run = rig.start_program(r"A:\\launcher.exe", debug="trace+msgbox")
+  box = rig.wait_box("Next Disk")         waits until visible, reads it through wine_probe
+  rig.screenshot(path, around=[box])
+  rig.answer(box, "OK")                   or "Cancel"; waits until the box is gone
+  run.wait()                              the program's exit code
+  run.box_texts()                         every box text Wine traced
+  rig.restart()                           wineboot -r: the system's restart-time work
+  rig.stop()
+
+Set E2E_WINEDEBUG to replace the launcher's WINEDEBUG (default trace+msgbox).
+
+A new wineserver behaves like a fresh Windows start: its first process carries
+out pending renames. The rig therefore keeps one persistent server for its
+whole life, and restarts only on purpose (restart(), kill_server()).
+"""
+
+import glob
+import os
+import re
+import shutil
+import signal
+import subprocess
+import tempfile
+import time
+
+
+class RigError(Exception):
+    pass
+
+
+def _ere_literal(text):
+    """The text as an anchored POSIX extended regular expression (xdotool)."""
+    return "^" + re.sub(r'([][(){}.*+?^$|\\])', r'\\\1', text) + "$"
+
+
+class Box:
+    """A message box as wine_probe read it."""
+
+    def __init__(self, xid, caption, fields, controls):
+        self.xid = xid
+        self.caption = caption
+        self.owned = fields.get("owner") == "1"
+        self.style = int(fields.get("style", "0"), 16)
+        self.controls = controls
+
+    @property
+    def text(self):
+        # The message text is the static control with id 0xFFFF (-1).
+        for c in self.controls:
+            if c["class"] == "Static" and c["id"] in (-1, 65535):
+                return c["text"]
+        return None
+
+    @property
+    def buttons(self):
+        """Visible buttons as (id, text), in tab order."""
+        return [(c["id"], c["text"]) for c in self.controls
+                if c["class"] == "Button" and c["visible"]]
+
+    @property
+    def has_icon(self):
+        return any(c["class"] == "Static" and c["icon"] and c["visible"] for c in self.controls)
+
+    def __repr__(self):
+        return "Box(%r, %r, buttons=%r, icon=%r)" % (self.caption, self.text, self.buttons,
+                                                     self.has_icon)
+
+
+def _parse_probe(output):
+    fields = {}
+    controls = []
+    for line in output.splitlines():
+        key, _, value = line.partition("=")
+        if key == "control":
+            cid, cls, visible, style, icon, text = value.split("|", 5)
+            cid = int(cid)
+            controls.append({"id": cid, "class": cls, "visible": visible == "1",
+                             "style": int(style, 16), "icon": icon == "1", "text": text})
+        else:
+            fields[key] = value
+    return fields, controls
+
+
+class Run:
+    """One Windows program started by the rig, with its traced stderr."""
+
+    def __init__(self, popen, log_path, started):
+        self.popen = popen
+        self.log_path = log_path
+        self.started = started
+
+    def wait(self, timeout=60):
+        try:
+            return self.popen.wait(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            self.popen.kill()
+            self.popen.wait()
+            raise RigError("program still running after %d s" % timeout)
+
+    def running(self):
+        return self.popen.poll() is None
+
+    def log(self):
+        with open(self.log_path, "rb") as f:
+            return f.read().decode("utf-8", "replace")
+
+    def box_texts(self):
+        """Texts of the message boxes shown so far, from Wine's msgbox trace."""
+        texts = []
+        for m in re.finditer(r'MSGBOX_OnInit L"((?:[^"\\]|\\.)*)"', self.log()):
+            texts.append(m.group(1).encode("latin-1", "replace").decode("unicode_escape"))
+        return texts
+
+
+class WineRig:
+    def __init__(self, workdir, programs_dir, log=print, screen="1024x768x24"):
+        self.workdir = os.path.abspath(workdir)
+        self.programs_dir = os.path.abspath(programs_dir)
+        self.prefix = os.path.join(self.workdir, "prefix")
+        self.log = log
+        self.screen = screen
+        self.display = None
+        self._xvfb = None
+        self._server = None
+        self._runs = 0
+
+    # ---- life cycle -------------------------------------------------------
+
+    def env(self, debug="-all"):
+        env = dict(os.environ)
+        env.update({
+            "WINEPREFIX": self.prefix,
+            "WINEDEBUG": debug,
+            # No Mono or Gecko: no download prompts, a faster first boot.
+            "WINEDLLOVERRIDES": "mscoree,mshtml=",
+        })
+        if self.display:
+            env["DISPLAY"] = self.display
+        return env
+
+    def start(self, reuse_prefix=False):
+        """Xvfb and a session; a new prefix unless reuse_prefix and one exists."""
+        os.makedirs(self.workdir, exist_ok=True)
+        self._start_xvfb()
+        t0 = time.monotonic()
+        if os.path.exists(self.prefix):
+            self.kill_server()
+            if not reuse_prefix:
+                shutil.rmtree(self.prefix)
+        if not os.path.exists(self.prefix):
+            subprocess.run(["wineboot", "-i"], env=self.env(), check=True,
+                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=180)
+            subprocess.run(["wineserver", "-w"], env=self.env(), timeout=120)
+            self.log("rig: new prefix in %.1f s" % (time.monotonic() - t0))
+        self.start_server()
+        # Unmanaged windows: without a window manager, Wine would otherwise
+        # wait about 2 s for every closed window to be withdrawn.
+        self.wine(["reg", "add", r"HKCU\Software\Wine\X11 Driver", "/v", "Managed",
+                   "/d", "N", "/f"])
+
+    def stop(self):
+        self.kill_server()
+        if self._xvfb:
+            self._xvfb.terminate()
+            try:
+                self._xvfb.wait(timeout=5)
+            except subprocess.TimeoutExpired:
+                self._xvfb.kill()
+            self._xvfb = None
+
+    def _start_xvfb(self):
+        for n in range(90, 200):
+            if os.path.exists("/tmp/.X%d-lock" % n) or os.path.exists("/tmp/.X11-unix/X%d" % n):
+                continue
+            proc = subprocess.Popen(["Xvfb", ":%d" % n, "-screen", "0", self.screen,
+                                     "-nolisten", "tcp", "-wr"],
+                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            for _ in range(50):
+                if os.path.exists("/tmp/.X11-unix/X%d" % n):
+                    self.display = ":%d" % n
+                    self._xvfb = proc
+                    return
+                if proc.poll() is not None:
+                    break
+                time.sleep(0.1)
+            proc.kill()
+            proc.wait()
+        raise RigError("could not start Xvfb")
+
+    def start_server(self):
+        """A persistent wineserver; the first process it serves does boot work."""
+        if self._server and self._server.poll() is None:
+            return
+        self._server = subprocess.Popen(["wineserver", "-p"], env=self.env(),
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        # The boot work runs with the first process; let it finish now.
+        self.wine(["cmd", "/c", "exit"])
+
+    def kill_server(self):
+        """Ends the session; the server saves the registry to the prefix first."""
+        if os.path.isdir(self.prefix):
+            subprocess.run(["wineserver", "-k"], env=self.env(),
+                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=30)
+            subprocess.run(["wineserver", "-w"], env=self.env(), timeout=30)
+        if self._server:
+            try:
+                self._server.wait(timeout=10)
+            except subprocess.TimeoutExpired:
+                self._server.kill()
+                self._server.wait()
+            self._server = None
+
+    def restart(self):
+        """The system's restart-time work: pending renames, WinInit.Ini."""
+        subprocess.run(["wineboot", "-r"], env=self.env(), check=True, timeout=60,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    # ---- programs ---------------------------------------------------------
+
+    def wine(self, args, timeout=60, check=True):
+        """Runs a Windows program to its end; returns its stdout text."""
+        done = subprocess.run(["wine"] + list(args), env=self.env(), timeout=timeout,
+                              stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+        if check and done.returncode != 0:
+            raise RigError("wine %s exited %d" % (" ".join(args), done.returncode))
+        return done.stdout.decode("utf-8", "replace").replace("\r\n", "\n")
+
+    def start_program(self, path, debug="trace+msgbox", cwd=None):
+        debug = os.environ.get("E2E_WINEDEBUG", debug)
+        self._runs += 1
+        log_path = os.path.join(self.workdir, "run-%02d.log" % self._runs)
+        log = open(log_path, "wb")
+        popen = subprocess.Popen(["wine", path], env=self.env(debug), cwd=cwd or self.workdir,
+                                 stdin=subprocess.DEVNULL, stdout=log, stderr=log)
+        log.close()
+        return Run(popen, log_path, time.monotonic())
+
+    def probe(self, *args):
+        return self.wine([os.path.join(self.programs_dir, "wine_probe.exe")] + list(args))
+
+    def short_path(self, path):
+        fields, _ = _parse_probe(self.probe("shortpath", path))
+        return fields["short"] if int(fields["length"]) else None
+
+    # ---- drives and files -------------------------------------------------
+
+    def point_drive(self, letter, directory):
+        """Inserts a disk: re-points the drive's symlink to the directory."""
+        link = os.path.join(self.prefix, "dosdevices", letter.lower() + ":")
+        tmp = link + ".new"
+        if os.path.lexists(tmp):
+            os.unlink(tmp)
+        os.symlink(os.path.abspath(directory), tmp)
+        os.replace(tmp, link)
+
+    def c_drive(self, *parts):
+        return os.path.join(self.prefix, "drive_c", *parts)
+
+    def windows_dir(self):
+        return self.c_drive("windows")
+
+    def temp_dir(self):
+        """The unix path of the user's %TEMP%, and its Windows form."""
+        users = [u for u in glob.glob(self.c_drive("users", "*"))
+                 if os.path.basename(u) != "Public" and os.path.isdir(os.path.join(u, "Temp"))]
+        if len(users) != 1:
+            raise RigError("cannot tell the user's Temp among %r" % users)
+        name = os.path.basename(users[0])
+        return os.path.join(users[0], "Temp"), "C:\\users\\%s\\Temp" % name
+
+    SESSION_KEY = r"HKLM\System\CurrentControlSet\Control\Session Manager"
+
+    def pending_renames(self):
+        """PendingFileRenameOperations as (source, target) pairs, live."""
+        out = self.wine(["reg", "query", self.SESSION_KEY, "/v", "PendingFileRenameOperations"],
+                        check=False)
+        m = re.search(r"PendingFileRenameOperations\s+REG_MULTI_SZ\s+(.*)", out)
+        if not m:
+            return []
+        return _pairs(m.group(1).rstrip("\n").split("\\0"))
+
+    def clear_pending_renames(self):
+        self.wine(["reg", "delete", self.SESSION_KEY, "/v", "PendingFileRenameOperations", "/f"],
+                  check=False)
+
+    def saved_pending_renames(self):
+        """The same value as saved in the prefix's system.reg (call after kill_server)."""
+        with open(os.path.join(self.prefix, "system.reg"), "rb") as f:
+            text = f.read().decode("utf-8", "replace")
+        section = re.search(r"^\[System\\\\CurrentControlSet\\\\Control\\\\Session Manager\] "
+                            r"\d+\n(.*?)(?:^\[|\Z)", text, re.M | re.S)
+        if not section:
+            raise RigError("no Session Manager key in system.reg")
+        m = re.search(r'^"PendingFileRenameOperations"=str\(7\):"(.*)"$', section.group(1), re.M)
+        if not m:
+            return []
+        raw = m.group(1).replace("\\\\", "\x01")
+        items = [s.replace("\x01", "\\") for s in raw.split("\\0")]
+        return _pairs(items)
+
+    # ---- windows ----------------------------------------------------------
+
+    def _xdotool(self, *args):
+        done = subprocess.run(["xdotool"] + list(args), env=self.env(), stdout=subprocess.PIPE,
+                              stderr=subprocess.DEVNULL, timeout=20)
+        return done.returncode, done.stdout.decode("utf-8", "replace")
+
+    def visible_windows(self, caption):
+        rc, out = self._xdotool("search", "--onlyvisible", "--name", _ere_literal(caption))
+        return [int(x) for x in out.split()] if rc == 0 else []
+
+    def window_visible(self, xid):
+        rc, out = self._xdotool("search", "--onlyvisible", "--name", ".*")
+        return rc == 0 and str(xid) in out.split()
+
+    def geometry(self, xid):
+        rc, out = self._xdotool("getwindowgeometry", "--shell", str(xid))
+        if rc != 0:
+            return None
+        g = dict(line.split("=", 1) for line in out.split() if "=" in line)
+        return int(g["X"]), int(g["Y"]), int(g["WIDTH"]), int(g["HEIGHT"])
+
+    def wait_box(self, caption, run=None, timeout=20):
+        """Waits for a visible message box with this caption; reads it."""
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            xids = self.visible_windows(caption)
+            if xids:
+                fields, controls = _parse_probe(self.probe("box", caption))
+                if fields.get("found") == "1":
+                    return Box(xids[0], fields["caption"], fields, controls)
+            if run is not None and not run.running():
+                raise RigError("program ended (code %s) while waiting for box %r"
+                               % (run.popen.returncode, caption))
+            time.sleep(0.1)
+        raise RigError("no box %r within %d s" % (caption, timeout))
+
+    def dialog(self):
+        """The visible caption-less dialog: (fields, controls), or None."""
+        fields, controls = _parse_probe(self.probe("dialog"))
+        return (fields, controls) if fields.get("found") == "1" else None
+
+    def dialog_xid(self, program="launcher.exe"):
+        rc, out = self._xdotool("search", "--onlyvisible", "--classname", program)
+        for xid in (int(x) for x in out.split()) if rc == 0 else []:
+            rc, name = self._xdotool("getwindowname", str(xid))
+            if rc == 0 and name.strip() == "":
+                return xid
+        return None
+
+    BUTTONS = {"OK": 1, "Cancel": 2}
+
+    def answer(self, box, button, timeout=10):
+        """Clicks OK or Cancel in the box and waits until it has closed.
+
+        The click goes in through the session (wine_probe), not as X key
+        events: under Xvfb without a window manager, a Return sent with
+        xdotool to one box was at times delivered again to the first box of
+        the next process, which then closed on its own."""
+        fields, _ = _parse_probe(self.probe("click", box.caption, str(self.BUTTONS[button])))
+        if fields.get("clicked") != "1":
+            raise RigError("could not click %s in box %r" % (button, box.caption))
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            if not self.window_visible(box.xid):
+                return
+            time.sleep(0.05)
+        raise RigError("box %r did not close on %s" % (box.caption, button))
+
+    def press_key(self, box, key):
+        """Sends an X key event to the box (Return = OK, Escape = Cancel); for
+        showing keyboard use, not relied on by the suite (see answer())."""
+        self._xdotool("key", "--window", str(box.xid), key)
+
+    def screenshot(self, path, around=(), margin=8):
+        """PNG of the screen, cropped to the given windows (xids) when any."""
+        os.makedirs(os.path.dirname(os.path.abspath(path)), exist_ok=True)
+        args = ["import", "-window", "root"]
+        boxes = [g for g in (self.geometry(x) for x in around if x) if g]
+        if boxes:
+            x0 = max(0, min(g[0] for g in boxes) - margin)
+            y0 = max(0, min(g[1] for g in boxes) - margin)
+            x1 = max(g[0] + g[2] for g in boxes) + margin
+            y1 = max(g[1] + g[3] for g in boxes) + margin
+            args += ["-crop", "%dx%d+%d+%d" % (x1 - x0, y1 - y0, x0, y0), "+repage"]
+        subprocess.run(args + [path], env=self.env(), check=True, timeout=30,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    def move_window(self, xid, x, y):
+        self._xdotool("windowmove", str(xid), str(x), str(y))
+
+
+def _pairs(items):
+    """A MULTI_SZ rename list as (source, target) pairs; '' target = delete."""
+    while items and items[-1] == "" and len(items) % 2 == 1:
+        items = items[:-1]
+    return [(items[i], items[i + 1] if i + 1 < len(items) else "")
+            for i in range(0, len(items), 2)]
