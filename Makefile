@@ -27,6 +27,14 @@ test:
 	$(MAKE) sanitize
 	$(MAKE) fuzz-smoke
 
+# A sample installer cut onto floppy images and set up from them by the real
+# launcher under Wine, the disks swapped at each prompt; DEMO_ARGS=--keep
+# keeps the Wine prefix.
+demo:
+	bash scripts/deps.sh --if-missing
+	$(MAKE) all
+	$(or $(wildcard /usr/bin/python3),python3) demo/run_demo.py $(DEMO_ARGS)
+
 # The unit and fault tests again, under AddressSanitizer and UBSan.
 sanitize:
 	cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DLAUNCHER_SANITIZE=ON
@@ -51,6 +59,11 @@ fuzz:
 # The same, bounded, as the last step of `make test`.
 fuzz-smoke:
 	$(MAKE) fuzz FUZZ_SECONDS=20 FUZZ_SEED=1
+
+# Throughput, peak memory and start-up of the real launcher under Wine; a few
+# minutes, not part of `make test`. Writes docs/benchmarks.md.
+bench: all
+	python3 bench/run.py
 
 clean:
 	rm -rf build
