@@ -51,6 +51,25 @@ std::uint64_t PayloadRoom(const Medium& medium, const char* which,
   return room - kHeaderSize;
 }
 
+// Reads up to `size` further bytes of the installer block by block, handing
+// each block to use; returns how many bytes were missing at the end.
+template <typename Use>
+std::uint64_t ReadBlocks(File& installer, std::uint64_t size, std::vector<std::uint8_t>& buffer,
+                         Progress& progress, Use use) {
+  std::uint64_t left = size;
+  while (left > 0) {
+    ThrowIfInterrupted();
+    const std::size_t want =
+        static_cast<std::size_t>(std::min<std::uint64_t>(buffer.size(), left));
+    const std::size_t got = installer.Read(buffer.data(), want);
+    if (got == 0) break;
+    use(buffer.data(), got);
+    left -= got;
+    progress.Advance(got);
+  }
+  return left;
+}
+
 // Reads the installer once for its digests, so that every header can carry
 // them before the first piece is written.
 struct InstallerDigests {
@@ -66,18 +85,11 @@ InstallerDigests DigestInstaller(File& installer, const Layout& layout,
   std::vector<std::uint8_t> buffer(1 << 20);
   Progress progress("reading the installer", info.installer_size);
   for (std::uint32_t n = 1; n <= layout.count; ++n) {
-    std::uint64_t left = info.PayloadOf(n);
-    while (left > 0) {
-      ThrowIfInterrupted();
-      const std::size_t want =
-          static_cast<std::size_t>(std::min<std::uint64_t>(buffer.size(), left));
-      const std::size_t got = installer.Read(buffer.data(), want);
-      if (got == 0) break;
-      whole.Update(buffer.data(), got);
-      piece.Update(buffer.data(), got);
-      left -= got;
-      progress.Advance(got);
-    }
+    ReadBlocks(installer, info.PayloadOf(n), buffer, progress,
+               [&](const std::uint8_t* data, std::size_t count) {
+                 whole.Update(data, count);
+                 piece.Update(data, count);
+               });
     const Digest digest = piece.Finish();
     PieceDigest short_digest;
     std::copy_n(digest.begin(), kPieceDigestSize, short_digest.begin());
@@ -187,18 +199,12 @@ SetInfo Cut(const CutOptions& options) {
     File piece = File::Create(folder / PieceName(n));
     const HeaderBytes& this_header = n == layout.count ? last_header : header;
     piece.Write(this_header.data(), this_header.size());
-    std::uint64_t left = info.PayloadOf(n);
-    while (left > 0) {
-      ThrowIfInterrupted();
-      const std::size_t want =
-          static_cast<std::size_t>(std::min<std::uint64_t>(buffer.size(), left));
-      const std::size_t got = installer.Read(buffer.data(), want);
-      if (got == 0) break;
-      again.Update(buffer.data(), got);
-      piece.Write(buffer.data(), got);
-      left -= got;
-      progress.Advance(got);
-    }
+    const std::uint64_t left =
+        ReadBlocks(installer, info.PayloadOf(n), buffer, progress,
+                   [&](const std::uint8_t* data, std::size_t count) {
+                     again.Update(data, count);
+                     piece.Write(data, count);
+                   });
     piece.Finish();
     disk_files[n - 1].push_back(folder / PieceName(n));
     if (left != 0) break;
