@@ -31,6 +31,9 @@ import sys
 import time
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+sys.path.insert(0, os.path.join(ROOT, "tests", "e2e"))
+sys.dont_write_bytecode = True
+from winerig import start_xvfb, stop_process  # noqa: E402
 BUILD = os.path.join(ROOT, "build", "bench")
 LAUNCHER = os.path.join(ROOT, "build", "win32", "launcher.exe")
 PIECESET = os.path.join(ROOT, "build", "native", "pieceset")
@@ -192,46 +195,17 @@ class Session:
         if self._server:
             subprocess.run(["wineserver", "-k"], env=self.env(), timeout=30,
                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-            try:
-                self._server.wait(timeout=15)
-            except subprocess.TimeoutExpired:
-                self._server.kill()
-                self._server.wait()
+            stop_process(self._server, timeout=15, terminate=False)
             self._server = None
         if self._holder:
-            try:
-                self._holder.wait(timeout=15)
-            except subprocess.TimeoutExpired:
-                self._holder.kill()
-                self._holder.wait()
+            stop_process(self._holder, timeout=15, terminate=False)
             self._holder = None
         if self._xvfb:
-            self._xvfb.terminate()
-            try:
-                self._xvfb.wait(timeout=5)
-            except subprocess.TimeoutExpired:
-                self._xvfb.kill()
-                self._xvfb.wait()
+            stop_process(self._xvfb)
             self._xvfb = None
 
     def _start_xvfb(self):
-        for n in range(77, 90):
-            if os.path.exists("/tmp/.X%d-lock" % n) or os.path.exists("/tmp/.X11-unix/X%d" % n):
-                continue
-            proc = subprocess.Popen(["Xvfb", ":%d" % n, "-screen", "0", "1024x768x24",
-                                     "-nolisten", "tcp"],
-                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-            for _ in range(50):
-                if os.path.exists("/tmp/.X11-unix/X%d" % n):
-                    self.display = ":%d" % n
-                    self._xvfb = proc
-                    return
-                if proc.poll() is not None:
-                    break
-                time.sleep(0.1)
-            proc.kill()
-            proc.wait()
-        raise BenchError("no free X display in :77-:89")
+        self._xvfb, self.display = start_xvfb(range(77, 90), error=BenchError)
 
     def wine(self, *args):
         subprocess.run(["wine"] + list(args), env=self.env(), timeout=120,

@@ -42,6 +42,48 @@ def _ere_literal(text):
     return "^" + re.sub(r'([][(){}.*+?^$|\\])', r'\\\1', text) + "$"
 
 
+def start_xvfb(displays, screen="1024x768x24", error=None):
+    """Starts Xvfb on the first free display of `displays`; returns (proc, ":N").
+
+    A display counts as ours only once its lock file holds our Xvfb's pid, so
+    two servers started at the same moment never end up sharing one."""
+    for n in displays:
+        lock = "/tmp/.X%d-lock" % n
+        if os.path.exists(lock) or os.path.exists("/tmp/.X11-unix/X%d" % n):
+            continue
+        proc = subprocess.Popen(["Xvfb", ":%d" % n, "-screen", "0", screen,
+                                 "-nolisten", "tcp", "-wr"],
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        for _ in range(50):
+            if proc.poll() is not None:
+                break
+            if os.path.exists("/tmp/.X11-unix/X%d" % n) and _lock_pid(lock) == proc.pid:
+                return proc, ":%d" % n
+            time.sleep(0.1)
+        stop_process(proc)
+    raise (error or RigError)("could not start Xvfb on any display of %s" % (displays,))
+
+
+def stop_process(proc, timeout=5, terminate=True):
+    """Terminates proc (or, with terminate=False, lets it end by itself), and
+    kills it when it has not gone within timeout seconds."""
+    if terminate and proc.poll() is None:
+        proc.terminate()
+    try:
+        proc.wait(timeout=timeout)
+    except subprocess.TimeoutExpired:
+        proc.kill()
+        proc.wait()
+
+
+def _lock_pid(path):
+    try:
+        with open(path) as f:
+            return int(f.read().strip() or 0)
+    except (OSError, ValueError):
+        return 0
+
+
 class Box:
     """A message box as wine_probe read it."""
 
@@ -122,6 +164,9 @@ class Run:
 
 
 class WineRig:
+    # The suite's X displays; other users of the rig take other ranges.
+    displays = range(90, 200)
+
     def __init__(self, workdir, programs_dir, log=print, screen="1024x768x24"):
         self.workdir = os.path.abspath(workdir)
         self.programs_dir = os.path.abspath(programs_dir)
@@ -170,31 +215,11 @@ class WineRig:
     def stop(self):
         self.kill_server()
         if self._xvfb:
-            self._xvfb.terminate()
-            try:
-                self._xvfb.wait(timeout=5)
-            except subprocess.TimeoutExpired:
-                self._xvfb.kill()
+            stop_process(self._xvfb)
             self._xvfb = None
 
     def _start_xvfb(self):
-        for n in range(90, 200):
-            if os.path.exists("/tmp/.X%d-lock" % n) or os.path.exists("/tmp/.X11-unix/X%d" % n):
-                continue
-            proc = subprocess.Popen(["Xvfb", ":%d" % n, "-screen", "0", self.screen,
-                                     "-nolisten", "tcp", "-wr"],
-                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-            for _ in range(50):
-                if os.path.exists("/tmp/.X11-unix/X%d" % n):
-                    self.display = ":%d" % n
-                    self._xvfb = proc
-                    return
-                if proc.poll() is not None:
-                    break
-                time.sleep(0.1)
-            proc.kill()
-            proc.wait()
-        raise RigError("could not start Xvfb")
+        self._xvfb, self.display = start_xvfb(self.displays, self.screen)
 
     def start_server(self):
         """A persistent wineserver; the first process it serves does boot work."""
