@@ -16,25 +16,11 @@ const char kHeader[] = "[Rename]\r\n";
 
 void Add(Bytes& out, const std::string& text) { out.insert(out.end(), text.begin(), text.end()); }
 
-// A directory of exactly `length` characters on C: made of 8.3 names.
-std::string DirectoryOfLength(size_t length) {
-    std::string path = "C:";
-    char letter = 'A';
-    while (path.size() < length) {
-        size_t left = length - path.size() - 1;
-        size_t segment = left > 8 ? 8 : left;
-        if (left > 8 && left - 8 == 1) segment = 7;
-        path += "\\" + std::string(segment, letter);
-        letter = letter == 'Z' ? 'A' : static_cast<char>(letter + 1);
-    }
-    return path;
-}
-
 std::string WindowsDirectory(int choice) {
     switch (choice) {
         case 1: return "D:\\OS\\WIN95";
-        case 2: return DirectoryOfLength(247);
-        case 3: return DirectoryOfLength(248);
+        case 2: return sim::DirectoryOfLength(247);
+        case 3: return sim::DirectoryOfLength(248);
         default: return "C:\\WINDOWS";
     }
 }

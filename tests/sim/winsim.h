@@ -34,6 +34,8 @@ using Bytes = std::vector<unsigned char>;
 Bytes ToBytes(std::string_view text);
 // Equal but for letter case, as Windows compares names.
 bool SameText(std::string_view a, std::string_view b);
+// A directory path of exactly `length` characters on C:, made of 8.3 names.
+std::string DirectoryOfLength(size_t length);
 
 // Back to the default world. Frees whatever the previous test left behind.
 void Reset();

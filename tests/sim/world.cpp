@@ -24,6 +24,19 @@ std::string Upper(std::string_view text) {
 
 bool SameText(std::string_view a, std::string_view b) { return Upper(a) == Upper(b); }
 
+std::string DirectoryOfLength(size_t length) {
+    std::string path = "C:";
+    char letter = 'A';
+    while (path.size() < length) {
+        size_t left = length - path.size() - 1;
+        size_t segment = left > 8 ? 8 : left;
+        if (left > 8 && left - 8 == 1) segment = 7;  // no empty last segment
+        path += "\\" + std::string(segment, letter);
+        letter = letter == 'Z' ? 'A' : static_cast<char>(letter + 1);
+    }
+    return path;
+}
+
 void Reset() {
     ReleaseAllObjects();
     W() = World{};

@@ -12,20 +12,6 @@ namespace {
 const HINSTANCE kInstance = reinterpret_cast<HINSTANCE>(0x00400000);
 constexpr const char* kPlaceholder = "THE NAME OF YOUR APP GOES HERE";
 
-// A directory of exactly `length` characters on C: made of 8.3 names.
-std::string DirectoryOfLength(size_t length) {
-    std::string path = "C:";
-    char letter = 'A';
-    while (path.size() < length) {
-        size_t left = length - path.size() - 1;
-        size_t segment = left > 8 ? 8 : left;
-        if (left > 8 && left - 8 == 1) segment = 7;  // no empty last segment
-        path += "\\" + std::string(segment, letter);
-        letter = letter == 'Z' ? 'A' : static_cast<char>(letter + 1);
-    }
-    return path;
-}
-
 int CountWriteOpens() {
     int n = 0;
     for (const sim::Call& c : sim::CallsTo("CreateFileA"))
@@ -105,7 +91,7 @@ TEST_F(MissingFile1, UnknownModulePathCountsAsMissing) {
 }
 
 TEST_F(MissingFile1, DirectoryTooLongForFile1CountsAsMissing) {
-    std::string directory = DirectoryOfLength(253);
+    std::string directory = sim::DirectoryOfLength(253);
     sim::MakeDirectory(directory);
     sim::SetModuleFileName(directory + "\\A.EXE");
 
@@ -116,7 +102,7 @@ TEST_F(MissingFile1, DirectoryTooLongForFile1CountsAsMissing) {
 }
 
 TEST_F(MissingFile1, ModulePathThatFillsTheBufferCountsAsMissing) {
-    std::string directory = DirectoryOfLength(250);
+    std::string directory = sim::DirectoryOfLength(250);
     sim::MakeDirectory(directory);
     sim::SetModuleFileName(directory + "\\LAUNCHER.EXE");  // 263 characters
 
@@ -155,7 +141,7 @@ TEST_F(File1Path, IsBuiltBesideTheLauncherAndOpenedForSharedReading) {
 }
 
 TEST_F(File1Path, DirectoryOf252CharactersStillFits) {
-    std::string directory = DirectoryOfLength(252);
+    std::string directory = sim::DirectoryOfLength(252);
     sim::Bytes installer = PutSideBySide(directory, 2);
     sim::SetModuleFileName(directory + "\\A.EXE");
 
