@@ -34,7 +34,7 @@ sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.join(ROOT, "tests", "e2e"))
 
 import pieces  # noqa: E402
-from winerig import RigError, WineRig  # noqa: E402
+from winerig import RigError, WineRig, wine_unusable  # noqa: E402
 
 NAME = "Sample Application 1.0"
 MEDIA = "1.44M"
@@ -390,10 +390,11 @@ def main():
                         help="start from a prefix kept by an earlier --keep run")
     args = parser.parse_args()
 
-    for tool in ("wine", "wineboot", "wineserver", "Xvfb", "xdotool", "import", "mcopy", "mdir"):
-        if not shutil.which(tool):
-            print("demo: %s is not installed (make deps)" % tool, file=sys.stderr)
-            return 2
+    why = wine_unusable(("wine", "wineboot", "wineserver", "Xvfb", "xdotool", "import", "mcopy",
+                         "mdir"))
+    if why:
+        print("demo: %s" % why, file=sys.stderr)
+        return 2
     for path in (args.launcher, args.pieceset,
                  os.path.join(args.programs, "recording_installer.exe"),
                  os.path.join(args.programs, "wine_probe.exe")):

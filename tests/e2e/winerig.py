@@ -42,6 +42,21 @@ def _ere_literal(text):
     return "^" + re.sub(r'([][(){}.*+?^$|\\])', r'\\\1', text) + "$"
 
 
+def wine_unusable(tools):
+    """Why Wine cannot run the launcher on this machine, or None: a tool
+    missing, or a kernel that will not execute Wine's 32-bit loader."""
+    for tool in tools:
+        if not shutil.which(tool):
+            return "%s is not installed (make deps)" % tool
+    done = subprocess.run(["wine", "--version"], stdout=subprocess.PIPE, stderr=subprocess.PIPE,
+                          timeout=60)
+    if done.returncode != 0:
+        lines = done.stderr.decode("utf-8", "replace").strip().splitlines()
+        return ("wine cannot run here (exit code %d: %s); a kernel without 32-bit support "
+                "refuses its loader" % (done.returncode, lines[-1] if lines else "no message"))
+    return None
+
+
 def start_xvfb(displays, screen="1024x768x24", error=None):
     """Starts Xvfb on the first free display of `displays`; returns (proc, ":N").
 
@@ -304,14 +319,26 @@ class WineRig:
 
     SESSION_KEY = r"HKLM\System\CurrentControlSet\Control\Session Manager"
 
-    def pending_renames(self):
-        """PendingFileRenameOperations as (source, target) pairs, live."""
-        out = self.wine(["reg", "query", self.SESSION_KEY, "/v", "PendingFileRenameOperations"],
-                        check=False)
-        m = re.search(r"PendingFileRenameOperations\s+REG_MULTI_SZ\s+(.*)", out)
-        if not m:
-            return []
-        return _pairs(m.group(1).rstrip("\n").split("\\0"))
+    def pending_renames(self, tries=3):
+        """PendingFileRenameOperations as (source, target) pairs, live.
+
+        The whole key is listed rather than the value alone: the key always
+        exists, so a reg process that failed to run is told apart from a
+        request that is not there."""
+        for attempt in range(tries):
+            done = subprocess.run(["wine", "reg", "query", self.SESSION_KEY], env=self.env(),
+                                  timeout=60, stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+            out = done.stdout.decode("utf-8", "replace").replace("\r\n", "\n")
+            if done.returncode == 0 and "session manager" in out.lower():
+                m = re.search(r"^\s+PendingFileRenameOperations\s+REG_MULTI_SZ\s+(.*)$", out, re.M)
+                if not m:
+                    return []
+                return _pairs(m.group(1).split("\\0"))
+            if attempt + 1 < tries:
+                time.sleep(1)
+        raise RigError("reg query of the Session Manager key failed %d times (exit code %d): %s"
+                       % (tries, done.returncode,
+                          done.stderr.decode("utf-8", "replace").strip()[-300:]))
 
     def clear_pending_renames(self):
         self.wine(["reg", "delete", self.SESSION_KEY, "/v", "PendingFileRenameOperations", "/f"],
