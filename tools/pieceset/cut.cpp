@@ -85,11 +85,16 @@ InstallerDigests DigestInstaller(File& installer, const Layout& layout,
   std::vector<std::uint8_t> buffer(1 << 20);
   Progress progress("reading the installer", info.installer_size);
   for (std::uint32_t n = 1; n <= layout.count; ++n) {
-    ReadBlocks(installer, info.PayloadOf(n), buffer, progress,
-               [&](const std::uint8_t* data, std::size_t count) {
-                 whole.Update(data, count);
-                 piece.Update(data, count);
-               });
+    // Fewer bytes than the size said: a file that shrank, or one (under
+    // /proc, /sys) whose size is no promise. Either would make a set that
+    // verify rejects.
+    if (ReadBlocks(installer, info.PayloadOf(n), buffer, progress,
+                   [&](const std::uint8_t* data, std::size_t count) {
+                     whole.Update(data, count);
+                     piece.Update(data, count);
+                   }) != 0) {
+      throw Error(installer.path().string() + " changed while it was being cut");
+    }
     const Digest digest = piece.Finish();
     PieceDigest short_digest;
     std::copy_n(digest.begin(), kPieceDigestSize, short_digest.begin());
@@ -155,6 +160,9 @@ SetInfo Cut(const CutOptions& options) {
     }
   }
 
+  RefuseToReplaceInput(options.out, options.installer);
+  if (options.launcher) RefuseToReplaceInput(options.out, *options.launcher);
+
   File installer = File::OpenRead(options.installer);
   SetInfo info;
   info.name = options.name;
@@ -205,9 +213,9 @@ SetInfo Cut(const CutOptions& options) {
                      again.Update(data, count);
                      piece.Write(data, count);
                    });
+    if (left != 0) throw Error(options.installer.string() + " changed while it was being cut");
     piece.Finish();
     disk_files[n - 1].push_back(folder / PieceName(n));
-    if (left != 0) break;
   }
   std::uint8_t extra;
   if (again.Finish() != info.installer_digest || installer.Read(&extra, 1) != 0) {

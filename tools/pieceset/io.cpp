@@ -6,8 +6,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <string>
 #include <vector>
 
 namespace pieceset {
@@ -26,10 +28,20 @@ mode_t CurrentUmask() {
 
 // ".NAME.pieceset-XXXXXX" beside the target: same file system, so the final
 // rename cannot fail for crossing devices, and hidden while it is unfinished.
+// A long NAME is shortened so that the name, and its ".old" twin in Commit(),
+// stay within the 255 bytes a file name may have.
 std::string TempTemplate(const fs::path& target) {
   const fs::path parent = target.parent_path();
-  return (parent / ("." + target.filename().string() + ".pieceset-XXXXXX"))
-      .string();
+  std::string name = target.filename().string();
+  constexpr std::size_t kRoom = 255 - std::char_traits<char>::length("..pieceset-XXXXXX.old");
+  if (name.size() > kRoom) name.resize(kRoom);
+  return (parent / ("." + name + ".pieceset-XXXXXX")).string();
+}
+
+// The folder a relative target lies in, as the user would write it.
+fs::path ShownParent(const fs::path& target) {
+  const fs::path parent = target.parent_path();
+  return parent.empty() ? fs::path(".") : parent;
 }
 
 bool Exists(const fs::path& path) {
@@ -146,6 +158,19 @@ std::uint64_t CopyBytes(File& from, File& to, std::uint64_t size) {
   return copied;
 }
 
+void RefuseToReplaceInput(const fs::path& target, const fs::path& input) {
+  std::error_code error;
+  const fs::path out = fs::weakly_canonical(target, error);
+  if (error) return;
+  const fs::path in = fs::weakly_canonical(input, error);
+  if (error) return;
+  const auto [out_end, in_end] = std::mismatch(out.begin(), out.end(), in.begin(), in.end());
+  if (out_end != out.end()) return;
+  throw UsageError(in == out ? "-o " + target.string() + " is an input; give another output"
+                             : "-o " + target.string() + " holds the input " + input.string() +
+                                   "; give another output");
+}
+
 PendingOutput::PendingOutput(const fs::path& target, Kind kind, bool force)
     : target_(target), kind_(kind), force_(force) {
   if (Exists(target_) && !force_) {
@@ -160,13 +185,13 @@ PendingOutput::PendingOutput(const fs::path& target, Kind kind, bool force)
   const mode_t mode = 0777 & ~CurrentUmask();
   if (kind_ == Kind::kFolder) {
     if (mkdtemp(buffer.data()) == nullptr) {
-      throw Error(SystemText("create a folder in", target_.parent_path()));
+      throw Error(SystemText("create a folder in", ShownParent(target_)));
     }
     temp_ = buffer.data();
     chmod(temp_.c_str(), mode);
   } else {
     const int fd = mkstemp(buffer.data());
-    if (fd < 0) throw Error(SystemText("create a file in", target_.parent_path()));
+    if (fd < 0) throw Error(SystemText("create a file in", ShownParent(target_)));
     temp_ = buffer.data();
     fchmod(fd, mode & 0666);
     close(fd);

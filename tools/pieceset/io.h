@@ -58,6 +58,10 @@ class File {
   fs::path path_;
 };
 
+// UsageError when `input` is `target` or lies inside it: replacing the
+// target (with --force) would destroy an input the command still reads.
+void RefuseToReplaceInput(const fs::path& target, const fs::path& input);
+
 // Copies `size` bytes from `from` to `to` (fewer if `from` ends early).
 std::uint64_t CopyBytes(File& from, File& to, std::uint64_t size);
 

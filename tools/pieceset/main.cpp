@@ -137,6 +137,10 @@ int RunShow(const std::vector<std::string>& files) {
 int RunJoin(const std::vector<std::string>& places, const std::string& out_text, bool force) {
   const fs::path target = OutputPath(out_text);
   const PieceSources sources = Gather(places);
+  for (const std::string& place : places) RefuseToReplaceInput(target, place);
+  for (const auto& [number, files] : sources.pieces()) {
+    for (const PieceFile& piece : files) RefuseToReplaceInput(target, piece.path);
+  }
   PendingOutput out(target, PendingOutput::Kind::kFile, force);
   File file = File::Create(out.path());
   const SetReport report = CheckSet(sources, [&file](const std::uint8_t* data, std::size_t size) {

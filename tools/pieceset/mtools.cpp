@@ -41,9 +41,16 @@ std::vector<char*> Environment() {
   // images are not drives, so that check only gets in the way.
   std::vector<char*> env;
   static char skip_check[] = "MTOOLS_SKIP_CHECK=1";
+  // The label's and the files' dates would otherwise be the time of the
+  // cut, and the same cut would not give the same images. A date the
+  // caller sets is kept.
+  static char fixed_date[] = "SOURCE_DATE_EPOCH=946684800";  // 2000-01-01
+  bool dated = false;
   for (char** entry = environ; *entry != nullptr; ++entry) {
     if (std::strncmp(*entry, "MTOOLS_SKIP_CHECK=", 18) != 0) env.push_back(*entry);
+    if (std::strncmp(*entry, "SOURCE_DATE_EPOCH=", 18) == 0) dated = true;
   }
+  if (!dated) env.push_back(fixed_date);
   env.push_back(skip_check);
   env.push_back(nullptr);
   return env;
