@@ -94,6 +94,13 @@ case_round_trips() {
   "$PIECESET" cut many.exe --name A --media 2025 -o c >/dev/null
   cmp -s a/disk1/FILE.1 b/disk1/FILE.1 || fail "the same cut gave different headers"
   cmp -s -n 1023 a/disk1/FILE.1 c/disk1/FILE.1 && fail "another layout kept the set identity"
+
+  # A name as long as a file name may be, for the set and for the joined file.
+  local long
+  long=$(printf 'n%.0s' {1..254})
+  expect_status 0 "$PIECESET" cut many.exe --name A --media 2024 -o "$long"
+  expect_status 0 "$PIECESET" join "$long" -o "j$long"
+  cmp -s many.exe "j$long" || fail "the join under a 255-byte name differs"
 }
 
 case_presets_fill_whole_clusters() {
