@@ -51,23 +51,28 @@ std::uint64_t PayloadRoom(const Medium& medium, const char* which,
   return room - kHeaderSize;
 }
 
-// Reads up to `size` further bytes of the installer block by block, handing
-// each block to use; returns how many bytes were missing at the end.
+Error InstallerChanged(const File& installer) {
+  return Error(installer.path().string() + " changed while it was being cut");
+}
+
+// Reads the next `size` bytes of the installer block by block, handing each
+// block to use. An installer that ends early has shrunk, or is a file (under
+// /proc or /sys) whose size is no promise: its set would not hold what the
+// headers say.
 template <typename Use>
-std::uint64_t ReadBlocks(File& installer, std::uint64_t size, std::vector<std::uint8_t>& buffer,
-                         Progress& progress, Use use) {
+void ReadBlocks(File& installer, std::uint64_t size, std::vector<std::uint8_t>& buffer,
+                Progress& progress, Use use) {
   std::uint64_t left = size;
   while (left > 0) {
     ThrowIfInterrupted();
     const std::size_t want =
         static_cast<std::size_t>(std::min<std::uint64_t>(buffer.size(), left));
     const std::size_t got = installer.Read(buffer.data(), want);
-    if (got == 0) break;
+    if (got == 0) throw InstallerChanged(installer);
     use(buffer.data(), got);
     left -= got;
     progress.Advance(got);
   }
-  return left;
 }
 
 // Reads the installer once for its digests, so that every header can carry
@@ -85,16 +90,11 @@ InstallerDigests DigestInstaller(File& installer, const Layout& layout,
   std::vector<std::uint8_t> buffer(1 << 20);
   Progress progress("reading the installer", info.installer_size);
   for (std::uint32_t n = 1; n <= layout.count; ++n) {
-    // Fewer bytes than the size said: a file that shrank, or one (under
-    // /proc, /sys) whose size is no promise. Either would make a set that
-    // verify rejects.
-    if (ReadBlocks(installer, info.PayloadOf(n), buffer, progress,
-                   [&](const std::uint8_t* data, std::size_t count) {
-                     whole.Update(data, count);
-                     piece.Update(data, count);
-                   }) != 0) {
-      throw Error(installer.path().string() + " changed while it was being cut");
-    }
+    ReadBlocks(installer, info.PayloadOf(n), buffer, progress,
+               [&](const std::uint8_t* data, std::size_t count) {
+                 whole.Update(data, count);
+                 piece.Update(data, count);
+               });
     const Digest digest = piece.Finish();
     PieceDigest short_digest;
     std::copy_n(digest.begin(), kPieceDigestSize, short_digest.begin());
@@ -207,19 +207,17 @@ SetInfo Cut(const CutOptions& options) {
     File piece = File::Create(folder / PieceName(n));
     const HeaderBytes& this_header = n == layout.count ? last_header : header;
     piece.Write(this_header.data(), this_header.size());
-    const std::uint64_t left =
-        ReadBlocks(installer, info.PayloadOf(n), buffer, progress,
-                   [&](const std::uint8_t* data, std::size_t count) {
-                     again.Update(data, count);
-                     piece.Write(data, count);
-                   });
-    if (left != 0) throw Error(options.installer.string() + " changed while it was being cut");
+    ReadBlocks(installer, info.PayloadOf(n), buffer, progress,
+               [&](const std::uint8_t* data, std::size_t count) {
+                 again.Update(data, count);
+                 piece.Write(data, count);
+               });
     piece.Finish();
     disk_files[n - 1].push_back(folder / PieceName(n));
   }
   std::uint8_t extra;
   if (again.Finish() != info.installer_digest || installer.Read(&extra, 1) != 0) {
-    throw Error(options.installer.string() + " changed while it was being cut");
+    throw InstallerChanged(installer);
   }
 
   if (launcher) {

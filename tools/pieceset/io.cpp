@@ -164,8 +164,8 @@ void RefuseToReplaceInput(const fs::path& target, const fs::path& input) {
   if (error) return;
   const fs::path in = fs::weakly_canonical(input, error);
   if (error) return;
-  const auto [out_end, in_end] = std::mismatch(out.begin(), out.end(), in.begin(), in.end());
-  if (out_end != out.end()) return;
+  // Inside: every component of the output starts the input's path.
+  if (std::mismatch(out.begin(), out.end(), in.begin(), in.end()).first != out.end()) return;
   throw UsageError(in == out ? "-o " + target.string() + " is an input; give another output"
                              : "-o " + target.string() + " holds the input " + input.string() +
                                    "; give another output");
