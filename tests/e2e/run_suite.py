@@ -9,8 +9,9 @@ and the restart-time deletion request. Two cases then restart the session and
 check that the system carries out the requests, by the delayed move and by
 WinInit.Ini.
 
-Exit code 0 when every case passed, 1 when any failed, 77 when Wine or Xvfb
-is not installed.
+Exit code 0 when every case passed (a case that fails is run once more), 1 when
+any failed twice, 77 when Wine or Xvfb is not installed or the kernel will not
+run Wine's 32-bit loader.
 """
 
 import argparse
