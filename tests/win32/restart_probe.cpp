@@ -39,10 +39,15 @@ static BOOL WINAPI ObservedMoveFileExA(LPCSTR source, LPCSTR target, DWORD flags
     return real(source, target, flags);
 }
 
-// The slot restart.cpp calls through, as if the function came from a DLL.
+// The slot restart.cpp calls through, as if the function came from a DLL
+// (stdcall names are decorated on 32-bit Windows only).
+#ifdef _WIN64
+#define IMPORT_SLOT "__imp_TestRefusedMoveFileExA"
+#else
+#define IMPORT_SLOT "__imp__TestRefusedMoveFileExA@12"
+#endif
 extern "C" {
-MoveFileExFunction testRefusedMoveFileExSlot __asm__("__imp__TestRefusedMoveFileExA@12") =
-    ObservedMoveFileExA;
+MoveFileExFunction testRefusedMoveFileExSlot __asm__(IMPORT_SLOT) = ObservedMoveFileExA;
 }
 
 int main(int argc, char** argv)
