@@ -64,6 +64,13 @@ int main(int argc, char** argv)
         printf("length=%lu\nshort=%s\n", (unsigned long)length, length ? shortPath : "");
         return 0;
     }
+    if (argc == 2 && strcmp(argv[1], "version") == 0) {
+        /* What programs are told, as Wine's Version setting makes it. */
+        DWORD version = GetVersion();
+        printf("%s %lu.%lu\n", (version & 0x80000000) ? "Windows 9x" : "Windows NT",
+               (unsigned long)(version & 0xFF), (unsigned long)((version >> 8) & 0xFF));
+        return 0;
+    }
     if (argc == 4 && strcmp(argv[1], "click") == 0) {
         /* What a click on the button sends its dialog; no keyboard or mouse
          * state is involved, so nothing can linger for a later window. */
@@ -80,7 +87,7 @@ int main(int argc, char** argv)
     if (argc == 3 && strcmp(argv[1], "box") == 0)
         search.caption = argv[2];
     else if (!(argc == 2 && strcmp(argv[1], "dialog") == 0)) {
-        fprintf(stderr, "usage: wine_probe box CAPTION | dialog | click CAPTION ID | shortpath PATH\n");
+        fprintf(stderr, "usage: wine_probe box CAPTION | dialog | click CAPTION ID | shortpath PATH | version\n");
         return 2;
     }
     EnumWindows(MatchWindow, (LPARAM)&search);
