@@ -6,6 +6,12 @@
  *   wine_probe dialog        the visible dialog-class window with no caption
  *   wine_probe click CAPTION ID  clicks button ID of that window, as the user would
  *   wine_probe shortpath P   GetShortPathNameA(P), printed as "short=..."
+ *   wine_probe window PREFIX the visible dialog-class window whose caption
+ *                            begins with PREFIX (wizards add page captions)
+ *   wine_probe press PREFIX TEXT  clicks the visible, enabled button with that
+ *                            text in that window, printed as "pressed=0|1"
+ *   wine_probe running NAME  how many processes run NAME (an exe's file name,
+ *                            any letter case), printed as "running=N"
  *
  * For windows it prints "found=0" when there is none; otherwise "found=1",
  * "caption=...", "owner=0|1", "style=0x...", then one line per child control
@@ -14,6 +20,7 @@
  */
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
+#include <tlhelp32.h>
 
 #include <stdio.h>
 #include <stdlib.h>
@@ -21,6 +28,7 @@
 
 struct Search {
     const char* caption;
+    int prefix;
     HWND found;
 };
 
@@ -35,7 +43,8 @@ static BOOL CALLBACK MatchWindow(HWND window, LPARAM context)
     if (strcmp(className, "#32770") != 0)
         return TRUE;
     GetWindowTextA(window, caption, sizeof(caption));
-    if (strcmp(caption, search->caption) != 0)
+    if (search->prefix ? strncmp(caption, search->caption, strlen(search->caption)) != 0
+                       : strcmp(caption, search->caption) != 0)
         return TRUE;
     search->found = window;
     return FALSE;
@@ -55,9 +64,44 @@ static BOOL CALLBACK PrintControl(HWND control, LPARAM unused)
     return TRUE;
 }
 
+struct ButtonSearch {
+    const char* text;
+    HWND found;
+};
+
+static BOOL CALLBACK MatchButton(HWND control, LPARAM context)
+{
+    struct ButtonSearch* search = (struct ButtonSearch*)context;
+    char className[64];
+    char text[256];
+    GetClassNameA(control, className, sizeof(className));
+    GetWindowTextA(control, text, sizeof(text));
+    if (strcmp(className, "Button") != 0 || strcmp(text, search->text) != 0 ||
+        !IsWindowVisible(control) || !IsWindowEnabled(control))
+        return TRUE;
+    search->found = control;
+    return FALSE;
+}
+
+/* Processes whose exe has this file name; the snapshot lists the session's. */
+static int CountProcesses(const char* name)
+{
+    PROCESSENTRY32 entry;
+    int count = 0;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return -1;
+    entry.dwSize = sizeof(entry);
+    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry))
+        if (lstrcmpiA(entry.szExeFile, name) == 0)
+            count++;
+    CloseHandle(snapshot);
+    return count;
+}
+
 int main(int argc, char** argv)
 {
-    struct Search search = {"", NULL};
+    struct Search search = {"", 0, NULL};
     if (argc == 3 && strcmp(argv[1], "shortpath") == 0) {
         char shortPath[MAX_PATH * 2];
         DWORD length = GetShortPathNameA(argv[2], shortPath, sizeof(shortPath));
@@ -84,10 +128,30 @@ int main(int argc, char** argv)
         printf("clicked=%d\n", clicked ? 1 : 0);
         return 0;
     }
-    if (argc == 3 && strcmp(argv[1], "box") == 0)
+    if (argc == 4 && strcmp(argv[1], "press") == 0) {
+        struct ButtonSearch button = {argv[3], NULL};
         search.caption = argv[2];
-    else if (!(argc == 2 && strcmp(argv[1], "dialog") == 0)) {
-        fprintf(stderr, "usage: wine_probe box CAPTION | dialog | click CAPTION ID | shortpath PATH | version\n");
+        search.prefix = 1;
+        EnumWindows(MatchWindow, (LPARAM)&search);
+        if (search.found)
+            EnumChildWindows(search.found, MatchButton, (LPARAM)&button);
+        int pressed = button.found &&
+                      PostMessageA(GetParent(button.found), WM_COMMAND,
+                                   MAKEWPARAM(GetDlgCtrlID(button.found), BN_CLICKED),
+                                   (LPARAM)button.found);
+        printf("pressed=%d\n", pressed ? 1 : 0);
+        return 0;
+    }
+    if (argc == 3 && strcmp(argv[1], "running") == 0) {
+        printf("running=%d\n", CountProcesses(argv[2]));
+        return 0;
+    }
+    if (argc == 3 && (strcmp(argv[1], "box") == 0 || strcmp(argv[1], "window") == 0)) {
+        search.caption = argv[2];
+        search.prefix = argv[1][0] == 'w';
+    } else if (!(argc == 2 && strcmp(argv[1], "dialog") == 0)) {
+        fprintf(stderr, "usage: wine_probe box CAPTION | dialog | click CAPTION ID | shortpath PATH | version"
+                        " | window PREFIX | press PREFIX TEXT | running NAME\n");
         return 2;
     }
     EnumWindows(MatchWindow, (LPARAM)&search);
