@@ -5,6 +5,10 @@ WIN32DIR := build/win32
 # machines that refuse 32-bit programs; never shipped.
 WIN64DIR := build/win64
 JOBS ?= 2
+# The system's Python (the rig is stdlib only) rather than a shim on PATH;
+# the rig is imported as a package from the repository's root.
+PYTHON := $(or $(wildcard /usr/bin/python3),python3)
+export PYTHONDONTWRITEBYTECODE := 1
 
 ASAN := build/asan
 
@@ -40,7 +44,7 @@ test:
 demo:
 	bash scripts/deps.sh --if-missing
 	$(MAKE) all
-	$(or $(wildcard /usr/bin/python3),python3) demo/run_demo.py $(DEMO_ARGS)
+	PYTHONPATH=$(CURDIR) $(PYTHON) demo/run_demo.py $(DEMO_ARGS)
 
 # The unit and fault tests again, under AddressSanitizer and UBSan.
 sanitize:
@@ -70,7 +74,7 @@ fuzz-smoke:
 # Throughput, peak memory and start-up of the real launcher under Wine; a few
 # minutes, not part of `make test`. Writes docs/benchmarks.md.
 bench: all
-	python3 bench/run.py
+	PYTHONPATH=$(CURDIR) $(PYTHON) bench/run.py
 
 clean:
 	rm -rf build

@@ -31,10 +31,10 @@ import time
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 # No __pycache__ in the source tree.
 sys.dont_write_bytecode = True
-sys.path.insert(0, os.path.join(ROOT, "tests", "e2e"))
 
-import pieces  # noqa: E402
-from winerig import RigError, WineRig, wine_unusable  # noqa: E402
+import winerig  # noqa: E402
+from tests.e2e import pieces  # noqa: E402
+from winerig import RigError, WineRig  # noqa: E402
 
 NAME = "Sample Application 1.0"
 MEDIA = "1.44M"
@@ -44,11 +44,8 @@ QUESTION_BUTTONS = [(1, "OK"), (2, "Cancel")]
 CAPTIONS = ("Next Disk", "This is not the right disk", "Error")
 
 
-class DemoRig(WineRig):
-    """The suite's rig on an X display of its own: the suite counts up from
-    :90, the demo down from :199."""
-
-    displays = range(199, 100, -1)
+# The suite counts its X displays up from :90, the demo down from :199.
+DEMO_DISPLAYS = range(199, 100, -1)
 
 
 def sha256(data):
@@ -102,7 +99,7 @@ class Demo:
 
     def make_sample(self):
         self.section("sample installer")
-        source = os.path.join(self.args.programs, "recording_installer.exe")
+        source = os.path.join(self.args.road.programs, "recording_installer.exe")
         with open(source, "rb") as f:
             program = f.read()
         self.sample = pieces.padded(program, self.args.size, b"demo")
@@ -129,7 +126,7 @@ class Demo:
         self.section("cut onto %s floppies" % MEDIA)
         self.set_dir = os.path.join(self.work, "set")
         code, _ = self.pieceset("cut", self.sample_path, "--name", NAME, "--media", MEDIA,
-                                "--launcher", self.args.launcher, "--images", "--force",
+                                "--launcher", self.args.road.launcher, "--images", "--force",
                                 "-o", self.set_dir)
         if code != 0:
             raise DemoFailed("pieceset cut exited %d" % code)
@@ -174,7 +171,8 @@ class Demo:
 
     def start_wine(self):
         self.section("Windows under Wine, headless")
-        self.rig = DemoRig(self.work, self.args.programs, log=lambda text: None)
+        self.rig = WineRig(self.work, self.args.road, log=lambda text: None,
+                           displays=DEMO_DISPLAYS)
         t0 = time.monotonic()
         self.rig.start(reuse_prefix=self.args.reuse_prefix)
         self.item("prefix %s, display %s, ready in %.1f s"
@@ -330,6 +328,7 @@ class Demo:
         if os.path.exists(self.shots):
             shutil.rmtree(self.shots)
         self.say("kqlauncher demo: an installer on %s floppies, set up under Wine" % MEDIA)
+        self.say("launcher: " + self.args.road.summary())
         try:
             self.make_sample()
             self.cut()
@@ -350,6 +349,7 @@ class Demo:
             self.finish()
         if self.screenshots:
             self.item("screenshots: " + ", ".join(self.rel(p) for p in self.screenshots))
+        self.say("demo: ran the %s" % self.args.road.summary())
         if self.problems:
             self.say("demo: FAILED (%d problems, %.0f s): %s"
                      % (len(self.problems), time.monotonic() - t0, "; ".join(self.problems)))
@@ -378,9 +378,10 @@ class DemoFailed(Exception):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--launcher", default=os.path.join(ROOT, "build/win32/launcher.exe"))
-    parser.add_argument("--programs", default=os.path.join(ROOT, "build/win32/tests/win32"),
-                        help="directory with recording_installer.exe and wine_probe.exe")
+    parser.add_argument("--win32", default=os.path.join(ROOT, "build/win32"),
+                        help="the 32-bit tree: launcher.exe, tests/win32/*.exe")
+    parser.add_argument("--win64", default=os.path.join(ROOT, "build/win64"),
+                        help="the 64-bit twin, for machines that refuse 32-bit programs")
     parser.add_argument("--pieceset", default=os.path.join(ROOT, "build/native/pieceset"))
     parser.add_argument("--work", default=os.path.join(ROOT, "build/demo"))
     parser.add_argument("--size", type=int, default=3 * 1024 * 1024,
@@ -390,14 +391,15 @@ def main():
                         help="start from a prefix kept by an earlier --keep run")
     args = parser.parse_args()
 
-    why = wine_unusable(("wine", "wineboot", "wineserver", "Xvfb", "xdotool", "import", "mcopy",
-                         "mdir"))
-    if why:
-        print("demo: %s" % why, file=sys.stderr)
+    try:
+        args.road = winerig.choose_road(args.win32, args.win64,
+                                        winerig.road.TOOLS + ("mcopy", "mdir"))
+    except RigError as e:
+        print("demo: %s" % e, file=sys.stderr)
         return 2
-    for path in (args.launcher, args.pieceset,
-                 os.path.join(args.programs, "recording_installer.exe"),
-                 os.path.join(args.programs, "wine_probe.exe")):
+    for path in (args.road.launcher, args.pieceset,
+                 os.path.join(args.road.programs, "recording_installer.exe"),
+                 os.path.join(args.road.programs, "wine_probe.exe")):
         if not os.path.isfile(path):
             print("demo: %s is missing (make all)" % path, file=sys.stderr)
             return 2

@@ -9,9 +9,13 @@ and the restart-time deletion request. Two cases then restart the session and
 check that the system carries out the requests, by the delayed move and by
 WinInit.Ini.
 
+The rig decides once which build runs: where the kernel runs Wine's 32-bit
+loader, the shipped exe runs every case and the 64-bit twin a few more; where
+the kernel refuses 32-bit programs, the twin runs every case. Then one joined
+three-disk set is run under each Windows version Wine can report.
+
 Exit code 0 when every case passed (a case that fails is run once more), 1 when
-any failed twice, 77 when Wine or Xvfb is not installed or the kernel will not
-run Wine's 32-bit loader.
+any failed twice or when Wine cannot run here at all (the reason is printed).
 """
 
 import argparse
@@ -22,10 +26,9 @@ import sys
 import time
 import traceback
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-
-import pieces  # noqa: E402
-from winerig import RigError, WineRig, wine_unusable  # noqa: E402
+import pieces
+import winerig
+from winerig import RigError, WineRig
 
 NAME = "Recording Installer 1.0"
 QUESTION_BUTTONS = [(1, "OK"), (2, "Cancel")]
@@ -46,16 +49,19 @@ def expect_true(condition, what):
 
 
 class Suite:
-    def __init__(self, args):
+    def __init__(self, args, road, work, artifacts):
         self.args = args
-        self.work = os.path.abspath(args.work)
-        self.artifacts = os.path.abspath(args.artifacts)
-        self.rig = WineRig(os.path.join(self.work, "rig"), args.programs, log=self.say)
-        with open(os.path.join(args.programs, "recording_installer.exe"), "rb") as f:
+        self.road = road
+        self.work = os.path.abspath(work)
+        self.artifacts = os.path.abspath(artifacts)
+        self.launcher = road.launcher
+        self.rig = WineRig(os.path.join(self.work, "rig"), road, log=self.say)
+        with open(os.path.join(road.programs, "recording_installer.exe"), "rb") as f:
             self.installer = f.read()
         self.case_dir = None
         self.cutter = pieces.Cutter(args.pieceset, os.path.join(self.work, "cuts"))
         self.notes = []
+        self.reported = {}
 
     def say(self, text):
         print(text, flush=True)
@@ -95,7 +101,7 @@ class Suite:
     def start_launcher(self, first_disk, exe="launcher.exe"):
         target = os.path.join(first_disk, exe)
         if not os.path.exists(target):
-            shutil.copyfile(self.args.launcher, target)
+            shutil.copyfile(self.launcher, target)
         self.rig.point_drive("a", first_disk)
         return self.rig.start_program("A:\\" + exe)
 
@@ -223,12 +229,15 @@ class Suite:
 
     def case_three_disks(self):
         """One piece a disk: "Next Disk" asks for disk 2, then disk 3."""
+        self.three_disk_join(shots=True)
+
+    def three_disk_join(self, shots=False):
         payload = pieces.padded(self.installer, 9000)
-        launcher_size = os.path.getsize(self.args.launcher)
+        launcher_size = os.path.getsize(self.launcher)
         if self.cutter.tool:
             # The tool's own layout: SETUP.EXE and FILE.1 on disk 1.
             disks = self.cutter.cut_disks(payload, NAME, 4096, 4096 + launcher_size,
-                                          self.args.launcher, os.path.join(self.case_dir, "set"))
+                                          self.launcher, os.path.join(self.case_dir, "set"))
             exe = "SETUP.EXE"
         else:
             disks = [self.disk("disk%d" % n) for n in (1, 2, 3)]
@@ -236,17 +245,21 @@ class Suite:
             exe = "launcher.exe"
         expect(len(disks), 3, "disks cut")
         run = self.start_launcher(disks[0], exe)
-        box = self.question(run, "Next Disk", "Please insert disk 2", shot="next-disk-box.png")
-        # Move the box below the dialog so that both can be seen.
-        dialog_xid = self.rig.dialog_xid(exe)
-        expect_true(dialog_xid is not None, "no X window for the progress dialog")
-        dx, dy, dw, dh = self.rig.geometry(dialog_xid)
-        bx, by, bw, bh = self.rig.geometry(box.xid)
-        self.rig.move_window(box.xid, bx, dy + dh + 40)
-        time.sleep(0.5)
-        self.check_dialog(exe, shot="dialog.png")
-        self.rig.screenshot(os.path.join(self.artifacts, "next-disk.png"),
-                            around=[dialog_xid, box.xid])
+        box = self.question(run, "Next Disk", "Please insert disk 2",
+                            shot="next-disk-box.png" if shots else None)
+        if shots:
+            # Move the box below the dialog so that both can be seen.
+            dialog_xid = self.rig.dialog_xid(exe)
+            expect_true(dialog_xid is not None, "no X window for the progress dialog")
+            dx, dy, dw, dh = self.rig.geometry(dialog_xid)
+            bx, by, bw, bh = self.rig.geometry(box.xid)
+            self.rig.move_window(box.xid, bx, dy + dh + 40)
+            time.sleep(0.5)
+            self.check_dialog(exe, shot="dialog.png")
+            self.rig.screenshot(os.path.join(self.artifacts, "next-disk.png"),
+                                around=[dialog_xid, box.xid])
+        else:
+            self.check_dialog(exe)
         self.rig.point_drive("a", disks[1])
         self.rig.answer(box, "OK")
         box = self.question(run, "Next Disk", "Please insert disk 3")
@@ -386,7 +399,7 @@ class Suite:
         """Delayed move refused: the request goes into WinInit.Ini, and the
         system deletes the file at restart."""
         rig = self.rig
-        probe = os.path.join(self.args.programs, "restart_probe.exe")
+        probe = os.path.join(self.road.programs, "restart_probe.exe")
         ini = os.path.join(rig.windows_dir(), "WinInit.Ini")
         bak = os.path.join(rig.windows_dir(), "wininit.bak")
         for path in (ini, bak):
@@ -449,43 +462,62 @@ class Suite:
         "wininit_road",
     ]
 
-    def run(self, selected):
+    # A few cases for the 64-bit twin beside the shipped exe: boxes and
+    # swapped disks, a cancel, and both restart-time roads.
+    TWIN_CASES = ["three_disks", "cancel_in_wrong_disk", "wininit_road"]
+
+    # Every version Wine can report between Windows 95 and Windows 10.
+    VERSIONS = ["win95", "win98", "winme", "nt40", "win2k", "winxp", "win7", "win10"]
+
+    def run(self, selected, versions=()):
+        """Runs the cases, then the three-disk join under each version;
+        returns (passed, passed on the second run, failed, version table)."""
         os.makedirs(self.artifacts, exist_ok=True)
-        t0 = time.monotonic()
         self.rig.start(reuse_prefix=self.args.reuse_prefix)
-        passed, failed, flaky = [], [], []
+        passed, failed, flaky, table = [], [], [], []
         try:
             for name in selected:
-                # A case that fails is run once more from a fresh state: Wine
-                # under Xvfb has failed single runs on its own. It passes only
-                # if the second run passes, and the summary names it.
-                for attempt in (1, 2):
-                    if self.run_case(name, attempt):
-                        (flaky if attempt == 2 else passed).append(name)
-                        break
-                else:
-                    failed.append(name)
+                self.run_twice(name, getattr(self, "case_" + name), passed, flaky, failed)
+            for version in versions:
+                ok = self.run_twice("version_" + version,
+                                    lambda: self.under_version(version), passed, flaky, failed)
+                table.append((version, ok, self.reported.get(version, "?")))
         finally:
             self.rig.stop()
         # The prefix takes over a gigabyte; a failed run keeps it to look into.
         if not failed and not self.args.reuse_prefix:
             shutil.rmtree(self.rig.prefix, ignore_errors=True)
-        self.say("e2e: %.1f s in all" % (time.monotonic() - t0))
-        if flaky:
-            self.say("passed only on the second run: %s" % ", ".join(flaky))
-        if failed:
-            self.say("failed: %s" % ", ".join(failed))
-        self.say("%d passed, %d passed on the second run, %d failed"
-                 % (len(passed), len(flaky), len(failed)))
-        return 0 if not failed else 1
+        return passed, flaky, failed, table
 
-    def run_case(self, name, attempt):
+    def run_twice(self, name, case, passed, flaky, failed):
+        # A case that fails is run once more, in the same prefix with its
+        # folder, the temporary file, the pending requests and the server
+        # reset: Wine under Xvfb has failed single runs on its own. It passes
+        # only if the second run passes, and the summary names it.
+        for attempt in (1, 2):
+            if self.run_case(name, case, attempt):
+                (flaky if attempt == 2 else passed).append(name)
+                return True
+        failed.append(name)
+        return False
+
+    def under_version(self, version):
+        self.rig.set_windows_version(version)
+        try:
+            reported = self.rig.probe("version").strip()
+            self.reported[version] = reported
+            self.note("Wine reports %s: %s" % (version, reported))
+            self.three_disk_join()
+        finally:
+            self.rig.set_windows_version(None)
+
+    def run_case(self, name, case, attempt):
         tag = "RUN " if attempt == 1 else "RERUN"
         self.say("[ %s ] %s" % (tag, name))
         start = time.monotonic()
         try:
             self.reset(name)
-            getattr(self, "case_" + name)()
+            case()
             self.say("[  OK  ] %s (%.1f s)" % (name, time.monotonic() - start))
             return True
         except (CaseFailed, RigError, OSError, KeyError, ValueError,
@@ -510,47 +542,109 @@ class Suite:
             self.say("recover: %s" % e)
 
 
+def run_road(args, road, work, artifacts, cases, versions=()):
+    print("e2e: %s" % road.summary(), flush=True)
+    suite = Suite(args, road, work, artifacts)
+    t0 = time.monotonic()
+    result = suite.run(cases, versions)
+    print("e2e: %s road: %.1f s" % (road.arch, time.monotonic() - t0), flush=True)
+    return result
+
+
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
     root = os.path.dirname(os.path.dirname(here))
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--launcher", default=os.path.join(root, "build/win32/launcher.exe"))
-    parser.add_argument("--programs", default=os.path.join(root, "build/win32/tests/win32"),
-                        help="directory with recording_installer.exe, wine_probe.exe, "
-                             "restart_probe.exe")
+    parser.add_argument("--win32", default=os.path.join(root, "build/win32"),
+                        help="the 32-bit tree: launcher.exe, tests/win32/*.exe")
+    parser.add_argument("--win64", default=os.path.join(root, "build/win64"),
+                        help="the 64-bit twin's tree, laid out alike")
+    parser.add_argument("--arch", choices=("win32", "win64"), default=os.environ.get("E2E_ARCH"),
+                        help="run this build only, whatever the machine (for trying by hand)")
     parser.add_argument("--work", default=os.path.join(root, "build/native/e2e-work"))
     parser.add_argument("--artifacts", default=os.path.join(root, "build/native/e2e-artifacts"))
     parser.add_argument("--pieceset", help="the pieceset tool (default: a test helper cuts)")
     parser.add_argument("--docs", help="copy dialog.png and next-disk.png here")
+    parser.add_argument("--no-twin", action="store_true",
+                        help="no twin cases beside the shipped exe")
+    parser.add_argument("--no-versions", action="store_true",
+                        help="no run under each Windows version")
     parser.add_argument("--reuse-prefix", action="store_true",
                         help="keep the prefix of an earlier run (faster; for development)")
+    parser.add_argument("--expect-arch", choices=("win32", "win64"),
+                        help="fail unless the rig chooses this build (for the refusal case)")
     parser.add_argument("cases", nargs="*", help="cases to run (default: all)")
     args = parser.parse_args()
     args.cases = [c for c in args.cases if c]
-
-    why = wine_unusable(("wine", "wineboot", "wineserver", "Xvfb", "xdotool", "import"))
-    if why:
-        print("e2e: %s; skipping" % why)
-        return 77
-    for path in [args.launcher] + [os.path.join(args.programs, p) for p in
-                                   ("recording_installer.exe", "wine_probe.exe",
-                                    "restart_probe.exe")]:
-        if not os.path.isfile(path):
-            print("e2e: %s is missing (make win32)" % path)
-            return 1
-    suite = Suite(args)
     unknown = [c for c in args.cases if c not in Suite.CASES]
     if unknown:
         print("e2e: unknown cases %s; known: %s" % (unknown, ", ".join(Suite.CASES)))
         return 2
-    code = suite.run(args.cases or Suite.CASES)
-    if args.docs:
+
+    t0 = time.monotonic()
+    try:
+        if args.arch:
+            road = winerig.forced_road(args.arch, args.win32, args.win64)
+        else:
+            road = winerig.choose_road(args.win32, args.win64)
+        twin = None
+        if road.shipped and not args.no_twin and not args.arch:
+            twin = winerig.twin_road(args.win64)
+    except RigError as e:
+        print("e2e: FAILED: %s" % e)
+        return 1
+    if args.expect_arch and road.arch != args.expect_arch:
+        print("e2e: FAILED: the rig chose %s where %s was expected: %s"
+              % (road.arch, args.expect_arch, road.summary()))
+        return 1
+    roads = [road] + ([twin] if twin else [])
+    for r in roads:
+        for path in [r.launcher] + [os.path.join(r.programs, p) for p in
+                                    ("recording_installer.exe", "wine_probe.exe",
+                                     "restart_probe.exe")]:
+            if not os.path.isfile(path):
+                print("e2e: FAILED: %s is missing (make all)" % path)
+                return 1
+
+    cases = args.cases or Suite.CASES
+    versions = [] if args.no_versions or args.cases else Suite.VERSIONS
+    summary = []
+    passed, flaky, failed, table = run_road(args, road, args.work, args.artifacts, cases,
+                                            versions)
+    summary.append((road, len(passed) + len(flaky), len(cases) + len(versions)))
+    if twin:
+        twin_cases = [c for c in Suite.TWIN_CASES if c in cases]
+        t_passed, t_flaky, t_failed, _ = run_road(
+            args, twin, os.path.join(args.work, "twin"),
+            os.path.join(args.artifacts, "twin"), twin_cases)
+        passed += ["twin:" + c for c in t_passed]
+        flaky += ["twin:" + c for c in t_flaky]
+        failed += ["twin:" + c for c in t_failed]
+        summary.append((twin, len(t_passed) + len(t_flaky), len(twin_cases)))
+
+    if args.docs and road.shipped:
         os.makedirs(args.docs, exist_ok=True)
         for shot in ("dialog.png", "next-disk.png"):
-            src = os.path.join(suite.artifacts, shot)
+            src = os.path.join(args.artifacts, shot)
             if os.path.exists(src):
                 shutil.copyfile(src, os.path.join(args.docs, shot))
-    return code
+
+    print("e2e: %.1f s in all" % (time.monotonic() - t0))
+    if table:
+        print("e2e: the three-disk join under each Windows version Wine reports (%s):"
+              % ("shipped exe" if road.shipped else "64-bit twin"))
+        for version, ok, reported in table:
+            print("e2e:   %-6s GetVersion: %-16s %s"
+                  % (version, reported, "joined and started" if ok else "FAILED"))
+    if flaky:
+        print("e2e: passed only on the second run: %s" % ", ".join(flaky))
+    if failed:
+        print("e2e: failed: %s" % ", ".join(failed))
+    print("e2e: %d passed, %d passed on the second run, %d failed"
+          % (len(passed), len(flaky), len(failed)))
+    for r, ok, total in summary:
+        print("e2e: ran %s, %d of %d cases passed" % (r.summary(), ok, total))
+    return 0 if not failed else 1
 
 
 if __name__ == "__main__":

@@ -1,22 +1,20 @@
-"""A headless Windows for running the launcher: Xvfb, one Wine prefix, and the
-means to watch and answer its windows from outside.
+"""The Wine session: Xvfb, one prefix, a persistent wineserver, and the means
+to watch and answer its windows from outside.
 
-Used by the end-to-end suite (run_suite.py) and by the demo. Python 3 stdlib
-only. The pieces:
-
-  rig = WineRig(workdir, programs_dir)    programs_dir holds wine_probe.exe
+  road = choose_road(win32_tree, win64_tree)   which build runs here (road.py)
+  rig = WineRig(workdir, road)            road.programs holds wine_probe.exe
   rig.start()                             Xvfb, a fresh prefix, a persistent wineserver
   rig.point_drive("a", some_dir)          insert a "disk"
   run = rig.start_program(r"A:\\launcher.exe", debug="trace+msgbox")
   box = rig.wait_box("Next Disk")         waits until visible, reads it through wine_probe
-  rig.screenshot(path, around=[box])
+  rig.screenshot(path, around=[box.xid])
   rig.answer(box, "OK")                   or "Cancel"; waits until the box is gone
   run.wait()                              the program's exit code
   run.box_texts()                         every box text Wine traced
   rig.restart()                           wineboot -r: the system's restart-time work
   rig.stop()
 
-Set E2E_WINEDEBUG to replace the launcher's WINEDEBUG (default trace+msgbox).
+Set E2E_WINEDEBUG to replace a program's WINEDEBUG (default trace+msgbox).
 
 A new wineserver behaves like a fresh Windows start: its first process carries
 out pending renames. The rig therefore keeps one persistent server for its
@@ -27,36 +25,16 @@ import glob
 import os
 import re
 import shutil
-import signal
 import subprocess
 import tempfile
 import time
 
-
-class RigError(Exception):
-    pass
+from .errors import RigError
 
 
 def _ere_literal(text):
     """The text as an anchored POSIX extended regular expression (xdotool)."""
     return "^" + re.sub(r'([][(){}.*+?^$|\\])', r'\\\1', text) + "$"
-
-
-def wine_unusable(tools):
-    """Why Wine cannot run the launcher on this machine, or None: a tool
-    missing, or a kernel that will not execute Wine's 32-bit loader."""
-    for tool in tools:
-        if not shutil.which(tool):
-            return "%s is not installed (make deps)" % tool
-    done = subprocess.run(["wine", "--version"], stdout=subprocess.PIPE, stderr=subprocess.PIPE,
-                          timeout=60)
-    # Only the kernel's refusal counts; any other failure of Wine is left to
-    # show itself in the run, not hidden as a skip.
-    message = done.stderr.decode("utf-8", "replace")
-    if done.returncode == 126 or "Exec format error" in message:
-        return ("wine cannot run here: the kernel refuses its 32-bit loader (%s)"
-                % (message.strip().splitlines() or ["exit code 126"])[-1])
-    return None
 
 
 def start_xvfb(displays, screen="1024x768x24", error=None):
@@ -180,25 +158,59 @@ class Run:
         return texts
 
 
+def run_command(args, env, timeout, what=None, check=True, stdout=subprocess.PIPE):
+    """Runs a command to its end; a failure (or a time-out) is a RigError
+    that carries the command, its exit code and its stderr.
+
+    Its stderr goes to a file, not a pipe: processes that Wine starts for the
+    session inherit it and outlive the command, so a pipe would never end."""
+    with tempfile.TemporaryFile() as err:
+        try:
+            done = subprocess.run(list(args), env=env, timeout=timeout, stdin=subprocess.DEVNULL,
+                                  stdout=stdout, stderr=err)
+        except subprocess.TimeoutExpired:
+            raise RigError("%s did not end within %d s" % (what or args[0], timeout),
+                           command=args, stderr=_read_back(err))
+        except OSError as e:
+            raise RigError("%s could not start: %s" % (what or args[0], e), command=args)
+        done.stderr = _read_back(err)
+    if check and done.returncode != 0:
+        raise RigError("%s failed" % (what or args[0]), command=args, code=done.returncode,
+                       stderr=done.stderr)
+    return done
+
+
+def _read_back(f):
+    f.seek(0)
+    return f.read().decode("utf-8", "replace")
+
+
 class WineRig:
-    # The suite's X displays; other users of the rig take other ranges.
+    # Each user of the rig takes a display range of its own, so that the
+    # suite, the demo and the benchmarks can run side by side.
     displays = range(90, 200)
 
-    def __init__(self, workdir, programs_dir, log=print, screen="1024x768x24"):
+    def __init__(self, workdir, road, log=print, screen="1024x768x24", displays=None):
         self.workdir = os.path.abspath(workdir)
-        self.programs_dir = os.path.abspath(programs_dir)
-        self.prefix = os.path.join(self.workdir, "prefix")
+        self.road = road
+        self.programs_dir = road.programs
+        # A 64-bit prefix cannot serve the 32-bit loader, nor the reverse.
+        self.prefix = os.path.join(self.workdir, "prefix" if road.shipped else "prefix64")
         self.log = log
         self.screen = screen
+        if displays is not None:
+            self.displays = displays
         self.display = None
         self._xvfb = None
         self._server = None
+        self._holder = None
         self._runs = 0
 
     # ---- life cycle -------------------------------------------------------
 
     def env(self, debug="-all"):
         env = dict(os.environ)
+        env.update(self.road.env())
         env.update({
             "WINEPREFIX": self.prefix,
             "WINEDEBUG": debug,
@@ -219,17 +231,17 @@ class WineRig:
             if not reuse_prefix:
                 shutil.rmtree(self.prefix)
         if not os.path.exists(self.prefix):
-            subprocess.run(["wineboot", "-i"], env=self.env(), check=True,
-                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=180)
-            subprocess.run(["wineserver", "-w"], env=self.env(), timeout=120)
-            self.log("rig: new prefix in %.1f s" % (time.monotonic() - t0))
+            run_command(self.road.wine + ["wineboot", "-i"], self.env(), 300,
+                        what="making the Wine prefix", stdout=subprocess.DEVNULL)
+            run_command(["wineserver", "-w"], self.env(), 120, check=False)
+            self.log("rig: new %s prefix in %.1f s" % (self.road.arch, time.monotonic() - t0))
         self.start_server()
         # Unmanaged windows: without a window manager, Wine would otherwise
         # wait about 2 s for every closed window to be withdrawn.
-        self.wine(["reg", "add", r"HKCU\Software\Wine\X11 Driver", "/v", "Managed",
-                   "/d", "N", "/f"])
+        self.set_registry(r"HKCU\Software\Wine\X11 Driver", "Managed", "N")
 
     def stop(self):
+        self.release_desktop()
         self.kill_server()
         if self._xvfb:
             stop_process(self._xvfb)
@@ -242,6 +254,7 @@ class WineRig:
         """A persistent wineserver; the first process it serves does boot work."""
         if self._server and self._server.poll() is None:
             return
+        # Not on a pipe: the server outlives every call that waits for output.
         self._server = subprocess.Popen(["wineserver", "-p"], env=self.env(),
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         # The boot work runs with the first process; let it finish now.
@@ -250,41 +263,116 @@ class WineRig:
     def kill_server(self):
         """Ends the session; the server saves the registry to the prefix first."""
         if os.path.isdir(self.prefix):
-            subprocess.run(["wineserver", "-k"], env=self.env(),
-                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=30)
-            subprocess.run(["wineserver", "-w"], env=self.env(), timeout=30)
+            run_command(["wineserver", "-k"], self.env(), 30, check=False)
+            run_command(["wineserver", "-w"], self.env(), 30, check=False)
         if self._server:
-            try:
-                self._server.wait(timeout=10)
-            except subprocess.TimeoutExpired:
-                self._server.kill()
-                self._server.wait()
+            stop_process(self._server, timeout=10, terminate=False)
             self._server = None
 
     def restart(self):
         """The system's restart-time work: pending renames, WinInit.Ini."""
-        subprocess.run(["wineboot", "-r"], env=self.env(), check=True, timeout=60,
-                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        run_command(self.road.wine + ["wineboot", "-r"], self.env(), 60,
+                    what="wineboot -r", stdout=subprocess.DEVNULL)
 
     # ---- programs ---------------------------------------------------------
 
     def wine(self, args, timeout=60, check=True):
         """Runs a Windows program to its end; returns its stdout text."""
-        done = subprocess.run(["wine"] + list(args), env=self.env(), timeout=timeout,
-                              stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
-        if check and done.returncode != 0:
-            raise RigError("wine %s exited %d" % (" ".join(args), done.returncode))
+        done = run_command(self.road.wine + list(args), self.env(), timeout, check=check)
         return done.stdout.decode("utf-8", "replace").replace("\r\n", "\n")
 
-    def start_program(self, path, debug="trace+msgbox", cwd=None):
+    def start_program(self, path, debug="trace+msgbox", cwd=None, args=()):
         debug = os.environ.get("E2E_WINEDEBUG", debug)
         self._runs += 1
         log_path = os.path.join(self.workdir, "run-%02d.log" % self._runs)
         log = open(log_path, "wb")
-        popen = subprocess.Popen(["wine", path], env=self.env(debug), cwd=cwd or self.workdir,
+        popen = subprocess.Popen(self.road.wine + [path] + list(args), env=self.env(debug),
+                                 cwd=cwd or self.workdir,
                                  stdin=subprocess.DEVNULL, stdout=log, stderr=log)
         log.close()
         return Run(popen, log_path, time.monotonic())
+
+    # ---- registry ---------------------------------------------------------
+
+    def set_registry(self, key, name, data, kind="REG_SZ"):
+        self.wine(["reg", "add", key, "/v", name, "/t", kind, "/d", data, "/f"])
+
+    def delete_registry(self, key, name):
+        """Deletes a value; one that is not there is no failure."""
+        self.wine(["reg", "delete", key, "/v", name, "/f"], check=False)
+
+    def set_windows_version(self, version):
+        """The version Wine reports to programs (win95 ... win10); None for
+        Wine's default. Read at each process start."""
+        if version is None:
+            self.delete_registry(r"HKCU\Software\Wine", "Version")
+        else:
+            self.set_registry(r"HKCU\Software\Wine", "Version", version)
+
+    def set_drive_type(self, letter, kind):
+        """How Wine reports a drive to programs: "cdrom", "floppy", "hd", or
+        None for what Wine guesses."""
+        if kind is None:
+            self.delete_registry(r"HKLM\Software\Wine\Drives", letter.lower() + ":")
+        else:
+            self.set_registry(r"HKLM\Software\Wine\Drives", letter.lower() + ":", kind)
+
+    # ---- the desktop ------------------------------------------------------
+
+    def hold_desktop(self, holder_exe, ready_mark, timeout=60):
+        """Keeps the session's desktop up with a program that creates
+        ready_mark (a unix path) once the desktop answers, then waits.
+
+        Wine starts its desktop for the first program that wants a window and
+        ends it soon after the last one exits; on Windows it is always there."""
+        if os.path.exists(ready_mark):
+            os.unlink(ready_mark)
+        self._holder = subprocess.Popen(self.road.wine + [holder_exe], env=self.env(),
+                                        stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                                        stderr=subprocess.DEVNULL)
+        deadline = time.monotonic() + timeout
+        while not os.path.exists(ready_mark):
+            if self._holder.poll() is not None:
+                raise RigError("the desktop holder ended (exit code %s)" % self._holder.returncode,
+                               command=[holder_exe])
+            if time.monotonic() > deadline:
+                raise RigError("the desktop holder gave no sign within %d s" % timeout,
+                               command=[holder_exe])
+            time.sleep(0.05)
+        os.unlink(ready_mark)
+
+    def release_desktop(self):
+        if self._holder:
+            self._holder.kill()
+            stop_process(self._holder, timeout=15, terminate=False)
+            self._holder = None
+
+    def desktop_running(self):
+        """Whether this prefix's desktop process (explorer.exe /desktop) lives."""
+        want = b"WINEPREFIX=" + os.fsencode(self.prefix) + b"\0"
+        for pid in os.listdir("/proc"):
+            if not pid.isdigit():
+                continue
+            try:
+                with open("/proc/%s/cmdline" % pid, "rb") as f:
+                    cmdline = f.read().lower()
+                if b"explorer.exe" not in cmdline or b"/desktop" not in cmdline:
+                    continue
+                with open("/proc/%s/environ" % pid, "rb") as f:
+                    if want in f.read() + b"\0":
+                        return True
+            except OSError:
+                continue
+        return False
+
+    def wait_desktop_gone(self, timeout=30):
+        deadline = time.monotonic() + timeout
+        while self.desktop_running():
+            if time.monotonic() > deadline:
+                raise RigError("the desktop process is still there after %d s" % timeout)
+            time.sleep(0.1)
+
+    # ---- probes -----------------------------------------------------------
 
     def probe(self, *args):
         return self.wine([os.path.join(self.programs_dir, "wine_probe.exe")] + list(args))
@@ -328,8 +416,8 @@ class WineRig:
         exists, so a reg process that failed to run is told apart from a
         request that is not there."""
         for attempt in range(tries):
-            done = subprocess.run(["wine", "reg", "query", self.SESSION_KEY], env=self.env(),
-                                  timeout=60, stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+            done = run_command(self.road.wine + ["reg", "query", self.SESSION_KEY], self.env(),
+                               60, check=False)
             out = done.stdout.decode("utf-8", "replace").replace("\r\n", "\n")
             if done.returncode == 0 and "session manager" in out.lower():
                 m = re.search(r"^\s+PendingFileRenameOperations\s+REG_MULTI_SZ\s+(.*)$", out, re.M)
@@ -338,13 +426,12 @@ class WineRig:
                 return _pairs(m.group(1).split("\\0"))
             if attempt + 1 < tries:
                 time.sleep(1)
-        raise RigError("reg query of the Session Manager key failed %d times (exit code %d): %s"
-                       % (tries, done.returncode,
-                          done.stderr.decode("utf-8", "replace").strip()[-300:]))
+        raise RigError("reg query of the Session Manager key failed %d times" % tries,
+                       command=self.road.wine + ["reg", "query", self.SESSION_KEY],
+                       code=done.returncode, stderr=done.stderr)
 
     def clear_pending_renames(self):
-        self.wine(["reg", "delete", self.SESSION_KEY, "/v", "PendingFileRenameOperations", "/f"],
-                  check=False)
+        self.delete_registry(self.SESSION_KEY, "PendingFileRenameOperations")
 
     def saved_pending_renames(self):
         """The same value as saved in the prefix's system.reg (call after kill_server)."""
@@ -446,8 +533,7 @@ class WineRig:
             x1 = max(g[0] + g[2] for g in boxes) + margin
             y1 = max(g[1] + g[3] for g in boxes) + margin
             args += ["-crop", "%dx%d+%d+%d" % (x1 - x0, y1 - y0, x0, y0), "+repage"]
-        subprocess.run(args + [path], env=self.env(), check=True, timeout=30,
-                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        run_command(args + [path], self.env(), 30, what="screenshot", stdout=subprocess.DEVNULL)
 
     def move_window(self, xid, x, y):
         self._xdotool("windowmove", str(xid), str(x), str(y))

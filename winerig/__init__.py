@@ -1,0 +1,14 @@
+"""A headless Windows for running the launcher: Xvfb, a Wine prefix with a
+persistent server, its drives, boxes, registry and restart-time work, and the
+choice of the build that can run on this machine.
+
+Shared by the end-to-end suite, the demo and the benchmarks; they import it
+as a package (the repository's root on PYTHONPATH). Standard library only.
+"""
+
+from .errors import RigError
+from .rig import Box, Run, WineRig, start_xvfb, stop_process
+from .road import Road, choose_road, forced_road, loader_refusal, twin_road
+
+__all__ = ["Box", "RigError", "Road", "Run", "WineRig", "choose_road", "forced_road",
+           "loader_refusal", "start_xvfb", "stop_process", "twin_road"]
