@@ -34,7 +34,8 @@ deps:
 test:
 	bash scripts/deps.sh --if-missing
 	$(MAKE) all
-	ctest --test-dir $(NATIVE) --output-on-failure -j $(JOBS)
+	ctest --test-dir $(NATIVE) --output-on-failure -j $(JOBS); rc=$$?; \
+	  bash scripts/test-summary.sh $(NATIVE)/Testing/Temporary/LastTest.log; exit $$rc
 	$(MAKE) sanitize
 	$(MAKE) fuzz-smoke
 

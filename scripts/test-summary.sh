@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# The lines of the last CTest run that nobody would see otherwise, since
+# CTest shows a test's output only when it fails: which exe the Wine suite
+# ran and why, the version table, cases that passed only on their second
+# run, and every skip with its reason.
+log=${1:-build/native/Testing/Temporary/LastTest.log}
+[[ -f $log ]] || { echo "test summary: no $log"; exit 0; }
+echo "== what the tests ran"
+grep -E '^e2e: (ran |inside |passed only on the second run|the three-disk join|  [a-z0-9]+ +GetVersion|skipped|FAILED)' "$log" | sed 's/^/  /'
+awk '/^[0-9]+\/[0-9]+ Test: /{name=$3} /Test Skipped|Skipped/ && name != "" {print "  skipped: " name; name=""}' "$log"
+exit 0
