@@ -212,9 +212,16 @@ case_bad_sizes_leave_nothing() {
   expect_in err.txt "does not fit on the first disk"
   expect_status 2 "$PIECESET" cut inst.exe --name A --media 4000 --launcher inst.exe -o set
   expect_in err.txt "leaves"
-  expect_status 2 "$PIECESET" cut inst.exe --name A --media 100M --images -o set
-  expect_in err.txt "--images needs floppy presets"
+  expect_status 2 "$PIECESET" cut inst.exe --name A --media 100000 --images -o set
+  expect_in err.txt "--images needs a file system for the plain size 100000 bytes"
+  expect_in err.txt "--fs fat12, fat16 or iso9660"
   expect_status 2 "$PIECESET" cut inst.exe --name A --media 1.44M --first-media 5000 --images -o set
+  expect_status 2 "$PIECESET" cut inst.exe --name A --media 2000000 --fs fat16 -o set
+  expect_in err.txt "too small for FAT16"
+  expect_status 2 "$PIECESET" cut inst.exe --name A --media 1.44M --fs fat16 -o set
+  expect_in err.txt "--fs FAT16 does not fit 1.44M, which is FAT12"
+  expect_status 2 "$PIECESET" cut inst.exe --name A --media 2000000 --fs ntfs -o set
+  expect_in err.txt "unknown file system 'ntfs'"
   expect_status 1 "$PIECESET" cut missing.exe --name A --media 2024 -o set
   one_line err.txt
   expect_in err.txt "missing.exe"

@@ -35,13 +35,18 @@ TEST(MediaTable, FloppiesHoldTheirFatDataArea) {
   EXPECT_EQ(FindPreset("360K")->root_entries, 112u);
 }
 
+// Zip disks as mformat makes a superfloppy of 196608 and 489532 sectors
+// (what `mdir` reports free on the empty image).
 TEST(MediaTable, ZipDisksAreFat16AndCdsWholeSectors) {
   const Medium zip100 = *FindPreset("100M");
   EXPECT_EQ(FatSectors(zip100), 192u);
   EXPECT_EQ(ClusterBytes(zip100), 2048u);
-  EXPECT_EQ(DataBytes(zip100), 49039u * 2048u);
+  EXPECT_EQ(DataBytes(zip100), 49047u * 2048u);
+  EXPECT_EQ(DataBytes(zip100), 100448256u);
+  EXPECT_EQ(FatSectors(*FindPreset("250M")), 239u);
   EXPECT_EQ(ClusterBytes(*FindPreset("250M")), 4096u);
-  EXPECT_EQ(DataBytes(*FindPreset("250M")), 61123u * 4096u);
+  EXPECT_EQ(DataBytes(*FindPreset("250M")), 61127u * 4096u);
+  EXPECT_EQ(DataBytes(*FindPreset("250M")), 250376192u);
   EXPECT_EQ(ClusterBytes(*FindPreset("650M")), 2048u);
   EXPECT_EQ(DataBytes(*FindPreset("650M")), (333000u - 256u) * 2048ull);
   EXPECT_EQ(DataBytes(*FindPreset("700M")), (360000u - 256u) * 2048ull);
@@ -356,7 +361,14 @@ TEST_F(SetCheck, DiskFoldersGivenOneByOneMakeOneSet) {
   EXPECT_TRUE(fs::exists(root_ / "out" / "disk3" / "FILE.3"));
   EXPECT_TRUE(Check({root_ / "out"}).good);
   EXPECT_TRUE(Check({root_ / "out/disk3", root_ / "out/disk1", root_ / "out/disk2"}).good);
-  const SetReport twice = Check({root_ / "out", root_ / "out/disk2"});
+  // The same files named again, by another path or the same one, are the
+  // same pieces; a copy of a piece is a second FILE.2.
+  EXPECT_TRUE(Check({root_ / "out", root_ / "out/disk2"}).good);
+  EXPECT_TRUE(Check({root_ / "out", root_ / "out"}).good);
+  EXPECT_TRUE(Check({root_ / "out", root_ / "out/./disk2/FILE.2"}).good);
+  fs::create_directory(root_ / "copy");
+  fs::copy_file(root_ / "out/disk2/FILE.2", root_ / "copy/FILE.2");
+  const SetReport twice = Check({root_ / "out", root_ / "copy"});
   EXPECT_FALSE(twice.good);
   EXPECT_NE(twice.verdict.find("found twice"), std::string::npos) << twice.verdict;
 }

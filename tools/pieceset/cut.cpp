@@ -16,6 +16,10 @@ constexpr const char* kLauncherName = "SETUP.EXE";
 
 std::string DiskName(std::uint32_t number) { return "disk" + std::to_string(number); }
 
+const char* ImageExtension(const Medium& medium) {
+  return medium.file_system == FileSystem::kIso9660 ? ".iso" : ".img";
+}
+
 // What one disk offers a piece after the launcher, if it carries one.
 std::uint64_t PayloadRoom(const Medium& medium, const char* which,
                           std::optional<std::uint64_t> launcher_size) {
@@ -52,7 +56,7 @@ std::uint64_t PayloadRoom(const Medium& medium, const char* which,
 }
 
 Error InstallerChanged(const File& installer) {
-  return Error(installer.path().string() + " changed while it was being cut");
+  return Error(ShownPath(installer.path()) + " changed while it was being cut");
 }
 
 // Reads the next `size` bytes of the installer block by block, handing each
@@ -107,8 +111,68 @@ InstallerDigests DigestInstaller(File& installer, const Layout& layout,
 
 }  // namespace
 
-Medium ParseMedia(const std::string& text) {
-  if (auto preset = FindPreset(text)) return *preset;
+namespace {
+
+const char* FileSystemName(FileSystem file_system) {
+  switch (file_system) {
+    case FileSystem::kFat12: return "FAT12";
+    case FileSystem::kFat16: return "FAT16";
+    case FileSystem::kIso9660: return "ISO 9660";
+    case FileSystem::kBytes: break;
+  }
+  return "bytes";
+}
+
+// A volume of `bytes` laid out as mformat or xorriso would lay it out, with
+// the smallest clusters its FAT can count.
+Medium CustomMedium(std::uint64_t bytes, FileSystem file_system) {
+  const std::string size = std::to_string(bytes) + " bytes";
+  if (file_system == FileSystem::kIso9660) {
+    return {"", file_system, 2048, bytes / 2048, 1, 0, 0, 0, kCdOverheadSectors, 0, 0, 0};
+  }
+  const bool fat12 = file_system == FileSystem::kFat12;
+  // Cluster counts a FAT of that width holds, as FAT drivers tell them apart.
+  const std::uint64_t most = fat12 ? 4084 : 65524;
+  Medium m{"", file_system, 512, bytes / 512, 1, 1, 2, fat12 ? 224u : 512u, 0, 0,
+           fat12 ? 2u : 64u, fat12 ? 18u : 32u};
+  if (m.total_sectors > 0xffffffffULL) {
+    throw UsageError(size + " is too large for " + FileSystemName(file_system));
+  }
+  for (; m.sectors_per_cluster <= 64; m.sectors_per_cluster *= 2) {
+    if (DataClusters(m) <= most) break;
+  }
+  if (m.sectors_per_cluster > 64) {
+    throw UsageError(size + " is too large for " + FileSystemName(file_system) +
+                     (fat12 ? "; use --fs fat16" : ""));
+  }
+  if (!fat12 && DataClusters(m) < 4085) {
+    throw UsageError(size + " is too small for FAT16, which needs 4085 clusters "
+                     "(at least 2200000 bytes); use --fs fat12");
+  }
+  return m;
+}
+
+}  // namespace
+
+FileSystem ParseFileSystem(const std::string& text) {
+  std::string lower;
+  for (unsigned char c : text) lower += static_cast<char>(std::tolower(c));
+  if (lower == "fat12") return FileSystem::kFat12;
+  if (lower == "fat16") return FileSystem::kFat16;
+  if (lower == "iso9660") return FileSystem::kIso9660;
+  throw UsageError("unknown file system '" + ShownPath(text) +
+                   "': give fat12, fat16 or iso9660");
+}
+
+Medium ParseMedia(const std::string& text, std::optional<FileSystem> file_system) {
+  if (auto preset = FindPreset(text)) {
+    if (file_system && *file_system != preset->file_system) {
+      throw UsageError(std::string("--fs ") + FileSystemName(*file_system) + " does not fit " +
+                       std::string(preset->name) + ", which is " +
+                       FileSystemName(preset->file_system));
+    }
+    return *preset;
+  }
   const bool digits = !text.empty() && text.size() <= 19 &&
                       std::all_of(text.begin(), text.end(), [](unsigned char c) {
                         return std::isdigit(c) != 0;
@@ -116,15 +180,20 @@ Medium ParseMedia(const std::string& text) {
   if (!digits) {
     std::string names;
     for (const Medium& m : kMedia) names += (names.empty() ? "" : ", ") + std::string(m.name);
-    throw UsageError("unknown media size '" + text + "': give a number of bytes or one of " +
-                     names);
+    throw UsageError("unknown media size '" + ShownPath(text) +
+                     "': give a number of bytes or one of " + names);
   }
-  return BytesMedium(std::stoull(text));
+  const std::uint64_t bytes = std::stoull(text);
+  return file_system ? CustomMedium(bytes, *file_system) : BytesMedium(bytes);
 }
 
 std::string MediaName(const Medium& medium) {
   if (medium.file_system == FileSystem::kBytes) {
     return std::to_string(medium.total_sectors) + " bytes";
+  }
+  if (medium.name.empty()) {
+    return std::to_string(medium.total_sectors * medium.sector_size) + "-byte " +
+           FileSystemName(medium.file_system);
   }
   return std::string(medium.name);
 }
@@ -153,15 +222,18 @@ SetInfo Cut(const CutOptions& options) {
   if (auto problem = NameProblem(options.name)) throw UsageError(*problem);
   if (options.images) {
     for (const Medium* medium : {&options.first_media, &options.media}) {
-      if (!IsFloppy(*medium)) {
-        throw UsageError("--images needs floppy presets (360K, 720K, 1.2M, 1.44M, 2.88M), not " +
-                         MediaName(*medium));
+      if (!HasImage(*medium)) {
+        throw UsageError("--images needs a file system for the plain size " +
+                         MediaName(*medium) +
+                         ": give a preset, or --fs fat12, fat16 or iso9660");
       }
     }
+    ImageEpoch();  // a bad SOURCE_DATE_EPOCH is refused before any work
   }
 
   RefuseToReplaceInput(options.out, options.installer);
   if (options.launcher) RefuseToReplaceInput(options.out, *options.launcher);
+  for (const fs::path& input : options.other_inputs) RefuseToReplaceInput(options.out, input);
 
   File installer = File::OpenRead(options.installer);
   SetInfo info;
@@ -178,12 +250,15 @@ SetInfo Cut(const CutOptions& options) {
   info.piece_count = layout.count;
   info.first_payload = layout.first_payload;
   info.later_payload = layout.later_payload;
-  if (options.images) RequireMtools();
+  if (options.images) {
+    RequireImageTools(options.first_media);
+    RequireImageTools(options.media);
+  }
 
   PendingOutput out(options.out, PendingOutput::Kind::kFolder, options.force);
   if (info.installer_size == 0) {
     std::fprintf(stderr, "pieceset: warning: %s is empty; the set carries an empty installer\n",
-                 options.installer.c_str());
+                 ShownPath(options.installer).c_str());
   }
 
   const InstallerDigests digests = DigestInstaller(installer, layout, info);
@@ -225,7 +300,7 @@ SetInfo Cut(const CutOptions& options) {
     File copy = File::Create(folder / kLauncherName);
     if (CopyBytes(*launcher, copy, *launcher_size) != *launcher_size ||
         launcher->Size() != *launcher_size) {
-      throw Error(options.launcher->string() + " changed while it was being copied");
+      throw Error(ShownPath(*options.launcher) + " changed while it was being copied");
     }
     copy.Finish();
     disk_files[0].insert(disk_files[0].begin(), folder / kLauncherName);
@@ -234,14 +309,15 @@ SetInfo Cut(const CutOptions& options) {
   if (options.images) {
     Progress image_progress("writing images", layout.count);
     for (std::uint32_t n = 1; n <= layout.count; ++n) {
-      image_progress.SetLabel("writing " + DiskName(n) + ".img");
+      const Medium& medium = n == 1 ? options.first_media : options.media;
+      const std::string image = DiskName(n) + ImageExtension(medium);
+      image_progress.SetLabel("writing " + image);
       // A serial number from the set identity keeps images reproducible.
       char serial[9];
       std::snprintf(serial, sizeof serial, "%08x",
                     LoadLE<std::uint32_t>(info.set_id.data()) + n);
-      WriteImage(out.path() / (DiskName(n) + ".img"),
-                 n == 1 ? options.first_media : options.media,
-                 "DISK" + std::to_string(n), serial, disk_files[n - 1]);
+      WriteImage(out.path() / image, medium, "DISK" + std::to_string(n), serial,
+                 disk_files[n - 1]);
       image_progress.Advance(1);
     }
   }

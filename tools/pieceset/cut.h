@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "format.h"
 #include "header.h"
@@ -11,10 +12,16 @@
 
 namespace pieceset {
 
-// A preset name (case does not matter) or a plain number of bytes.
-Medium ParseMedia(const std::string& text);
+// A preset name (case does not matter) or a plain number of bytes: the
+// bytes of files a disk may take or, with a file system, the size of the
+// whole volume, laid out as that file system would be.
+Medium ParseMedia(const std::string& text,
+                  std::optional<FileSystem> file_system = std::nullopt);
 
-// "1.44M", or "1457664 bytes" for a plain size.
+// "fat12", "FAT16", "iso9660"; UsageError for anything else.
+FileSystem ParseFileSystem(const std::string& text);
+
+// "1.44M", "1457664 bytes" for a plain size, "3145728-byte FAT16".
 std::string MediaName(const Medium& medium);
 
 struct Layout {
@@ -34,6 +41,7 @@ struct CutOptions {
   Medium media = BytesMedium(0);
   Medium first_media = BytesMedium(0);
   std::optional<fs::path> launcher;
+  std::vector<fs::path> other_inputs;  // e.g. --name-file: never replaced either
   bool flat = false;
   bool images = false;
   bool force = false;

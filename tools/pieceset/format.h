@@ -1,5 +1,6 @@
 // The piece-set header as pieceset writes it, and the media it cuts for.
-// Self-contained (standard headers only) so that test helpers can include it.
+// Standard headers and the launcher's piece.h only, so that test helpers can
+// include it.
 #pragma once
 
 #include <array>
@@ -7,6 +8,12 @@
 #include <cstdint>
 #include <optional>
 #include <string_view>
+
+// The launcher's definition of a piece, in a namespace of its own here so
+// that its names do not meet the tool's.
+namespace launcher_piece {
+#include "assembly/piece.h"
+}  // namespace launcher_piece
 
 namespace pieceset {
 
@@ -16,15 +23,17 @@ namespace pieceset {
 // installer. The launcher compares bytes 0..1022 of each piece with FILE.1's
 // and reads byte 1023 as the last-piece mark, so everything below 1023 is the
 // same in every piece of a set: nothing here may depend on the piece number.
+// Those sizes are the launcher's own, taken from its header so that the two
+// cannot disagree.
 
-constexpr std::size_t kHeaderSize = 1024;
-constexpr std::size_t kIdentitySize = 1023;
-constexpr std::size_t kLastPieceOffset = 1023;
+constexpr std::size_t kHeaderSize = launcher_piece::kHeaderSize;
+constexpr std::size_t kIdentitySize = launcher_piece::kIdentitySize;
+constexpr std::size_t kLastPieceOffset = offsetof(launcher_piece::PieceHeader, last_piece);
 
 // The launcher reads 260 bytes of FILE.1 and shows the text before the first
 // NUL, so the name and its NUL live in the first 260 bytes; the rest of that
 // area is zero.
-constexpr std::size_t kNameAreaSize = 260;
+constexpr std::size_t kNameAreaSize = launcher_piece::kNameLimit;
 constexpr std::size_t kMaxNameLength = kNameAreaSize - 1;
 
 // What pieceset adds after the name area. Integers are little-endian.
@@ -84,46 +93,54 @@ constexpr T LoadLE(const std::uint8_t* at) {
 //
 // What a disk of each preset holds as its file system stores files: whole
 // clusters in the data area, and a bounded root directory on FAT. Floppies
-// are FAT12 as `mformat -f` (and DOS FORMAT) lays them out; Zip disks are
-// FAT16 in the one partition Iomega formats them with, starting at sector 32;
-// CDs are ISO 9660 with 2048-byte sectors, less a reserve for the volume
-// descriptors, path tables, directories and the tail pad that mastering tools
-// add.
+// are FAT12 as `mformat -f` (and DOS FORMAT) lays them out. Zip disks are
+// FAT16 "superfloppies" (the file system from sector 0, no partition table),
+// as mformat makes them from the drive's geometry: 64 heads, 32 sectors a
+// track, 196608 sectors (Zip 100) or 489532 (Zip 250). CDs are ISO 9660 with
+// 2048-byte sectors, less a reserve for the system area, the volume
+// descriptors, path tables, directories and the tail pad that xorriso adds.
 
 enum class FileSystem { kBytes, kFat12, kFat16, kIso9660 };
 
 struct Medium {
-  std::string_view name;  // as written on the command line; empty for bytes
+  std::string_view name;  // as written on the command line; empty otherwise
   FileSystem file_system;
   std::uint32_t sector_size;
-  std::uint64_t total_sectors;  // of the volume, after any partition offset
+  std::uint64_t total_sectors;  // of the whole volume
   std::uint32_t sectors_per_cluster;
   std::uint32_t reserved_sectors;
   std::uint32_t fat_count;
   std::uint32_t root_entries;      // fixed root directory slots; 0 = no limit
   std::uint32_t overhead_sectors;  // ISO 9660 structures; 0 elsewhere
-  std::uint32_t mformat_kib;       // `mformat -f` value; 0 = no image
+  std::uint32_t mformat_kib;       // `mformat -f` value; 0 = explicit geometry
+  std::uint32_t heads;             // for explicit geometry
+  std::uint32_t track_sectors;     // for explicit geometry
 };
 
+// xorriso writes 16 system-area sectors, the primary and Joliet volume
+// descriptors and their terminator, four path tables per tree, a root
+// directory per tree and 150 sectors of tail pad: about 185 sectors for a
+// disc of two files. 256 leaves room for that and for later xorriso versions.
 constexpr std::uint32_t kCdOverheadSectors = 256;
 
 constexpr Medium kMedia[] = {
-    {"360K", FileSystem::kFat12, 512, 720, 2, 1, 2, 112, 0, 360},
-    {"720K", FileSystem::kFat12, 512, 1440, 2, 1, 2, 112, 0, 720},
-    {"1.2M", FileSystem::kFat12, 512, 2400, 1, 1, 2, 224, 0, 1200},
-    {"1.44M", FileSystem::kFat12, 512, 2880, 1, 1, 2, 224, 0, 1440},
-    {"2.88M", FileSystem::kFat12, 512, 5760, 2, 1, 2, 240, 0, 2880},
-    {"100M", FileSystem::kFat16, 512, 196608 - 32, 4, 1, 2, 512, 0, 0},
-    {"250M", FileSystem::kFat16, 512, 489532 - 32, 8, 1, 2, 512, 0, 0},
+    {"360K", FileSystem::kFat12, 512, 720, 2, 1, 2, 112, 0, 360, 2, 9},
+    {"720K", FileSystem::kFat12, 512, 1440, 2, 1, 2, 112, 0, 720, 2, 9},
+    {"1.2M", FileSystem::kFat12, 512, 2400, 1, 1, 2, 224, 0, 1200, 2, 15},
+    {"1.44M", FileSystem::kFat12, 512, 2880, 1, 1, 2, 224, 0, 1440, 2, 18},
+    {"2.88M", FileSystem::kFat12, 512, 5760, 2, 1, 2, 240, 0, 2880, 2, 36},
+    {"100M", FileSystem::kFat16, 512, 196608, 4, 1, 2, 512, 0, 0, 64, 32},
+    {"250M", FileSystem::kFat16, 512, 489532, 8, 1, 2, 512, 0, 0, 64, 32},
+    // 74 and 80 minutes at 75 sectors a second (the Red Book rate).
     {"650M", FileSystem::kIso9660, 2048, 333000, 1, 0, 0, 0,
-     kCdOverheadSectors, 0},
+     kCdOverheadSectors, 0, 0, 0},
     {"700M", FileSystem::kIso9660, 2048, 360000, 1, 0, 0, 0,
-     kCdOverheadSectors, 0},
+     kCdOverheadSectors, 0, 0, 0},
 };
 
 // A plain byte count: that many bytes of files, counted byte for byte.
 constexpr Medium BytesMedium(std::uint64_t bytes) {
-  return {"", FileSystem::kBytes, 1, bytes, 1, 0, 0, 0, 0, 0};
+  return {"", FileSystem::kBytes, 1, bytes, 1, 0, 0, 0, 0, 0, 0, 0};
 }
 
 constexpr std::uint64_t RootDirectorySectors(const Medium& m) {
@@ -185,7 +202,8 @@ constexpr std::uint64_t ClustersFor(std::uint64_t bytes, const Medium& m) {
   return (bytes + ClusterBytes(m) - 1) / ClusterBytes(m);
 }
 
-constexpr bool IsFloppy(const Medium& m) { return m.mformat_kib != 0; }
+// Every medium with a file system can be written as an image.
+constexpr bool HasImage(const Medium& m) { return m.file_system != FileSystem::kBytes; }
 
 constexpr std::optional<Medium> FindPreset(std::string_view name) {
   for (const Medium& m : kMedia) {
@@ -205,5 +223,7 @@ constexpr std::optional<Medium> FindPreset(std::string_view name) {
 static_assert(DataClusters(*FindPreset("1.44M")) == 2847);
 static_assert(ClusterBytes(*FindPreset("1.44M")) == 512);
 static_assert(DataBytes(*FindPreset("360K")) == 362496);
+static_assert(kHeaderSize == 1024 && kIdentitySize == 1023 && kLastPieceOffset == 1023);
+static_assert(kNameAreaSize == 260);
 
 }  // namespace pieceset

@@ -51,15 +51,79 @@ bool Exists(const fs::path& path) {
 
 }  // namespace
 
+std::string ShownPath(const fs::path& path) {
+  static const char kDigits[] = "0123456789abcdef";
+  const std::string text = path.string();
+  std::string shown;
+  auto escape = [&](unsigned char c) {
+    shown += "\\x";
+    shown += kDigits[c >> 4];
+    shown += kDigits[c & 15];
+  };
+  for (std::size_t i = 0; i < text.size();) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    if (c >= 0x20 && c < 0x7f && c != '\\') {
+      shown += static_cast<char>(c);
+      ++i;
+      continue;
+    }
+    // Well-formed UTF-8 stays readable; C1 controls (U+0080..U+009F) are
+    // escapes to a terminal, so they are escaped like the C0 ones.
+    const std::size_t length = c >= 0xf0 && c < 0xf5 ? 4 : c >= 0xe0 ? 3 : c >= 0xc2 ? 2 : 0;
+    bool valid = length != 0 && c < 0xf5 && i + length <= text.size();
+    std::uint32_t code = valid ? c & (0x7f >> length) : 0;
+    for (std::size_t k = 1; valid && k < length; ++k) {
+      const auto next = static_cast<unsigned char>(text[i + k]);
+      valid = (next & 0xc0) == 0x80;
+      code = (code << 6) | (next & 0x3f);
+    }
+    const std::uint32_t least[] = {0, 0, 0x80, 0x800, 0x10000};
+    valid = valid && code >= least[length] && code >= 0xa0 && code <= 0x10ffff &&
+            (code < 0xd800 || code > 0xdfff);
+    if (valid) {
+      shown.append(text, i, length);
+      i += length;
+    } else {
+      escape(c);
+      ++i;
+    }
+  }
+  return shown;
+}
+
 std::string SystemText(const std::string& what, const fs::path& path) {
-  return "cannot " + what + " " + path.string() + ": " + std::strerror(errno);
+  return "cannot " + what + " " + ShownPath(path) + ": " + std::strerror(errno);
+}
+
+std::string KindOf(const fs::path& path) {
+  struct stat st;
+  if (lstat(path.c_str(), &st) != 0) return "";
+  if (S_ISREG(st.st_mode)) return "a file";
+  if (S_ISDIR(st.st_mode)) return "a folder";
+  if (S_ISLNK(st.st_mode)) return "a symbolic link";
+  if (S_ISFIFO(st.st_mode)) return "a FIFO";
+  if (S_ISSOCK(st.st_mode)) return "a socket";
+  if (S_ISCHR(st.st_mode)) return "a character device";
+  if (S_ISBLK(st.st_mode)) return "a block device";
+  return "not a regular file";
 }
 
 File File::OpenRead(const fs::path& path) {
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Without O_NONBLOCK, opening a FIFO waits for a writer that may never come.
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) throw Error(SystemText("read", path));
   File file(fd, path);
-  if (!file.IsRegular()) throw Error("cannot read " + path.string() + ": not a regular file");
+  struct stat st;
+  if (fstat(fd, &st) != 0) throw Error(SystemText("examine", path));
+  if (!S_ISREG(st.st_mode)) {
+    const std::string kind = S_ISDIR(st.st_mode)    ? "a folder"
+                             : S_ISFIFO(st.st_mode) ? "a FIFO"
+                             : S_ISCHR(st.st_mode)  ? "a character device"
+                             : S_ISBLK(st.st_mode)  ? "a block device"
+                                                    : "not a regular file";
+    throw Error("cannot read " + ShownPath(path) + ": " + kind + ", not a regular file");
+  }
+  fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
   return file;
 }
 
@@ -166,18 +230,33 @@ void RefuseToReplaceInput(const fs::path& target, const fs::path& input) {
   if (error) return;
   // Inside: every component of the output starts the input's path.
   if (std::mismatch(out.begin(), out.end(), in.begin(), in.end()).first != out.end()) return;
-  throw UsageError(in == out ? "-o " + target.string() + " is an input; give another output"
-                             : "-o " + target.string() + " holds the input " + input.string() +
-                                   "; give another output");
+  throw UsageError(in == out ? "-o " + ShownPath(target) + " is an input; give another output"
+                             : "-o " + ShownPath(target) + " holds the input " +
+                                   ShownPath(input) + "; give another output");
+}
+
+// --force replaces what a command itself makes: a file (join), or a file or
+// folder (cut). A device, FIFO, socket or link is never its output, and
+// renaming over one (as root, /dev/null) would destroy it.
+void PendingOutput::RefuseToReplaceOther() const {
+  struct stat st;
+  if (lstat(target_.c_str(), &st) != 0) return;
+  const bool replaceable =
+      S_ISREG(st.st_mode) || (kind_ == Kind::kFolder && S_ISDIR(st.st_mode));
+  if (replaceable) return;
+  if (kind_ == Kind::kFile && S_ISDIR(st.st_mode)) {
+    throw UsageError("-o " + ShownPath(target_) + " is a folder; join writes a file");
+  }
+  throw UsageError("-o " + ShownPath(target_) + " is " + KindOf(target_) + "; pieceset replaces only " +
+                   (kind_ == Kind::kFile ? "a regular file" : "a regular file or a folder") +
+                   ", even with --force");
 }
 
 PendingOutput::PendingOutput(const fs::path& target, Kind kind, bool force)
     : target_(target), kind_(kind), force_(force) {
+  RefuseToReplaceOther();
   if (Exists(target_) && !force_) {
-    throw Error(target_.string() + " already exists (use --force to replace it)");
-  }
-  if (Exists(target_) && kind_ == Kind::kFile && fs::is_directory(target_)) {
-    throw Error(target_.string() + " is a folder");
+    throw Error(ShownPath(target_) + " already exists (use --force to replace it)");
   }
   std::string name = TempTemplate(target_);
   std::vector<char> buffer(name.begin(), name.end());
@@ -223,8 +302,9 @@ void PendingOutput::Commit() {
     return;
   }
   if (!force_) {
-    throw Error(target_.string() + " already exists (use --force to replace it)");
+    throw Error(ShownPath(target_) + " already exists (use --force to replace it)");
   }
+  RefuseToReplaceOther();  // it may have appeared while the work went on
   if (kind_ == Kind::kFile) {
     if (rename(temp_.c_str(), target_.c_str()) != 0) {
       throw Error(SystemText("replace", target_));
@@ -282,6 +362,8 @@ void CatchInterrupts() {
     sigaction(signal_number, &action, nullptr);
   }
 }
+
+bool InterruptRequested() { return g_interrupted != 0; }
 
 void ThrowIfInterrupted() {
   if (g_interrupted) throw Interrupted();

@@ -29,12 +29,21 @@ class UsageError : public Error {
   using Error::Error;
 };
 
+// The path for a message: control bytes, bytes that are no UTF-8 and the
+// backslash as \xNN, so that a name can neither split the one line of a
+// message nor reach the terminal as an escape sequence.
+std::string ShownPath(const fs::path& path);
+
+// "a FIFO", "a folder", ... for messages; empty when nothing is there.
+std::string KindOf(const fs::path& path);
+
 // "cannot <what> <path>: <strerror(errno)>"
 std::string SystemText(const std::string& what, const fs::path& path);
 
 // An open file descriptor, closed when it goes.
 class File {
  public:
+  // Only a regular file: a FIFO or a device as input is refused, not waited on.
   static File OpenRead(const fs::path& path);
   static File Create(const fs::path& path);  // new file, fails if it exists
   File(File&& other) noexcept;
@@ -71,7 +80,9 @@ std::uint64_t CopyBytes(File& from, File& to, std::uint64_t size);
 class PendingOutput {
  public:
   enum class Kind { kFolder, kFile };
-  // Refuses an existing target without `force` before any work starts.
+  // Refuses an existing target without `force`, and one that is neither a
+  // regular file nor (for a folder) a folder even with it, before any work
+  // starts.
   PendingOutput(const fs::path& target, Kind kind, bool force);
   PendingOutput(const PendingOutput&) = delete;
   PendingOutput& operator=(const PendingOutput&) = delete;
@@ -82,6 +93,7 @@ class PendingOutput {
   void Commit();
 
  private:
+  void RefuseToReplaceOther() const;
   fs::path target_;
   fs::path temp_;
   Kind kind_;
@@ -106,6 +118,7 @@ class ScratchFolder {
 // destructors above can clear away what was half made.
 void CatchInterrupts();
 void ThrowIfInterrupted();
+bool InterruptRequested();
 
 // A percentage on stderr, only when stderr is a terminal and the work has
 // already taken longer than a moment.

@@ -2,8 +2,12 @@
 // shows and joins such sets on Linux.
 #include <CLI/CLI.hpp>
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <iostream>
+#include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,9 +27,31 @@ fs::path OutputPath(const std::string& text) {
   }
   const std::string last = path.filename().string();
   if (path.empty() || last.empty() || last == "." || last == "..") {
-    throw UsageError("-o must name a new file or folder, not '" + text + "'");
+    throw UsageError("-o must name a new file or folder, not '" + ShownPath(text) + "'");
   }
   return path;
+}
+
+// join writes a file: "-o newdir/" asks for a folder it will not make.
+fs::path OutputFilePath(const std::string& text) {
+  if (!text.empty() && text.back() == '/') {
+    throw UsageError("-o " + ShownPath(text) + " names a folder; join writes a file: give its name");
+  }
+  return OutputPath(text);
+}
+
+// The launcher installed with this tool: share/kqlauncher/launcher.exe
+// beside the bin folder the running pieceset lies in.
+fs::path InstalledLauncher() {
+  std::error_code error;
+  const fs::path self = fs::read_symlink("/proc/self/exe", error);
+  if (error) throw Error("--with-launcher: cannot tell where pieceset is installed: " + error.message());
+  const fs::path launcher = (self.parent_path() / PIECESET_LAUNCHER_FROM_BIN).lexically_normal();
+  if (!fs::is_regular_file(launcher, error)) {
+    throw UsageError("--with-launcher: no launcher installed at " + ShownPath(launcher) +
+                     "; give --launcher FILE");
+  }
+  return launcher;
 }
 
 std::string ReadNameFile(const fs::path& path) {
@@ -40,16 +66,29 @@ std::string ReadNameFile(const fs::path& path) {
 
 int RunCut(CutOptions options, const std::string& name, const std::string& name_file,
            const std::string& media, const std::string& first_media,
-           const std::string& out) {
-  options.name = name_file.empty() ? name : ReadNameFile(name_file);
-  options.media = ParseMedia(media);
-  options.first_media = first_media.empty() ? options.media : ParseMedia(first_media);
+           const std::string& file_system, bool with_launcher, const std::string& out) {
   options.out = OutputPath(out);
+  const std::optional<FileSystem> fs_option =
+      file_system.empty() ? std::nullopt : std::optional(ParseFileSystem(file_system));
+  options.media = ParseMedia(media, fs_option);
+  options.first_media =
+      first_media.empty() ? options.media : ParseMedia(first_media, fs_option);
+  if (with_launcher && !options.launcher) options.launcher = InstalledLauncher();
+  if (!name_file.empty()) {
+    // Checked before it is read: an output holding it would be replaced.
+    RefuseToReplaceInput(options.out, name_file);
+    options.other_inputs.push_back(name_file);
+  }
+  options.name = name_file.empty() ? name : ReadNameFile(name_file);
   const SetInfo info = Cut(options);
-  std::printf("%s: %u piece%s of \"%s\" (set %s) for %s disks\n", options.out.c_str(),
+  const std::string media_text =
+      first_media.empty() || MediaName(options.first_media) == MediaName(options.media)
+          ? MediaName(options.media) + " disks"
+          : MediaName(options.first_media) + " disk 1 and " + MediaName(options.media) +
+                " disks";
+  std::printf("%s: %u piece%s of \"%s\" (set %s) for %s\n", ShownPath(options.out).c_str(),
               info.piece_count, info.piece_count == 1 ? "" : "s",
-              Printable(info.name).c_str(), ShortId(info.set_id).c_str(),
-              MediaName(options.media).c_str());
+              Printable(info.name).c_str(), ShortId(info.set_id).c_str(), media_text.c_str());
   return 0;
 }
 
@@ -85,16 +124,32 @@ int RunShow(const std::vector<std::string>& files) {
   int status = 0;
   for (const std::string& path : files) {
     try {
+      if (KindOf(path).empty()) throw UsageError("no such file: " + ShownPath(path));
       File file = File::OpenRead(path);
       const std::uint64_t size = file.Size();
       HeaderBytes header{};
       if (file.Read(header.data(), header.size()) < kHeaderSize) {
-        throw Error(path + ": " + std::to_string(size) +
-                    " bytes, shorter than a 1024-byte piece header");
+        throw Error(ShownPath(path) + ": " + std::to_string(size) +
+                    " bytes, shorter than a 1024-byte piece header: no piece");
       }
       const DecodedHeader decoded = DecodeHeader(header);
-      std::string text = path + ": name \"" + Printable(decoded.name) + "\"";
-      if (!decoded.name_ended) text += " (no NUL in the first 260 bytes)";
+      std::string launcher_view = "name \"" + Printable(decoded.name) + "\"";
+      if (!decoded.name_ended) launcher_view += " (no NUL in the first 260 bytes)";
+      std::string text = ShownPath(path) + ": ";
+      if (decoded.kind == DecodedHeader::Kind::kForeign) {
+        // Any file of 1024 bytes is a piece to the launcher; say that this
+        // one was not made as one.
+        char mark[8];
+        std::snprintf(mark, sizeof mark, "0x%02x", header[kLastPieceOffset]);
+        text += "not made by pieceset: no identity block; as the launcher reads it: " +
+                launcher_view + ", last-piece byte " + mark +
+                (decoded.last ? " (last piece)" : " (not last)") + ", payload " +
+                std::to_string(size - kHeaderSize) + " bytes, identity " +
+                ShortId(decoded.identity_digest);
+        std::printf("%s\n", text.c_str());
+        continue;
+      }
+      text += launcher_view;
       text += decoded.last ? ", last piece" : ", not last";
       text += ", payload " + std::to_string(size - kHeaderSize) + " bytes";
       switch (decoded.kind) {
@@ -109,10 +164,6 @@ int RunShow(const std::vector<std::string>& files) {
           }
           break;
         }
-        case DecodedHeader::Kind::kForeign:
-          text += ", identity " + ShortId(decoded.identity_digest) +
-                  " (not made by pieceset)";
-          break;
         case DecodedHeader::Kind::kNewer:
           text += ", identity " + ShortId(decoded.identity_digest) +
                   " (pieceset format " + std::to_string(decoded.version) + ", newer than this tool)";
@@ -121,6 +172,8 @@ int RunShow(const std::vector<std::string>& files) {
           text += ", identity " + ShortId(decoded.identity_digest) + " (" +
                   decoded.problem + ")";
           break;
+        case DecodedHeader::Kind::kForeign:
+          break;
       }
       std::printf("%s\n", text.c_str());
     } catch (const Interrupted&) {
@@ -128,14 +181,15 @@ int RunShow(const std::vector<std::string>& files) {
     } catch (const Error& error) {
       std::fflush(stdout);
       std::fprintf(stderr, "pieceset: %s\n", error.what());
-      status = 1;
+      // A file that is not there is a usage error, as for verify.
+      status = std::max(status, dynamic_cast<const UsageError*>(&error) ? 2 : 1);
     }
   }
   return status;
 }
 
 int RunJoin(const std::vector<std::string>& places, const std::string& out_text, bool force) {
-  const fs::path target = OutputPath(out_text);
+  const fs::path target = OutputFilePath(out_text);
   const PieceSources sources = Gather(places);
   for (const std::string& place : places) RefuseToReplaceInput(target, place);
   for (const auto& [number, files] : sources.pieces()) {
@@ -156,10 +210,16 @@ int Main(int argc, char** argv) {
   CLI::App app{"Cuts an installer into a piece set FILE.1, FILE.2, ... for the launcher,\n"
                "and checks, shows and joins piece sets."};
   app.require_subcommand(1);
-  app.footer("Exit status: 0 done (or a good set), 1 failure (or a damaged set), 2 bad usage.");
+  app.footer("Exit status: 0 done (or a good set), 1 failure (or a damaged set), 2 bad usage.\n"
+             "Manual: man pieceset");
+  app.set_version_flag("--version",
+                       std::string("pieceset ") + PIECESET_VERSION + " (writes piece format " +
+                           std::to_string(kFormatVersion) + ")",
+                       "Print the version and the piece format it writes");
 
   CutOptions cut;
-  std::string name, name_file, media, first_media, cut_out;
+  std::string name, name_file, media, first_media, file_system, cut_out;
+  bool with_launcher = false;
   CLI::App* cut_cmd = app.add_subcommand("cut", "Cut INSTALLER into a piece set in DIR");
   cut_cmd->add_option("INSTALLER", cut.installer, "The installer executable")->required()->type_name("FILE");
   auto* name_opt = cut_cmd->add_option("--name", name,
@@ -175,17 +235,24 @@ int Main(int argc, char** argv) {
       ->type_name("SIZE");
   cut_cmd->add_option("--first-media", first_media, "Size of disk 1, when it differs")
       ->type_name("SIZE");
+  cut_cmd->add_option("--fs", file_system,
+                      "File system of a plain SIZE, then the whole volume's size: fat12, fat16, iso9660")
+      ->type_name("FS");
   cut_cmd->add_option("--launcher", cut.launcher, "Put FILE on disk 1 as SETUP.EXE")
       ->type_name("FILE");
+  cut_cmd->add_flag("--with-launcher", with_launcher,
+                    "Put the launcher installed with pieceset on disk 1 as SETUP.EXE "
+                    "(--launcher FILE overrides)");
   cut_cmd->add_flag("--flat", cut.flat, "All pieces side by side in DIR, no disk folders");
-  cut_cmd->add_flag("--images", cut.images, "Also write FAT images disk1.img, ... (floppy sizes)");
+  cut_cmd->add_flag("--images", cut.images,
+                    "Also write disk images: disk1.img, ... (FAT) or disk1.iso, ... (CDs)");
   cut_cmd->add_flag("--force", cut.force, "Replace an existing DIR");
   cut_cmd->add_option("-o,--out", cut_out, "Output folder DIR")->required()->type_name("DIR");
 
   std::vector<std::string> verify_paths;
   CLI::App* verify_cmd = app.add_subcommand(
       "verify", "Check a piece set as the launcher reads it (exit 0 good, 1 damaged)");
-  verify_cmd->add_option("PATH", verify_paths, "Disk folders, a flat folder, floppy images")
+  verify_cmd->add_option("PATH", verify_paths, "Disk folders, a flat folder, FAT or ISO 9660 images")
       ->required()
       ->type_name("PATH");
 
@@ -198,7 +265,7 @@ int Main(int argc, char** argv) {
   bool join_force = false;
   CLI::App* join_cmd = app.add_subcommand(
       "join", "Join a checked piece set into the installer, as the launcher does");
-  join_cmd->add_option("PATH", join_paths, "Disk folders, a flat folder, floppy images")
+  join_cmd->add_option("PATH", join_paths, "Disk folders, a flat folder, FAT or ISO 9660 images")
       ->required()
       ->type_name("PATH");
   join_cmd->add_option("-o,--out", join_out, "Output FILE")->required()->type_name("FILE");
@@ -217,7 +284,7 @@ int Main(int argc, char** argv) {
     if (!*name_opt && !*name_file_opt) {
       throw UsageError("cut needs --name NAME or --name-file FILE");
     }
-    return RunCut(cut, name, name_file, media, first_media, cut_out);
+    return RunCut(cut, name, name_file, media, first_media, file_system, with_launcher, cut_out);
   }
   if (*verify_cmd) return RunVerify(verify_paths);
   if (*show_cmd) return RunShow(show_files);

@@ -1,8 +1,12 @@
 #include "pieces.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cstring>
+#include <fstream>
 
 #include "mtools.h"
 
@@ -88,22 +92,53 @@ std::string PieceName(std::uint32_t number) {
   return "FILE." + std::to_string(number);
 }
 
+bool PieceSources::FirstSight(const fs::path& path) {
+  struct stat st;
+  if (stat(path.c_str(), &st) != 0) return true;  // reading it will say why
+  return seen_.insert({st.st_dev, st.st_ino}).second;
+}
+
 void PieceSources::Add(const fs::path& place) {
-  std::error_code error;
-  const fs::file_status status = fs::status(place, error);
-  if (error || !fs::exists(status)) {
-    throw UsageError("no such file or folder: " + place.string());
+  struct stat st;
+  if (stat(place.c_str(), &st) != 0) {
+    if (errno == ENOENT || errno == ENOTDIR) {
+      throw UsageError("no such file or folder: " + ShownPath(place));
+    }
+    throw Error(SystemText("read", place));
   }
-  if (fs::is_directory(status)) {
+  if (S_ISDIR(st.st_mode)) {
     AddFolder(place, true);
-  } else if (PieceNumber(place.filename().string())) {
-    AddFile(place, place.string());
-  } else {
-    AddImage(place);
+    return;
   }
+  if (!S_ISREG(st.st_mode)) {
+    // Nothing here reads a FIFO or a device: it could block for ever.
+    throw Error("cannot read " + ShownPath(place) + ": " + KindOf(place) +
+                ", not a piece, an image or a folder");
+  }
+  if (PieceNumber(place.filename().string())) {
+    AddFile(place, ShownPath(place));
+    return;
+  }
+  if (LooksLikeIso9660(place) || LooksLikeFat(place)) {
+    AddImage(place);
+    return;
+  }
+  // A piece under another name: the launcher would never find it.
+  std::string what = "neither a piece (FILE.1, FILE.2, ...) nor a FAT or ISO 9660 image";
+  HeaderBytes header{};
+  std::ifstream in(place, std::ios::binary);
+  if (in.read(reinterpret_cast<char*>(header.data()), header.size())) {
+    const DecodedHeader decoded = DecodeHeader(header);
+    if (decoded.kind == DecodedHeader::Kind::kPieceset) {
+      what = "a piece of set " + ShortId(decoded.info->set_id) +
+             ", but not named FILE.<n>, the only names the launcher reads";
+    }
+  }
+  throw Error("cannot read " + ShownPath(place) + ": " + what);
 }
 
 void PieceSources::AddFile(const fs::path& path, const std::string& shown) {
+  if (!FirstSight(path)) return;  // the same file named twice is one piece
   const std::uint32_t number = *PieceNumber(path.filename().string());
   pieces_[number].push_back({path, shown});
 }
@@ -116,22 +151,28 @@ void PieceSources::AddFolder(const fs::path& folder, bool descend) {
   for (const fs::directory_entry& entry : fs::directory_iterator(folder, error)) {
     const std::string name = entry.path().filename().string();
     std::error_code ignored;
-    if (entry.is_directory(ignored)) {
+    const bool is_folder = entry.is_directory(ignored);
+    if (is_folder && !PieceNumber(name)) {
       if (auto n = NumberAfter(name, "disk")) disk_folders[*n] = entry.path();
       continue;
     }
     if (PieceNumber(name)) {
-      AddFile(entry.path(), (folder / name).string());
+      // A folder (or FIFO) by a piece's name is a bad piece, not a missing one.
+      AddFile(entry.path(), ShownPath(folder / name));
       found = true;
     } else if (LooksLikePiece(name)) {
-      notes_.push_back((folder / name).string() +
+      notes_.push_back(ShownPath(folder / name) +
                        ": not a piece name (the launcher counts FILE.1, FILE.2, ... "
                        "without leading zeros)");
     } else if (auto n = NumberAfter(name, "disk", ".img")) {
       disk_images[*n] = entry.path();
+    } else if (auto n = NumberAfter(name, "disk", ".iso")) {
+      disk_images[*n] = entry.path();
     }
   }
-  if (error) throw Error("cannot read folder " + folder.string() + ": " + error.message());
+  if (error) {
+    throw Error("cannot read folder " + ShownPath(folder) + ": " + error.message());
+  }
   if (found || !descend) return;
   // The output folder of `cut`: its disks, as folders or else as images.
   if (!disk_folders.empty()) {
@@ -142,21 +183,22 @@ void PieceSources::AddFolder(const fs::path& folder, bool descend) {
 }
 
 void PieceSources::AddImage(const fs::path& image) {
-  std::vector<std::string> names;
-  for (const std::string& name : ListImage(image)) {
-    if (PieceNumber(name)) {
-      names.push_back(name);
-    } else if (LooksLikePiece(name)) {
-      notes_.push_back(image.string() + "::" + name +
+  if (!FirstSight(image)) return;
+  std::vector<ImageEntry> entries;
+  for (const ImageEntry& entry : ListImage(image)) {
+    if (PieceNumber(entry.name)) {
+      entries.push_back(entry);
+    } else if (LooksLikePiece(entry.name)) {
+      notes_.push_back(ShownPath(image.string() + "::" + entry.name) +
                        ": not a piece name (the launcher counts FILE.1, FILE.2, ... "
                        "without leading zeros)");
     }
   }
-  if (names.empty()) return;
+  if (entries.empty()) return;
   auto scratch = std::make_unique<ScratchFolder>();
-  ExtractFromImage(image, names, scratch->path());
-  for (const std::string& name : names) {
-    AddFile(scratch->path() / name, image.string() + "::" + name);
+  ExtractFromImage(image, entries, scratch->path());
+  for (const ImageEntry& entry : entries) {
+    AddFile(scratch->path() / entry.name, ShownPath(image.string() + "::" + entry.name));
   }
   scratch_.push_back(std::move(scratch));
 }

@@ -6,6 +6,9 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
+#include <sys/types.h>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -28,8 +31,9 @@ struct PieceFile {
 };
 
 // Every piece file in the places given: disk folders, a flat folder, the
-// output folder of `cut` (its disk<N> folders or, failing those, disk<N>.img),
-// floppy images, or piece files themselves.
+// output folder of `cut` (its disk<N> folders or, failing those, its
+// disk<N>.img and disk<N>.iso images), FAT and ISO 9660 images, or piece
+// files themselves. A file named twice, by any path, counts once.
 class PieceSources {
  public:
   void Add(const fs::path& place);  // UsageError when it does not exist
@@ -44,10 +48,13 @@ class PieceSources {
   void AddFolder(const fs::path& folder, bool descend);
   void AddImage(const fs::path& image);
   void AddFile(const fs::path& path, const std::string& shown);
+  // False when this file (same device and inode) was already taken.
+  bool FirstSight(const fs::path& path);
 
   std::map<std::uint32_t, std::vector<PieceFile>> pieces_;
   std::vector<std::string> notes_;
   std::vector<std::unique_ptr<ScratchFolder>> scratch_;
+  std::set<std::pair<dev_t, ino_t>> seen_;
 };
 
 struct PieceLine {
