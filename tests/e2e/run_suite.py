@@ -7,7 +7,9 @@ text, buttons and icon), swaps disks by re-pointing A:, and then checks what
 the recording installer noted about its start, the bytes it was started from,
 and the restart-time deletion request. Two cases then restart the session and
 check that the system carries out the requests, by the delayed move and by
-WinInit.Ini.
+WinInit.Ini. Two more join a real installer (the sample of sample/, compiled
+by makensis, silent): it checks a CRC of its own file, so it installs its
+files byte for byte from a good join and refuses one with a flipped byte.
 
 The rig decides once which build runs: where the kernel runs Wine's 32-bit
 loader, the shipped exe runs every case and the 64-bit twin a few more; where
@@ -27,6 +29,7 @@ import time
 import traceback
 
 import pieces
+import sample_install
 import winerig
 from winerig import RigError, WineRig
 
@@ -448,6 +451,100 @@ class Suite:
         expect_true(not os.path.exists(victim), "C:\\e2e-victim.tmp survived the restart")
         self.note("move taken: no WinInit.Ini, PendingFileRenameOperations used and carried out")
 
+    # ---- a real installer: the sample compiled by makensis -----------------
+
+    def sample_set(self):
+        """The silent sample installer cut for three small disks."""
+        payload = sample_install.read_build_file(self.road, "sample-setup-silent.exe")
+        media = -(-len(payload) // 3) + 1024
+        set_ = self.cut(payload, media, sample_install.NAME)
+        expect(len(set_), 3, "pieces cut")
+        return payload, [bytearray(piece) for piece in set_]
+
+    def join_sample(self, set_):
+        """Runs the launcher over the set, one piece a disk, and checks what
+        it did: two "Next Disk" boxes, the joined file, and that it started
+        that file (traced by Wine); returns the joined bytes once the started
+        installer has ended."""
+        sample_install.clear(self.rig)
+        disks = [self.disk("disk%d" % n) for n in (1, 2, 3)]
+        pieces.write_pieces(set_, disks)
+        shutil.copyfile(self.launcher, os.path.join(disks[0], "launcher.exe"))
+        self.rig.point_drive("a", disks[0])
+        run = self.rig.start_program("A:\\launcher.exe", debug="trace+msgbox,trace+process")
+        for number in (2, 3):
+            box = self.question(run, "Next Disk", "Please insert disk %d" % number)
+            self.rig.point_drive("a", disks[number - 1])
+            self.rig.answer(box, "OK")
+        self.finish(run, ["Please insert disk 2", "Please insert disk 3"])
+        short = self.rig.short_path(self.temp_win + "\\kqtmpins.exe")
+        expect(sample_install.started_commands(run.log()), [short],
+               "command lines the launcher started (trace+process)")
+        took = sample_install.wait_gone(self.rig, "kqtmpins.exe")
+        self.note("launcher started %s; the installer ended %.1f s after the launcher"
+                  % (short, took))
+        self.expect_deletion_request()
+        with open(self.temp_file(), "rb") as f:
+            return f.read()
+
+    def case_real_installer_from_three_disks(self):
+        """An installer made by makensis, joined from three disks, checks its
+        own CRC and installs its files byte for byte."""
+        payload, set_ = self.sample_set()
+        joined = self.join_sample(set_)
+        expect_true(joined == payload, "kqtmpins.exe is not the sample installer")
+        files = sample_install.installed_files(self.rig)
+        expect(sorted(files), ["SampleApp.exe", "Uninstall.exe", "sample-data.bin"],
+               "files in C:\\Program Files\\Sample Application")
+        for name, built in (("SampleApp.exe", "SampleApp.exe"),
+                            ("sample-data.bin", "sample-data-small.bin")):
+            expect_true(files[name] == sample_install.read_build_file(self.road, built),
+                        "installed %s differs from the build's %s" % (name, built))
+        expect_true(files["Uninstall.exe"][:2] == b"MZ", "Uninstall.exe is no program")
+        self.note("installed: SampleApp.exe %d bytes, sample-data.bin %d bytes (both equal to "
+                  "the build's), Uninstall.exe %d bytes"
+                  % (len(files["SampleApp.exe"]), len(files["sample-data.bin"]),
+                     len(files["Uninstall.exe"])))
+        link = os.path.join(sample_install.menu_dir(self.rig), "Sample Application.lnk")
+        expect_true(os.path.isfile(link), "no Start-menu entry %s" % link)
+        with open(link, "rb") as f:
+            expect(sample_install.shortcut_target(f.read()),
+                   "C:\\Program Files\\Sample Application\\SampleApp.exe",
+                   "target of the Start-menu entry")
+        entry = sample_install.uninstall_entry(self.rig)
+        expect_true(entry is not None, "no uninstall entry for Sample Application")
+        expect(entry.get("UninstallString"),
+               '"C:\\Program Files\\Sample Application\\Uninstall.exe"', "UninstallString")
+        self.note("Start-menu entry points at SampleApp.exe; uninstall entry registered")
+
+    def case_real_installer_refuses_a_flipped_byte(self):
+        """The same set with one payload byte flipped in the middle piece: the
+        launcher joins and starts it as ever, and the installer's own CRC
+        check refuses it, so nothing is installed."""
+        payload, set_ = self.sample_set()
+        first = len(set_[0]) - 1024
+        middle = (len(set_[1]) - 1024) // 2
+        at = first + middle
+        # Past the stub, in the data the installer's check covers.
+        expect_true(at > sample_install.nsis_data_offset(payload) + 28,
+                    "the flipped byte %d lies in the installer's stub" % at)
+        set_[1][1024 + middle] ^= 0x01
+        flipped = bytearray(payload)
+        flipped[at] ^= 0x01
+        joined = self.join_sample(set_)
+        expect_true(joined == bytes(flipped), "kqtmpins.exe is not the joined (flipped) pieces")
+        self.note("byte %d of %d flipped in FILE.2; kqtmpins.exe holds it" % (at, len(payload)))
+        expect(sample_install.installed_files(self.rig), {}, "files installed")
+        expect_true(not os.path.exists(sample_install.menu_dir(self.rig)),
+                    "a Start-menu folder was created")
+        expect(sample_install.uninstall_entry(self.rig), None, "uninstall entry")
+        # The launcher cannot see the installer's exit code; run it again to read it.
+        run = self.rig.start_program(self.temp_win + "\\kqtmpins.exe")
+        expect(run.wait(), 2, "exit code of the installer with the flipped byte")
+        expect(sample_install.installed_files(self.rig), {}, "files installed by the second run")
+        self.note("the installer refused: exit code 2, nothing in the install folder, "
+                  "no Start-menu entry, no uninstall entry")
+
     CASES = [
         "one_piece",
         "twelve_pieces_side_by_side",
@@ -460,6 +557,8 @@ class Suite:
         "long_temp_directory",
         "restart_deletes_temporary_installer",
         "wininit_road",
+        "real_installer_from_three_disks",
+        "real_installer_refuses_a_flipped_byte",
     ]
 
     # A few cases for the 64-bit twin beside the shipped exe: boxes and
