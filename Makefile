@@ -12,7 +12,7 @@ export PYTHONDONTWRITEBYTECODE := 1
 
 ASAN := build/asan
 
-.PHONY: all native win32 win64 test sanitize deps demo bench fuzz fuzz-smoke clean
+.PHONY: all native win32 win64 test sanitize deps demo bench fuzz fuzz-smoke install package clean
 
 all: native win32 win64
 
@@ -76,6 +76,19 @@ fuzz-smoke:
 # minutes, not part of `make test`. Writes docs/benchmarks.md.
 bench: all
 	PYTHONPATH=$(CURDIR) $(PYTHON) bench/run.py
+
+# pieceset, the launcher it puts on disk 1 (taken from the win32 tree), its
+# manual and bash completion, under PREFIX (and DESTDIR, for staging).
+PREFIX ?= /usr/local
+LAUNCHER_EXE = $(abspath $(WIN32DIR))/launcher.exe
+install: native win32
+	cmake -S . -B $(NATIVE) -DLAUNCHER_EXE=$(LAUNCHER_EXE) >/dev/null
+	DESTDIR="$(DESTDIR)" cmake --install $(NATIVE) --prefix "$(PREFIX)"
+
+# The same as a Debian package, pieceset_VERSION-1_ARCH.deb in the native tree.
+package: native win32
+	cmake -S . -B $(NATIVE) -DLAUNCHER_EXE=$(LAUNCHER_EXE) >/dev/null
+	cd $(NATIVE) && cpack -G DEB
 
 clean:
 	rm -rf build

@@ -1,0 +1,47 @@
+# bash completion for pieceset                               -*- shell-script -*-
+
+_pieceset() {
+  local cur prev words cword
+  _init_completion || return
+
+  local commands="cut verify show join"
+  local command="" i
+  for ((i = 1; i < cword; i++)); do
+    case ${words[i]} in
+      cut | verify | show | join) command=${words[i]}; break ;;
+    esac
+  done
+
+  case $prev in
+    --media | --first-media)
+      COMPREPLY=($(compgen -W "360K 720K 1.2M 1.44M 2.88M 100M 250M 650M 700M" -- "$cur"))
+      return ;;
+    --name)
+      return ;;
+    --name-file | --launcher)
+      _filedir
+      return ;;
+    -o | --out)
+      # cut writes a folder, join a file
+      if [[ $command == cut ]]; then _filedir -d; else _filedir; fi
+      return ;;
+  esac
+
+  local options
+  case $command in
+    "") options="--help" ;;
+    cut) options="--name --name-file --media --first-media --launcher --flat --images --force -o --out --help" ;;
+    verify | show) options="--help" ;;
+    join) options="-o --out --force --help" ;;
+  esac
+
+  if [[ $cur == -* ]]; then
+    COMPREPLY=($(compgen -W "$options" -- "$cur"))
+  elif [[ -z $command ]]; then
+    COMPREPLY=($(compgen -W "$commands" -- "$cur"))
+  else
+    # installers, pieces, disk folders and images alike
+    _filedir
+  fi
+} &&
+  complete -F _pieceset pieceset
