@@ -1,14 +1,17 @@
 #!/usr/bin/env python3
 """The launcher at work, start to end, as a person at a Windows machine sees it.
 
-A sample installer of about 3 MB (the recording installer of the end-to-end
-suite, padded) is cut by pieceset onto 1.44M floppy images with the launcher
-as SETUP.EXE. Each image is unpacked with mtools into a folder, which becomes
-the disk in drive A: when it is inserted. The real launcher.exe then runs as
-A:\\SETUP.EXE under Wine in a headless X server of its own; each "Next Disk"
-box is answered by inserting the disk it asks for and pressing OK. At the end
-the installer's own note tells where it was started from, and its bytes are
-compared with the sample.
+A real installer of about 3 MB (the sample application of sample/, compiled
+by makensis with its wizard) is cut by pieceset onto 1.44M floppy images with
+the launcher as SETUP.EXE. Each image is unpacked with mtools into a folder,
+which becomes the disk in drive A: when it is inserted. The real launcher.exe
+then runs as A:\\SETUP.EXE under Wine in a headless X server of its own; each
+"Next Disk" box is answered by inserting the disk it asks for and pressing OK.
+The installer it starts checks its own CRC and shows its wizard, whose pages
+are read and answered from outside to the last one. The installed application
+is then started, and the transcript ends with what a user would check: the
+installed files against the sample's, the Start-menu entry, the uninstaller,
+and that kqtmpins.exe is gone after the next start (wineboot -r).
 
 Everything lands in build/demo: the sample, the cut, the unpacked disks, the
 screenshots, transcript.txt. The Wine prefix (over a gigabyte) is removed at
@@ -33,10 +36,10 @@ ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 sys.dont_write_bytecode = True
 
 import winerig  # noqa: E402
-from tests.e2e import pieces  # noqa: E402
+from tests.e2e import sample_install  # noqa: E402
 from winerig import RigError, WineRig  # noqa: E402
 
-NAME = "Sample Application 1.0"
+NAME = sample_install.NAME
 MEDIA = "1.44M"
 QUESTION_BUTTONS = [(1, "OK"), (2, "Cancel")]
 # Every caption the launcher can show; any of them is read and reported, so
@@ -46,6 +49,18 @@ CAPTIONS = ("Next Disk", "This is not the right disk", "Error")
 
 # The suite counts its X displays up from :90, the demo down from :199.
 DEMO_DISPLAYS = range(199, 100, -1)
+
+# The installer's wizard, page by page: the heading it shows, the button the
+# demo presses there, and the screenshot it takes.
+WIZARD = [
+    ("Welcome to Sample Application 1.0 Setup", "&Next >", "installer-first-page.png"),
+    ("Choose Install Location", "&Install", "installer-folder.png"),
+    ("Installation Complete", "&Next >", None),
+    ("Completing Sample Application 1.0 Setup", "&Finish", "installer-last-page.png"),
+]
+# The headings are these static controls: welcome and finish pages, inner pages.
+HEADING_IDS = (1201, 1037)
+WS_DISABLED = 0x08000000
 
 
 def sha256(data):
@@ -99,17 +114,26 @@ class Demo:
 
     def make_sample(self):
         self.section("sample installer")
-        source = os.path.join(self.args.road.programs, "recording_installer.exe")
+        road = self.args.road
+        source = sample_install.build_file(road, "sample-setup.exe")
         with open(source, "rb") as f:
-            program = f.read()
-        self.sample = pieces.padded(program, self.args.size, b"demo")
-        self.sample_path = os.path.join(self.work, "sample-installer.exe")
+            self.sample = f.read()
+        self.sample_path = os.path.join(self.work, "sample-setup.exe")
         with open(self.sample_path, "wb") as f:
             f.write(self.sample)
-        self.item("%s: %d bytes (%s, %d bytes, with %d bytes appended)"
-                  % (self.rel(self.sample_path), len(self.sample), self.rel(source),
-                     len(program), len(self.sample) - len(program)))
-        self.item("SHA-256 %s" % sha256(self.sample))
+        self.item("compiled by makensis %s (Debian's nsis), target %s"
+                  % (self.args.makensis_version,
+                     "amd64-unicode" if road.arch == "win64" else "x86-unicode"))
+        self.item("%s: %d bytes, SHA-256 %s (copy of %s)"
+                  % (self.rel(self.sample_path), len(self.sample), sha256(self.sample),
+                     self.rel(source)))
+        # What the installer carries, for the comparison at the end.
+        self.carried = {}
+        for installed, built in (("SampleApp.exe", "SampleApp.exe"),
+                                 ("sample-data.bin", "sample-data.bin")):
+            data = sample_install.read_build_file(road, built)
+            self.carried[installed] = data
+            self.item("carries %s: %d bytes, SHA-256 %s" % (installed, len(data), sha256(data)))
 
     def pieceset(self, *args):
         command = [self.args.pieceset] + list(args)
@@ -179,11 +203,11 @@ class Demo:
                   % (self.rel(self.rig.prefix), self.rig.display, time.monotonic() - t0))
         rig = self.rig
         self.temp_unix, self.temp_win = rig.temp_dir()
-        # A kept prefix may hold the notes of an earlier run.
-        for path in (os.path.join(self.temp_unix, "kqtmpins.exe"), rig.c_drive("e2e-result.txt"),
-                     rig.c_drive("e2e-result.part"), rig.c_drive("e2e-self.bin")):
-            if os.path.exists(path):
-                os.unlink(path)
+        # A kept prefix may hold what an earlier run installed.
+        path = os.path.join(self.temp_unix, "kqtmpins.exe")
+        if os.path.exists(path):
+            os.unlink(path)
+        sample_install.clear(rig)
         rig.clear_pending_renames()
 
     def insert(self, number):
@@ -240,8 +264,10 @@ class Demo:
     def run_launcher(self):
         rig = self.rig
         self.insert(1)
-        run = rig.start_program("A:\\SETUP.EXE")
+        # trace+process: Wine notes the command line of what the launcher starts.
+        run = rig.start_program("A:\\SETUP.EXE", debug="trace+msgbox,trace+process")
         self.item("started A:\\SETUP.EXE")
+        self.launcher_run = run
         wanted = 2
         expected_texts = []
         dialog_xid = None
@@ -281,44 +307,146 @@ class Demo:
                    "Wine traced the box texts %r, the demo read %r"
                    % (run.box_texts(), expected_texts))
 
-    def check_installer(self):
-        self.section("the installer")
+    def check_joined(self):
+        self.section("the joined installer")
         rig = self.rig
-        result_path = rig.c_drive("e2e-result.txt")
-        deadline = time.monotonic() + 20
-        while not os.path.exists(result_path) and time.monotonic() < deadline:
-            time.sleep(0.1)
-        if not self.check(os.path.exists(result_path),
-                          "the installer did not start (no C:\\e2e-result.txt)"):
-            return
-        with open(result_path, "rb") as f:
-            lines = f.read().decode("latin-1").split("\r\n")
-        result = dict(line.split("=", 1) for line in lines if "=" in line)
-        short = rig.short_path(self.temp_win + "\\kqtmpins.exe")
-        self.item("started: %s" % result.get("module"))
-        self.item("working directory: %s" % result.get("cwd"))
-        self.item("command line: %s" % result.get("cmdline"))
-        self.check(result.get("cwd") == "C:\\windows",
-                   "working directory is %r, not C:\\windows" % result.get("cwd"))
-        self.check(result.get("cmdline") == short,
-                   "command line is %r, not the short path %r" % (result.get("cmdline"), short))
-
-        with open(rig.c_drive("e2e-self.bin"), "rb") as f:
-            ran = f.read()
         with open(os.path.join(self.temp_unix, "kqtmpins.exe"), "rb") as f:
             joined = f.read()
-        same = ran == self.sample and joined == self.sample
-        self.item("bytes joined: %d, SHA-256 %s" % (len(ran), sha256(ran)))
-        self.item("sample:       %d, SHA-256 %s" % (len(self.sample), sha256(self.sample)))
-        self.item("kqtmpins.exe and the bytes the installer read of itself %s the sample"
-                  % ("both equal" if same else "DO NOT EQUAL"))
-        self.check(same, "the joined bytes are not the sample installer")
-
+        self.item("%s\\kqtmpins.exe: %d bytes, SHA-256 %s" % (self.temp_win, len(joined),
+                                                            sha256(joined)))
+        self.check(joined == self.sample, "kqtmpins.exe is not the sample installer")
+        self.item("kqtmpins.exe %s the sample installer"
+                  % ("equals" if joined == self.sample else "DOES NOT EQUAL"))
+        short = rig.short_path(self.temp_win + "\\kqtmpins.exe")
+        started = sample_install.started_commands(self.launcher_run.log())
+        self.item("the launcher started: %s" % (", ".join(started) or "nothing"))
+        self.check(started == [short], "the launcher started %r, not the short path %r"
+                   % (started, short))
         pending = rig.pending_renames()
         self.item("deletion at the next start requested: %s"
                   % (", ".join(p[0] for p in pending) or "none"))
         self.check(pending == [("\\??\\%s\\kqtmpins.exe" % self.temp_win, "")],
                    "restart-time request %r" % pending)
+
+    # ---- the installer's wizard and the installed application --------------
+
+    def wizard_page(self):
+        """The wizard as wine_probe reads it: (heading, buttons, enabled
+        buttons), or None while it shows no window."""
+        found = sample_install.read_window(self.rig, sample_install.SETUP_CAPTION)
+        if not found:
+            return None
+        controls = found[1]
+        headings = [c["text"] for c in controls if c["class"] == "Static" and c["visible"]
+                    and c["id"] in HEADING_IDS and c["text"]]
+        buttons = [c for c in controls if c["class"] == "Button" and c["visible"]
+                   and c["id"] in (1, 2, 3)]
+        return (headings[0] if headings else "", [c["text"] for c in buttons],
+                [c["text"] for c in buttons if not c["style"] & WS_DISABLED])
+
+    def wizard_xid(self):
+        # MUI's inner pages add a space to the caption.
+        for caption in (sample_install.SETUP_CAPTION, sample_install.SETUP_CAPTION + " "):
+            xids = self.rig.visible_windows(caption)
+            if xids:
+                return xids[0]
+        return None
+
+    def drive_wizard(self):
+        self.section("the installer's wizard, answered from outside")
+        rig = self.rig
+        for heading, button, shot in WIZARD:
+            deadline = time.monotonic() + 90
+            page = None
+            while time.monotonic() < deadline:
+                page = self.wizard_page()
+                if page and page[0] == heading and button in page[2]:
+                    break
+                time.sleep(0.2)
+            else:
+                raise DemoFailed("the wizard did not show %r with %s enabled; it shows %r"
+                                 % (heading, button, page))
+            taken = ""
+            if shot:
+                time.sleep(0.3)  # let the page finish painting
+                taken = "  [screenshot %s]" % self.shot(shot, [self.wizard_xid()])
+            self.item('page "%s" [%s]: pressed %s%s'
+                      % (heading, ", ".join(b.replace("&", "") for b in page[1]),
+                         button.replace("&", ""), taken))
+            out = rig.probe("press", sample_install.SETUP_CAPTION, button)
+            if out.strip() != "pressed=1":
+                raise DemoFailed("could not press %s on the page %r" % (button, heading))
+        took = sample_install.wait_gone(rig, "kqtmpins.exe")
+        self.item("the installer ended %.1f s after Finish" % took)
+
+    def run_application(self):
+        self.section("the installed application")
+        rig = self.rig
+        run = rig.start_program(sample_install.APP_PATH, debug="-all")
+        self.item("started %s" % sample_install.APP_PATH)
+        box = rig.wait_box(sample_install.APP_CAPTION, run, timeout=30)
+        texts = [c["text"] for c in box.controls if c["class"] == "Static" and c["visible"]]
+        time.sleep(0.3)
+        self.item('window "%s": %s  [screenshot %s]'
+                  % (box.caption, " / ".join('"%s"' % t for t in texts),
+                     self.shot("application.png", [box.xid])))
+        self.check(texts[:2] == ["Sample Application", "Version 1.0"],
+                   "the application shows %r" % texts)
+        rig.answer(box, "OK")
+        code = run.wait()
+        self.item("closed with its Close button; exit code %d" % code)
+        self.check(code == 0, "the application's exit code is %d" % code)
+
+    def check_installed(self):
+        self.section("what a user checks")
+        rig = self.rig
+        files = sample_install.installed_files(rig)
+        self.item("%s holds: %s" % (sample_install.INSTALL_DIR, ", ".join(sorted(files)) or "nothing"))
+        for name, carried in sorted(self.carried.items()):
+            data = files.get(name)
+            if not self.check(data is not None, "%s was not installed" % name):
+                continue
+            same = data == carried
+            self.item("%s: %d bytes, SHA-256 %s, %s the sample's"
+                      % (name, len(data), sha256(data), "equal to" if same else "DIFFERENT FROM"))
+            self.check(same, "the installed %s differs from the sample's" % name)
+        link = os.path.join(sample_install.menu_dir(rig), sample_install.SHORTCUT)
+        target = None
+        if os.path.isfile(link):
+            with open(link, "rb") as f:
+                target = sample_install.shortcut_target(f.read())
+        self.item("Start menu: Programs\\Sample Application\\%s -> %s"
+                  % (sample_install.SHORTCUT, target or "MISSING"))
+        self.check(target == sample_install.APP_PATH, "Start-menu entry points at %r" % target)
+        uninstaller = files.get("Uninstall.exe")
+        entry = sample_install.uninstall_entry(rig) or {}
+        self.item("uninstaller: %s, %s; registered as %r %s, UninstallString %s"
+                  % (sample_install.UNINSTALLER_PATH,
+                     "%d bytes" % len(uninstaller) if uninstaller else "MISSING",
+                     entry.get("DisplayName"), entry.get("DisplayVersion"),
+                     entry.get("UninstallString")))
+        self.check(uninstaller is not None and uninstaller[:2] == b"MZ", "no Uninstall.exe")
+        self.check(entry.get("UninstallString") == '"%s"' % sample_install.UNINSTALLER_PATH,
+                   "uninstall entry %r" % entry)
+
+    def next_start(self):
+        self.section("the next start (wineboot -r)")
+        rig = self.rig
+        temp = os.path.join(self.temp_unix, "kqtmpins.exe")
+        self.item("before: %s\\kqtmpins.exe %s" % (
+            self.temp_win, "%d bytes" % os.path.getsize(temp) if os.path.exists(temp) else "absent"))
+        rig.kill_server()
+        rig.restart()
+        gone = not os.path.exists(temp)
+        rig.start_server()
+        pending = rig.pending_renames()
+        self.item("after: kqtmpins.exe %s; requests left: %s"
+                  % ("deleted" if gone else "STILL THERE", pending or "none"))
+        self.check(gone, "kqtmpins.exe survived the restart")
+        self.check(pending == [], "restart-time requests left: %r" % pending)
+        kept = os.path.isfile(os.path.join(sample_install.install_dir(rig), "SampleApp.exe"))
+        self.item("the installed application %s" % ("stays" if kept else "IS GONE"))
+        self.check(kept, "the installed application is gone after the restart")
 
     # ---- the whole ---------------------------------------------------------
 
@@ -336,7 +464,11 @@ class Demo:
             self.unpack()
             self.start_wine()
             self.run_launcher()
-            self.check_installer()
+            self.check_joined()
+            self.drive_wizard()
+            self.run_application()
+            self.check_installed()
+            self.next_start()
         except (DemoFailed, RigError, OSError, subprocess.SubprocessError) as e:
             self.problem(str(e))
             if self.rig and self.rig.display:
@@ -384,25 +516,39 @@ def main():
                         help="the 64-bit twin, for machines that refuse 32-bit programs")
     parser.add_argument("--pieceset", default=os.path.join(ROOT, "build/native/pieceset"))
     parser.add_argument("--work", default=os.path.join(ROOT, "build/demo"))
-    parser.add_argument("--size", type=int, default=3 * 1024 * 1024,
-                        help="bytes of the sample installer (default 3 MiB)")
+    parser.add_argument("--arch", choices=("win32", "win64"),
+                        help="run this build, whatever the machine (for trying a road by hand)")
     parser.add_argument("--keep", action="store_true", help="keep the Wine prefix")
     parser.add_argument("--reuse-prefix", action="store_true",
                         help="start from a prefix kept by an earlier --keep run")
     args = parser.parse_args()
 
     try:
-        args.road = winerig.choose_road(args.win32, args.win64,
-                                        winerig.road.TOOLS + ("mcopy", "mdir"))
+        if args.arch:
+            args.road = winerig.forced_road(args.arch, args.win32, args.win64)
+        else:
+            args.road = winerig.choose_road(args.win32, args.win64,
+                                            winerig.road.TOOLS + ("mcopy", "mdir"))
     except RigError as e:
         print("demo: %s" % e, file=sys.stderr)
         return 2
+    sample = os.path.join(args.road.tree, "sample")
     for path in (args.road.launcher, args.pieceset,
-                 os.path.join(args.road.programs, "recording_installer.exe"),
-                 os.path.join(args.road.programs, "wine_probe.exe")):
+                 os.path.join(args.road.programs, "wine_probe.exe"),
+                 os.path.join(sample, "sample-setup.exe"), os.path.join(sample, "SampleApp.exe"),
+                 os.path.join(sample, "sample-data.bin")):
         if not os.path.isfile(path):
-            print("demo: %s is missing (make all)" % path, file=sys.stderr)
+            print("demo: %s is missing (make all; the sample needs makensis)" % path,
+                  file=sys.stderr)
             return 2
+    try:
+        done = subprocess.run(["makensis", "-VERSION"], stdout=subprocess.PIPE,
+                              stderr=subprocess.DEVNULL, timeout=30)
+    except (OSError, subprocess.TimeoutExpired) as e:
+        print("demo: makensis -VERSION failed (%s); install nsis (make deps)" % e,
+              file=sys.stderr)
+        return 2
+    args.makensis_version = done.stdout.decode("utf-8", "replace").strip() or "(unknown)"
     return Demo(args).run()
 
 

@@ -120,6 +120,25 @@ def shortcut_target(data):
     return text(base) + text(suffix)
 
 
+def read_window(rig, caption_prefix):
+    """The visible dialog-class window whose caption begins with
+    caption_prefix, as wine_probe reads it: (fields, controls), each control
+    a dict of id, class, visible, style, icon and text; None when there is none."""
+    fields, controls = {}, []
+    for line in rig.probe("window", caption_prefix).splitlines():
+        key, _, value = line.partition("=")
+        if key == "control":
+            cid, cls, visible, style, icon, text = value.split("|", 5)
+            controls.append({"id": int(cid), "class": cls, "visible": visible == "1",
+                             "style": int(style, 16), "icon": icon == "1", "text": text})
+        elif key in ("found", "caption", "owner", "style") and not controls:
+            fields[key] = value
+        elif controls:
+            # A text of several lines goes on over the following lines.
+            controls[-1]["text"] += "\n" + line
+    return (fields, controls) if fields.get("found") == "1" else None
+
+
 def nsis_data_offset(installer):
     """Where the installer's own data (its first header) starts: the bytes
     from here on are what its CRC check covers beyond the stub."""
