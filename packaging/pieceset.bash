@@ -16,6 +16,9 @@ _pieceset() {
     --media | --first-media)
       COMPREPLY=($(compgen -W "360K 720K 1.2M 1.44M 2.88M 100M 250M 650M 700M" -- "$cur"))
       return ;;
+    --fs)
+      COMPREPLY=($(compgen -W "fat12 fat16 iso9660" -- "$cur"))
+      return ;;
     --name)
       return ;;
     --name-file | --launcher)
@@ -29,10 +32,10 @@ _pieceset() {
 
   local options
   case $command in
-    "") options="--help" ;;
-    cut) options="--name --name-file --media --first-media --launcher --flat --images --force -o --out --help" ;;
-    verify | show) options="--help" ;;
-    join) options="-o --out --force --help" ;;
+    "") options="-h --help --version" ;;
+    cut) options="--name --name-file --media --first-media --fs --launcher --with-launcher --flat --images --force -o --out -h --help" ;;
+    verify | show) options="-h --help" ;;
+    join) options="-o --out --force -h --help" ;;
   esac
 
   if [[ $cur == -* ]]; then
