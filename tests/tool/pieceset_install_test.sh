@@ -169,7 +169,8 @@ case_completion() {
 
 case_install() {
   need cmake
-  expect_status 0 env DESTDIR="$WORK/dest" cmake --install "$BUILD" --prefix /opt/kq
+  # An installer's umask of 002 must not make group-writable folders.
+  expect_status 0 bash -c "umask 002 && DESTDIR='$WORK/dest' cmake --install '$BUILD' --prefix /opt/kq"
   local root=$WORK/dest/opt/kq path want
   for want in "bin/pieceset 755" "share/kqlauncher/launcher.exe 644" "share/man/man1/pieceset.1 644" \
     "share/bash-completion/completions/pieceset 644"; do
