@@ -219,7 +219,7 @@ case_bad_sizes_leave_nothing() {
   expect_status 2 "$PIECESET" cut inst.exe --name A --media 2000000 --fs fat16 -o set
   expect_in err.txt "too small for FAT16"
   expect_status 2 "$PIECESET" cut inst.exe --name A --media 1.44M --fs fat16 -o set
-  expect_in err.txt "--fs FAT16 does not fit 1.44M, which is FAT12"
+  expect_in err.txt "--fs is for a plain SIZE; 1.44M has its own file system"
   expect_status 2 "$PIECESET" cut inst.exe --name A --media 2000000 --fs ntfs -o set
   expect_in err.txt "unknown file system 'ntfs'"
   expect_status 1 "$PIECESET" cut missing.exe --name A --media 2024 -o set
@@ -380,6 +380,301 @@ case_show_and_help() {
   expect_status 2 "$PIECESET"
   expect_status 2 "$PIECESET" cut --bogus
   one_line err.txt
+}
+
+# FAT16 and ISO 9660 images: what the cut plans must be what mformat and
+# xorriso make, read back by their own tools.
+case_zip_and_cd_images() {
+  command -v mdir >/dev/null || { echo "mtools missing"; exit 1; }
+  command -v xorriso >/dev/null || { echo "xorriso missing"; exit 1; }
+  random_file launcher.exe 6656
+
+  # A small FAT16 volume: 4843 clusters of 512 bytes, 2 disks.
+  random_file inst.exe 3000000
+  expect_status 0 "$PIECESET" cut inst.exe --name "Zip Set" --media 2500000 --fs fat16 \
+    --launcher launcher.exe --images -o zip
+  expect_in out.txt "2 pieces"
+  expect_in out.txt "for 2499584-byte FAT16 disks"
+  [[ $(stat -c %s zip/disk1.img) -eq 2499584 && ! -e zip/disk3.img ]] || fail "not two 2499584-byte images"
+  minfo -i zip/disk1.img :: >minfo.txt 2>&1
+  expect_in minfo.txt 'disk type="FAT16   "'
+  expect_in minfo.txt "hidden sectors: 0"
+  mdir -i zip/disk1.img :: >mdir.txt 2>&1
+  expect_in mdir.txt "SETUP    EXE      6656"
+  expect_in mdir.txt "FILE     1     2456576"
+  expect_in mdir.txt " 0 bytes free"
+  expect_status 0 "$PIECESET" verify zip/disk2.img zip/disk1.img
+  expect_in out.txt "zip/disk1.img::FILE.1: ok, payload 2455552 bytes"
+
+  # The Zip 100 preset itself, filled to its last cluster beside the
+  # launcher (6656 bytes in four 2048-byte clusters).
+  head -c $((100448256 - 4 * 2048 - 1024)) /dev/zero >zip100.exe
+  expect_status 0 "$PIECESET" cut zip100.exe --name "Zip 100" --media 100M --launcher launcher.exe \
+    --images -o zip100
+  [[ ! -e zip100/disk2.img && $(stat -c %s zip100/disk1.img) -eq 100663296 ]] ||
+    fail "the Zip 100 preset is not one 100663296-byte image"
+  minfo -i zip100/disk1.img :: >minfo.txt 2>&1
+  expect_in minfo.txt "big size: 196608 sectors"
+  expect_in minfo.txt "cluster size: 4 sectors"
+  expect_in minfo.txt "hidden sectors: 0"
+  mdir -i zip100/disk1.img :: >mdir.txt 2>&1
+  expect_in mdir.txt "FILE     1    100440064"
+  expect_in mdir.txt " 0 bytes free"
+  rm -rf zip100 zip100.exe
+
+  # A small FAT12 volume too.
+  expect_status 0 "$PIECESET" cut inst.exe --name "Small" --media 400000 --fs fat12 --images -o f12
+  minfo -i f12/disk1.img :: >minfo.txt 2>&1
+  expect_in minfo.txt 'disk type="FAT12   "'
+  expect_status 0 "$PIECESET" verify f12
+
+  # CDs: 1499136 bytes (732 sectors) a disc, 256 kept for the file system,
+  # 4 for the launcher: FILE.1 takes 472.
+  head -c 1500000 /dev/zero >cd.exe
+  expect_status 0 "$PIECESET" cut cd.exe --name "CD Set" --media 1499136 --fs iso9660 \
+    --launcher launcher.exe --images -o cd
+  expect_in out.txt "2 pieces"
+  for n in 1 2; do
+    [[ -f cd/disk$n.iso && $(stat -c %s cd/disk$n.iso) -le 1499136 ]] || fail "disk$n.iso missing or over 732 sectors"
+    xorriso -indev cd/disk$n.iso -pvd_info 2>/dev/null | grep -q "^Volume Id    : DISK$n\$" || fail "disk$n.iso is not labelled DISK$n"
+  done
+  [[ ! -e cd/disk3.iso ]] || fail "a third disc"
+  xorriso -indev cd/disk1.iso -lsl / >ls.txt 2>/dev/null
+  expect_in ls.txt "966656 Jan  1  2000 'FILE.1'"
+  expect_in ls.txt "6656 Jan  1  2000 'SETUP.EXE'"
+  # No ";1" in either tree: the zero installer cannot hold one by chance.
+  ! grep -aq ';1' cd/disk1.iso || fail "disk1.iso holds a ';1' version suffix"
+  strings -n 6 cd/disk1.iso | grep -qx 'FILE.1' || fail "no ISO 9660 name FILE.1"
+  strings -el cd/disk1.iso | grep -q '^SETUP.EXE' || fail "no Joliet name SETUP.EXE"
+  expect_status 0 "$PIECESET" verify cd/disk2.iso cd/disk1.iso
+  expect_in out.txt "cd/disk1.iso::FILE.1: ok, payload 965632 bytes"
+  expect_in out.txt "cd/disk2.iso::FILE.2: ok, payload 534368 bytes, last piece"
+  rm -r cd/disk1 cd/disk2
+  expect_status 0 "$PIECESET" join cd -o joined.exe
+  cmp -s cd.exe joined.exe || fail "join from the ISO images differs from the installer"
+  expect_status 1 "$PIECESET" verify cd/disk1.iso zip/disk2.img
+  expect_in out.txt "zip/disk2.img::FILE.2: BAD, belongs to another set"
+  # A floppy for disk 1, CDs after it: images of both kinds make one set.
+  expect_status 0 "$PIECESET" cut inst.exe --name Mixed --first-media 1.44M --media 1499136 \
+    --fs iso9660 --images -o mixed
+  [[ -f mixed/disk1.img && -f mixed/disk2.iso && -f mixed/disk3.iso && ! -e mixed/disk4.iso ]] || fail "no floppy and CD images"
+  expect_status 0 "$PIECESET" verify mixed/disk3.iso mixed/disk1.img mixed/disk2.iso
+  rm -r mixed/disk?
+  expect_status 0 "$PIECESET" join mixed -o mixed.exe
+  cmp -s inst.exe mixed.exe || fail "join of floppy and CD images differs"
+
+  # The same cut, later, gives the same bytes; another date another image.
+  sleep 2
+  expect_status 0 "$PIECESET" cut cd.exe --name "CD Set" --media 1499136 --fs iso9660 \
+    --launcher launcher.exe --images -o again
+  cmp -s again/disk1.iso cd/disk1.iso && cmp -s again/disk2.iso cd/disk2.iso || fail "a second cut gave other ISO images"
+  SOURCE_DATE_EPOCH=1000000000 "$PIECESET" cut cd.exe --name "CD Set" --media 1499136 --fs iso9660 \
+    --launcher launcher.exe --images -o dated >/dev/null
+  cmp -s dated/disk1.iso cd/disk1.iso && fail "SOURCE_DATE_EPOCH did not change the image"
+  xorriso -indev dated/disk1.iso -lsl / 2>/dev/null | grep -q "Sep  9  2001 'FILE.1'" || fail "FILE.1 not dated 2001-09-09"
+}
+
+# --force replaces what pieceset makes, never a device, FIFO or link.
+case_outputs_that_are_not_files() {
+  random_file inst.exe 3000
+  "$PIECESET" cut inst.exe --name A --media 2024 -o set >/dev/null
+  mkfifo fifo
+  echo keep >kept.txt
+  ln -s kept.txt link
+  local kinds=(fifo link)
+  if mknod null c 1 3 2>/dev/null; then kinds+=(null); else fail "cannot make a device node here (needs root)"; fi
+  for target in "${kinds[@]}"; do
+    for force in "" --force; do
+      expect_status 2 "$PIECESET" join set -o $target $force
+      expect_in err.txt "-o $target is a"
+      one_line err.txt
+      expect_status 2 "$PIECESET" cut inst.exe --name A --media 2024 -o $target $force
+      expect_in err.txt "pieceset replaces only a regular file or a folder, even with --force"
+    done
+  done
+  [[ -p fifo && -L link && $(cat kept.txt) == keep ]] || fail "an output that is no file was replaced"
+  [[ ! -e null || -c null ]] || fail "the device node was replaced"
+  mkdir folder
+  expect_status 2 "$PIECESET" join set -o folder --force
+  expect_in err.txt "-o folder is a folder; join writes a file"
+  expect_status 2 "$PIECESET" join set -o newdir/
+  expect_in err.txt "-o newdir/ names a folder"
+  [[ ! -e newdir ]] || fail "join -o newdir/ made newdir"
+  # A regular file may still become a set, and a folder a joined file's place.
+  echo old >plain
+  expect_status 0 "$PIECESET" cut inst.exe --name A --media 2024 -o plain --force
+  [[ -f plain/disk1/FILE.1 ]] || fail "cut --force did not replace a regular file"
+  only_these inst.exe set fifo kept.txt link folder plain "${kinds[@]:2}"
+}
+
+# Nothing is read that is not a regular file: a FIFO would block for ever.
+case_inputs_that_are_not_files() {
+  random_file inst.exe 3000
+  "$PIECESET" cut inst.exe --name A --media 2024 -o set >/dev/null
+  "$PIECESET" cut inst.exe --name A --media 360K --images -o imgs >/dev/null
+  mkfifo fifo
+  mkfifo set/disk3/FILE.3.new && mv set/disk3/FILE.3 keep.3 && mv set/disk3/FILE.3.new set/disk3/FILE.3
+  mkfifo disk9.img
+  expect_status 1 timeout 20 "$PIECESET" verify set
+  expect_in out.txt "set/disk3/FILE.3: BAD, cannot read set/disk3/FILE.3: a FIFO, not a regular file"
+  expect_status 1 timeout 20 "$PIECESET" verify disk9.img
+  expect_in err.txt "cannot read disk9.img: a FIFO, not a piece, an image or a folder"
+  expect_status 1 timeout 20 "$PIECESET" cut fifo --name A --media 2024 -o out
+  expect_in err.txt "cannot read fifo: a FIFO, not a regular file"
+  expect_status 1 timeout 20 "$PIECESET" cut inst.exe --name-file fifo --media 2024 -o out
+  expect_in err.txt "cannot read fifo: a FIFO"
+  expect_status 1 timeout 20 "$PIECESET" cut inst.exe --name A --launcher fifo --media 2024 -o out
+  expect_in err.txt "cannot read fifo: a FIFO"
+  expect_status 1 timeout 20 "$PIECESET" show fifo
+  expect_in err.txt "cannot read fifo: a FIFO"
+  [[ ! -e out ]] || fail "a cut from a FIFO left its output"
+
+  # A tool that hangs does not outlive a termination request.
+  mkdir bin
+  printf '#!/bin/sh\necho $$ >"%s/stuck.pid"\nexec sleep 600\n' "$PWD" >bin/mdir
+  chmod +x bin/mdir
+  PATH="$PWD/bin:$PATH" "$PIECESET" verify imgs/disk1.img >out.txt 2>err.txt &
+  local tool=$!
+  for _ in $(seq 50); do [[ -s stuck.pid ]] && break; sleep 0.1; done
+  [[ -s stuck.pid ]] || fail "the stand-in mdir never ran"
+  kill -TERM $tool
+  local waited=0
+  while kill -0 $tool 2>/dev/null && [[ $waited -lt 100 ]]; do sleep 0.1; waited=$((waited + 1)); done
+  if kill -0 $tool 2>/dev/null; then
+    fail "pieceset still runs 10 s after SIGTERM"
+    kill -KILL $tool
+  fi
+  wait $tool
+  [[ $? -eq 130 ]] || fail "pieceset ended by SIGTERM did not exit 130"
+  expect_in err.txt "interrupted"
+  if kill -0 "$(cat stuck.pid)" 2>/dev/null; then
+    fail "the stuck mdir outlived pieceset"
+    kill -KILL "$(cat stuck.pid)"
+  fi
+}
+
+# A temp folder too small for the pieces is an error, not a damaged set.
+case_image_read_into_a_full_temp() {
+  random_file inst.exe 800000
+  "$PIECESET" cut inst.exe --name A --media 360K --images -o set >/dev/null
+  rm -r set/disk1 set/disk2 set/disk3
+  mkdir small
+  unshare -m bash -c 'mount -t tmpfs -o size=256k tmpfs small &&
+    TMPDIR=$PWD/small "$0" verify set/disk1.img set/disk2.img set/disk3.img' "$PIECESET" >out.txt 2>err.txt
+  local got=$?
+  [[ $got -eq 1 ]] || fail "verify into a full temp folder exited $got, not 1 (it needs root for its tmpfs)"
+  expect_in err.txt "cannot read set/disk1.img: No space left on device"
+  one_line err.txt
+  grep -q verdict out.txt && fail "a full temp folder gave a verdict on the set"
+
+  # An extraction that comes out short without saying so is caught too.
+  mkdir bin
+  printf '#!/bin/sh\n/usr/bin/mcopy "$@" && for f in "$(eval echo \\${$#})"*; do truncate -s 1000 "$f"; done\n' >bin/mcopy
+  chmod +x bin/mcopy
+  PATH="$PWD/bin:$PATH" "$PIECESET" verify set/disk2.img >out.txt 2>err.txt
+  [[ $? -eq 1 ]] || fail "a short extraction did not exit 1"
+  expect_in err.txt "cannot read set/disk2.img: FILE.2 came out as 1000 bytes of 362496"
+  expect_status 0 "$PIECESET" verify set
+}
+
+case_bad_source_date_epoch() {
+  random_file inst.exe 3000
+  for value in "" abc -5 12.5 99999999999999 315532799; do
+    SOURCE_DATE_EPOCH=$value "$PIECESET" cut inst.exe --name A --media 360K --images -o set >out.txt 2>err.txt
+    [[ $? -eq 2 ]] || fail "SOURCE_DATE_EPOCH='$value' was not refused"
+    expect_in err.txt "SOURCE_DATE_EPOCH='$value' is no date for a disk image"
+    one_line err.txt
+  done
+  only_these inst.exe
+  SOURCE_DATE_EPOCH=1000000000 "$PIECESET" cut inst.exe --name A --media 360K --images -o set >/dev/null ||
+    fail "a good SOURCE_DATE_EPOCH was refused"
+  mdir -i set/disk1.img :: | grep -q "2001-09-09" || fail "FILE.1 is not dated 2001-09-09"
+  # Without images the date plays no part.
+  SOURCE_DATE_EPOCH=bad "$PIECESET" cut inst.exe --name A --media 360K -o plain >/dev/null ||
+    fail "a cut without images looked at SOURCE_DATE_EPOCH"
+}
+
+# Every input counts; the same file twice is one piece; messages name the
+# path, escaped.
+case_messages_and_inputs() {
+  random_file inst.exe 5000
+  "$PIECESET" cut inst.exe --name A --media 2024 -o set >/dev/null
+
+  mkdir dist
+  echo "My App" >dist/name.txt
+  expect_status 2 "$PIECESET" cut inst.exe --name-file dist/name.txt --media 2024 --force -o dist
+  expect_in err.txt "-o dist holds the input dist/name.txt"
+  expect_status 2 "$PIECESET" cut inst.exe --name-file dist/name.txt --media 2024 --force -o dist/name.txt
+  expect_in err.txt "is an input"
+  [[ $(cat dist/name.txt) == "My App" ]] || fail "--force removed the name file"
+
+  expect_status 0 "$PIECESET" verify set set
+  expect_status 0 "$PIECESET" verify set set/disk2
+  expect_status 0 "$PIECESET" verify set/disk1/FILE.1 set ./set/disk1/FILE.1
+  expect_in out.txt "verdict: good set"
+
+  echo hello >note.txt
+  expect_status 1 "$PIECESET" verify note.txt
+  expect_in err.txt "cannot read note.txt: neither a piece (FILE.1, FILE.2, ...) nor a FAT or ISO 9660 image"
+  cp set/disk1/FILE.1 renamed.bin
+  expect_status 1 "$PIECESET" verify renamed.bin
+  expect_in err.txt "cannot read renamed.bin: a piece of set "
+  expect_in err.txt "but not named FILE.<n>"
+  mkdir empty
+  expect_status 1 "$PIECESET" verify empty
+  expect_in out.txt "FILE.1: MISSING, missing (looked in empty)"
+  mv set/disk3/FILE.3 file3 && mkdir set/disk3/FILE.3
+  expect_status 1 "$PIECESET" verify set
+  expect_in out.txt "set/disk3/FILE.3: BAD, cannot read set/disk3/FILE.3: a folder, not a regular file"
+  rmdir set/disk3/FILE.3 && mv file3 set/disk3/FILE.3
+
+  expect_status 2 "$PIECESET" show nope
+  expect_in err.txt "no such file: nope"
+  expect_status 2 "$PIECESET" verify nope
+
+  local odd
+  odd=$(printf 'odd\nname\033[2J')
+  mkdir "$odd"
+  expect_status 1 "$PIECESET" verify "$odd"
+  expect_in out.txt 'FILE.1: MISSING, missing (looked in odd\x0aname\x1b[2J)'
+  [[ $(wc -l <out.txt) -eq 2 ]] || fail "a newline in a path split the lines"
+  grep -q $'\033' out.txt err.txt && fail "an escape byte reached the output"
+  expect_status 1 "$PIECESET" cut "$odd" --name A --media 2024 -o x
+  expect_in err.txt 'odd\x0aname\x1b[2J: a folder, not a regular file'
+  one_line err.txt
+
+  expect_status 0 "$PIECESET" cut inst.exe --name A --first-media 360K --media 1.44M -o mixed
+  expect_in out.txt "for 360K disk 1 and 1.44M disks"
+
+  # Any file of 1024 bytes is a piece to the launcher: show says what the
+  # launcher would read, and that pieceset did not make it.
+  { printf 'MZ\220\000'; head -c 2000 /dev/zero; } >setup.exe
+  { printf 'A\033[2J\n\000'; head -c 1016 /dev/zero; printf '\007'; } >ctl.bin
+  expect_status 0 "$PIECESET" show setup.exe ctl.bin
+  expect_in out.txt 'setup.exe: not made by pieceset: no identity block; as the launcher reads it: name "MZ\x90", last-piece byte 0x00 (not last), payload 980 bytes, identity '
+  expect_in out.txt 'ctl.bin: not made by pieceset: no identity block; as the launcher reads it: name "A\x1b[2J\x0a", last-piece byte 0x07 (last piece), payload 0 bytes'
+  grep -q $'\033' out.txt && fail "show let an escape byte through"
+}
+
+# --version, and the launcher installed beside the tool.
+case_version_and_installed_launcher() {
+  expect_status 0 "$PIECESET" --version
+  grep -qE '^pieceset [0-9]+\.[0-9]+\.[0-9]+ \(writes piece format 1\)$' out.txt || fail "--version: $(cat out.txt)"
+  mkdir -p prefix/bin prefix/share/kqlauncher
+  cp "$PIECESET" prefix/bin/pieceset
+  random_file prefix/share/kqlauncher/launcher.exe 6656
+  random_file other.exe 1000
+  random_file inst.exe 3000000
+  expect_status 0 prefix/bin/pieceset cut inst.exe --name A --media 1.44M --with-launcher -o set
+  cmp -s prefix/share/kqlauncher/launcher.exe set/disk1/SETUP.EXE || fail "--with-launcher did not copy the installed launcher"
+  [[ $(stat -c %s set/disk1/FILE.1) -eq 1451008 ]] || fail "FILE.1 does not make room for the installed launcher"
+  ln -s prefix/bin/pieceset linked
+  expect_status 0 ./linked cut inst.exe --name A --media 1.44M --with-launcher --launcher other.exe -o set2
+  cmp -s other.exe set2/disk1/SETUP.EXE || fail "--launcher FILE did not override the installed launcher"
+  rm prefix/share/kqlauncher/launcher.exe
+  expect_status 2 prefix/bin/pieceset cut inst.exe --name A --media 1.44M --with-launcher -o set3
+  expect_in err.txt "--with-launcher: no launcher installed at $PWD/prefix/share/kqlauncher/launcher.exe"
+  [[ ! -e set3 ]] || fail "a cut without its launcher left a set"
 }
 
 "case_$CASE"

@@ -165,14 +165,8 @@ FileSystem ParseFileSystem(const std::string& text) {
 }
 
 Medium ParseMedia(const std::string& text, std::optional<FileSystem> file_system) {
-  if (auto preset = FindPreset(text)) {
-    if (file_system && *file_system != preset->file_system) {
-      throw UsageError(std::string("--fs ") + FileSystemName(*file_system) + " does not fit " +
-                       std::string(preset->name) + ", which is " +
-                       FileSystemName(preset->file_system));
-    }
-    return *preset;
-  }
+  // A preset keeps its own file system, whatever --fs says of plain sizes.
+  if (auto preset = FindPreset(text)) return *preset;
   const bool digits = !text.empty() && text.size() <= 19 &&
                       std::all_of(text.begin(), text.end(), [](unsigned char c) {
                         return std::isdigit(c) != 0;

@@ -73,6 +73,10 @@ int RunCut(CutOptions options, const std::string& name, const std::string& name_
   options.media = ParseMedia(media, fs_option);
   options.first_media =
       first_media.empty() ? options.media : ParseMedia(first_media, fs_option);
+  if (fs_option && FindPreset(media) && (first_media.empty() || FindPreset(first_media))) {
+    throw UsageError("--fs is for a plain SIZE; " + MediaName(options.media) +
+                     " has its own file system");
+  }
   if (with_launcher && !options.launcher) options.launcher = InstalledLauncher();
   if (!name_file.empty()) {
     // Checked before it is read: an output holding it would be replaced.

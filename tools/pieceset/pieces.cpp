@@ -99,6 +99,7 @@ bool PieceSources::FirstSight(const fs::path& path) {
 }
 
 void PieceSources::Add(const fs::path& place) {
+  places_.push_back(ShownPath(place));
   struct stat st;
   if (stat(place.c_str(), &st) != 0) {
     if (errno == ENOENT || errno == ENOTDIR) {
@@ -356,9 +357,13 @@ SetReport SetWalk::Run() {
   for (;; ++number) {
     const auto found = pieces.find(number);
     if (found == pieces.end()) {
+      std::string where;
+      for (const std::string& place : sources_.places()) {
+        where += (where.empty() ? "" : ", ") + place;
+      }
       const std::string why =
-          number == 1 ? "missing" : "missing (" + PieceName(number - 1) +
-                                        " has no last-piece mark)";
+          number == 1 ? "missing (looked in " + where + ")"
+                      : "missing (" + PieceName(number - 1) + " has no last-piece mark)";
       report_.lines.push_back({number, PieceLine::Status::kMissing,
                                PieceName(number), why});
       if (first_problem_.empty()) first_problem_ = PieceName(number) + ": " + why;

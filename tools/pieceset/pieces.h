@@ -43,6 +43,8 @@ class PieceSources {
   }
   // Names that look like pieces but that the launcher would not find.
   const std::vector<std::string>& notes() const { return notes_; }
+  // The places given, as shown in messages.
+  const std::vector<std::string>& places() const { return places_; }
 
  private:
   void AddFolder(const fs::path& folder, bool descend);
@@ -53,6 +55,7 @@ class PieceSources {
 
   std::map<std::uint32_t, std::vector<PieceFile>> pieces_;
   std::vector<std::string> notes_;
+  std::vector<std::string> places_;
   std::vector<std::unique_ptr<ScratchFolder>> scratch_;
   std::set<std::pair<dev_t, ino_t>> seen_;
 };
