@@ -67,6 +67,15 @@ def sha256(data):
     return hashlib.sha256(data).hexdigest()
 
 
+def pe_machine(data):
+    """The machine a Windows program is built for, from its PE header."""
+    at = int.from_bytes(data[0x3C:0x40], "little")
+    if data[:2] != b"MZ" or data[at:at + 4] != b"PE\0\0":
+        return "non-PE"
+    machine = int.from_bytes(data[at + 4:at + 6], "little")
+    return {0x14C: "32-bit (x86)", 0x8664: "64-bit (x86-64)"}.get(machine, hex(machine))
+
+
 class Demo:
     def __init__(self, args):
         self.args = args
@@ -121,9 +130,8 @@ class Demo:
         self.sample_path = os.path.join(self.work, "sample-setup.exe")
         with open(self.sample_path, "wb") as f:
             f.write(self.sample)
-        self.item("compiled by makensis %s (Debian's nsis), target %s"
-                  % (self.args.makensis_version,
-                     "amd64-unicode" if road.arch == "win64" else "x86-unicode"))
+        self.item("compiled by makensis %s (Debian's nsis), a %s installer"
+                  % (self.args.makensis_version, pe_machine(self.sample)))
         self.item("%s: %d bytes, SHA-256 %s (copy of %s)"
                   % (self.rel(self.sample_path), len(self.sample), sha256(self.sample),
                      self.rel(source)))
@@ -362,6 +370,14 @@ class Demo:
                 page = self.wizard_page()
                 if page and page[0] == heading and button in page[2]:
                     break
+                if rig.visible_windows("NSIS Error"):
+                    # The installer's own check found the joined file damaged.
+                    box = rig.wait_box("NSIS Error", timeout=5)
+                    self.item('box "NSIS Error": "%s"  [screenshot %s]'
+                              % (box.text, self.shot("installer-error.png", [box.xid])))
+                    rig.answer(box, "OK")
+                    raise DemoFailed("the installer refused the joined file: %s"
+                                     % (box.text or "").split("\n")[0])
                 time.sleep(0.2)
             else:
                 raise DemoFailed("the wizard did not show %r with %s enabled; it shows %r"
