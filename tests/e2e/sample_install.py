@@ -140,8 +140,9 @@ def read_window(rig, caption_prefix):
 
 
 def nsis_data_offset(installer):
-    """Where the installer's own data (its first header) starts: the bytes
-    from here on are what its CRC check covers beyond the stub."""
+    """Where the installer's data (its first header) starts, after the
+    engine's stub: a byte changed beyond it leaves the stub's code intact, so
+    that only the installer's own check can notice it."""
     at = installer.find(b"\xef\xbe\xad\xdeNullsoftInst")
     if at < 4:
         raise RigError("no NSIS first header in the installer")
