@@ -2,7 +2,7 @@
 # pieceset as installed: pieceset_install_test.sh PIECESET SOURCE_DIR BUILD_DIR CASE
 #   manpage     the manual is clean for mandoc, groff and man, and names every option
 #   completion  the bash completion offers every command, option and preset
-#   install     cmake --install under DESTDIR, the installed tool run from there
+#   install     cmake --install under DESTDIR, the installed tool and the manual's examples run from there
 #   package     the Debian package: its fields and files, lintian, the unpacked tool run
 set -u
 
@@ -87,6 +87,27 @@ run_installed() {
   expect_status 0 "$bin" cut setup.exe --name "Installed App" --media 1.44M --with-launcher \
     --launcher other.exe --flat --force -o set
   cmp -s set/SETUP.EXE other.exe || fail "--launcher did not override --with-launcher"
+}
+
+# The manual's first example block as a transcript: "$ " command lines (a
+# trailing "\" continues one) and what they print.
+manual_transcript() {
+  awk '/^\.SH EXAMPLES/ { section = 1 } section && /^\.EE/ { exit }
+       section && shown { print } section && /^\.EX/ { shown = 1 }' "$SOURCE/docs/pieceset.1" |
+    sed 's/\\-/-/g; s/\\e/\\/g'
+}
+
+# run_transcript FILE: the same transcript with what its commands print here
+run_transcript() {
+  local line command=""
+  while IFS= read -r line; do
+    [[ -z $command && $line != '$ '* ]] && continue
+    echo "$line"
+    command+="${line#'$ '}"$'\n'
+    [[ $line == *'\' ]] && continue
+    bash -c "$command" 2>&1
+    command=""
+  done <"$1"
 }
 
 case_manpage() {
@@ -183,6 +204,12 @@ case_install() {
   [[ $(find "$WORK/dest" -type d ! -perm 755 | wc -l) -eq 0 ]] ||
     fail "folders not 0755: $(find "$WORK/dest" -type d ! -perm 755)"
   run_installed "$root/bin/pieceset" "$root/share/kqlauncher/launcher.exe"
+
+  # The manual's examples, run with the installed tool, print what it shows.
+  manual_transcript >manual.txt
+  [[ $(grep -c '^\$ ' manual.txt) -ge 5 ]] || fail "the manual's first example holds no commands"
+  mkdir examples && (cd examples && PATH=$root/bin:$PATH run_transcript ../manual.txt >../ran.txt)
+  diff manual.txt ran.txt >examples.diff || { fail "the manual's examples print otherwise:"; sed 's/^/  | /' examples.diff >&2; }
 
   # A tree whose launcher was never built installs nothing and says why.
   expect_status 0 cmake -S "$SOURCE" -B "$WORK/bare" -DLAUNCHER_EXE="$WORK/nowhere/launcher.exe"
