@@ -18,7 +18,7 @@ packages=(
   mingw-w64
   wine wine64 wine32:i386 xvfb xdotool x11-apps imagemagick
   mtools xorriso nsis libcli11-dev libssl-dev python3 python3-pefile
-  mandoc lintian dpkg-dev file bash-completion
+  mandoc groff-base man-db lintian dpkg-dev file bash-completion
   clang
 )
 

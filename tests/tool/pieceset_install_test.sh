@@ -120,7 +120,7 @@ case_manpage() {
   MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>man.txt >/dev/null
   expect_empty "man --warnings" man.txt
 
-  MANWIDTH=80 mandoc -T utf8 "$page" | col -b >page.txt
+  MANWIDTH=80 mandoc -T utf8 "$page" | sed $'s/.\x08//g' >page.txt
   local section
   for section in NAME SYNOPSIS DESCRIPTION OPTIONS MEDIA "PIECE FORMAT" "EXIT STATUS" ENVIRONMENT \
     FILES EXAMPLES; do
