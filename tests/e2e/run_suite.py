@@ -545,6 +545,65 @@ class Suite:
         self.note("the installer refused: exit code 2, nothing in the install folder, "
                   "no Start-menu entry, no uninstall entry")
 
+    def case_cd_set_from_iso_images(self):
+        """Two CDs cut by pieceset as ISO 9660 images, read back with xorriso,
+        joined by the real launcher from a drive Wine reports as a CD-ROM
+        drive, the disc swapped at "Next Disk"."""
+        expect_true(self.cutter.tool is not None, "this case needs --pieceset to make ISO images")
+        payload = pieces.padded(self.installer, 1200000)
+        source = os.path.join(self.case_dir, "setup.exe")
+        with open(source, "wb") as f:
+            f.write(payload)
+        # 732 sectors a disc: 256 for the file system, 4 for SETUP.EXE.
+        out = os.path.join(self.case_dir, "set")
+        subprocess.run([self.cutter.tool, "cut", source, "--name", NAME, "--media", "1499136",
+                        "--fs", "iso9660", "--launcher", self.launcher, "--images", "-o", out],
+                       check=True, stdout=subprocess.DEVNULL)
+        discs = []
+        for n in (1, 2):
+            image = os.path.join(out, "disk%d.iso" % n)
+            expect_true(os.path.getsize(image) <= 1499136, "disk%d.iso exceeds the disc" % n)
+            disc = self.disk("cd%d" % n)
+            subprocess.run(["xorriso", "-osirrox", "on", "-indev", image, "-extract", "/", disc],
+                           check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            # xorriso gives the copies the disc's read-only modes.
+            for name in [""] + os.listdir(disc):
+                os.chmod(os.path.join(disc, name), 0o755)
+            discs.append(disc)
+        expect(sorted(os.listdir(discs[0])), ["FILE.1", "SETUP.EXE"], "files on disc 1")
+        expect(sorted(os.listdir(discs[1])), ["FILE.2"], "files on disc 2")
+        expect(not os.path.exists(os.path.join(out, "disk3.iso")), True, "a third disc")
+        self.note("disk1.iso: %s; disk2.iso: FILE.2 (xorriso -extract)"
+                  % ", ".join(sorted(os.listdir(discs[0]))))
+        rig = self.rig
+        rig.point_drive("d", discs[0])
+        # mountmgr reads the drive types once, at the session's start, from
+        # the 64-bit view of the registry: the 32-bit reg of a WOW64 prefix
+        # writes under Wow6432Node, where it never looks; a 32-bit prefix has
+        # one view, which set_drive_type writes.
+        drives = r"HKLM\Software\Wine\Drives"
+        rig.wine(["reg", "add", drives, "/v", "d:", "/d", "cdrom", "/f", "/reg:64"], check=False)
+        rig.set_drive_type("d", "cdrom")
+        rig.kill_server()
+        rig.start_server()
+        try:
+            # wmic writes UTF-16: rows "C:  3", "D:  5" once the NULs are gone.
+            listed = rig.wine(["wmic", "logicaldisk", "get", "DeviceID,DriveType"])
+            rows = [line.split() for line in listed.replace("\x00", "").splitlines()]
+            expect([row[1:] for row in rows if row[:1] == ["D:"]], [["5"]],
+                   "DriveType of D: from wmic (5: CD-ROM)")
+            self.note("Wine reports D: as a CD-ROM drive (DriveType 5)")
+            run = rig.start_program("D:\\SETUP.EXE")
+            box = self.question(run, "Next Disk", "Please insert disk 2")
+            rig.point_drive("d", discs[1])
+            rig.answer(box, "OK")
+            self.finish(run, ["Please insert disk 2"])
+        finally:
+            rig.wine(["reg", "delete", drives, "/v", "d:", "/f", "/reg:64"], check=False)
+            rig.set_drive_type("d", None)
+            os.unlink(os.path.join(rig.prefix, "dosdevices", "d:"))
+        self.expect_installer_ran(payload)
+
     CASES = [
         "one_piece",
         "twelve_pieces_side_by_side",
@@ -559,6 +618,7 @@ class Suite:
         "wininit_road",
         "real_installer_from_three_disks",
         "real_installer_refuses_a_flipped_byte",
+        "cd_set_from_iso_images",
     ]
 
     # A few cases for the 64-bit twin beside the shipped exe: boxes and
