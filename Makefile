@@ -72,9 +72,11 @@ fuzz:
 fuzz-smoke:
 	$(MAKE) fuzz FUZZ_SECONDS=20 FUZZ_SEED=1
 
-# Throughput, peak memory and start-up of the real launcher under Wine; a few
-# minutes, not part of `make test`. Writes docs/benchmarks.md.
+# Throughput, peak memory, start-up and hand-off of the real launcher under
+# Wine, and pieceset's cut against split; several minutes, not part of `make
+# test`. Checks its own arithmetic first; writes docs/benchmarks.md and .json.
 bench: all
+	PYTHONPATH=$(CURDIR) $(PYTHON) -m unittest bench.test_report
 	PYTHONPATH=$(CURDIR) $(PYTHON) bench/run.py
 
 # pieceset, the launcher it puts on disk 1 (taken from the win32 tree), its

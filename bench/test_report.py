@@ -1,0 +1,197 @@
+"""The bench's arithmetic and its words: ratios are taken round by round, and
+the page claims only what holds over the whole spread.
+
+  PYTHONPATH=. python3 -m unittest bench.test_report      (part of make bench)
+"""
+
+import json
+import os
+import tempfile
+import unittest
+
+from bench import run
+
+MiB = 1 << 20
+
+
+def size_rows(mib, pieces, launcher, closed, cat, dd, dd_floor):
+    n = len(launcher)
+    return {"size": mib * MiB, "pieces": pieces, "launcher_installer": launcher,
+            "launcher_closed": closed, "cat": cat, "dd": dd, "dd_floor": dd_floor,
+            "hwm_kib": [19000] * n, "launcher_exit": [0.1] * n}
+
+
+def handoff_rows(mib, truncated, plain, written, synced):
+    return {"mib": mib, "close_truncated": truncated, "close_plain": plain,
+            "start_written": written, "start_synced": synced}
+
+
+def a_run(sizes, handoff, road=None, cut=None):
+    foot = {key: [0.02, 0.03, 0.025] for key in
+            ("bare_exit", "installer_direct", "launcher_installer", "launcher_exit",
+             "cold_launcher_installer", "cold_launcher_exit")}
+    road = road or {"arch": "win32", "shipped": True, "launcher": "build/win32/launcher.exe",
+                    "reason": "the 32-bit loader runs here: ran the shipped exe", "detail": None,
+                    "summary": "shipped 32-bit exe: build/win32/launcher.exe (the 32-bit loader "
+                               "runs here: ran the shipped exe)"}
+    return {"stamp": "2026-12-09 17:00 UTC", "elapsed": 100.0, "runs": 3, "road": road,
+            "machine": {"cpu": "CPU", "mhz": None, "cores": 2, "ram_gib": 8.0, "kernel": "6.1",
+                        "wine": "wine-8.0"},
+            "filesystem": {"path": "/t", "device": "/dev/x", "type": "ext4", "mount": "/",
+                           "options": "rw"},
+            "load": ["1.00 1.00 1.00", "2.00 2.00 2.00"], "launcher_size": 6656,
+            "bare_size": 3072, "timing_size": 3072, "summary": run.summarise(sizes),
+            "footprint": foot, "verdict": "pass.", "handoff": run.summarise_handoff(handoff),
+            "cut": run.summarise_cut(cut),
+            "pieceset": {"binary": "build/native/pieceset", "built": "2026-12-09 16:48 UTC",
+                         "commit": "abc1234", "tool_commit": "abc1234 pieceset: x",
+                         "uncommitted": ["tools/pieceset/cut.cpp"],
+                         "changed_after_build": []} if cut else None}
+
+
+def page(run_dict):
+    with tempfile.TemporaryDirectory() as d:
+        path = os.path.join(d, "benchmarks.md")
+        run.write_doc(path, "benchmarks.json", "benchmarks-throughput.svg", run_dict)
+        with open(path) as f:
+            return f.read()
+
+
+def flat(text):
+    """The page with its line breaks undone, for phrases that wrap."""
+    return " ".join(text.split())
+
+
+class RatiosAreTakenRoundByRound(unittest.TestCase):
+    def test_ratio_is_the_baselines_time_over_the_subjects(self):
+        self.assertEqual(run.paired_ratios([2.0, 1.0, 0.5], [1.0, 1.0, 1.0]), [0.5, 1.0, 2.0])
+
+    def test_unpaired_runs_are_refused(self):
+        with self.assertRaises(run.BenchError):
+            run.paired_ratios([1.0, 2.0], [1.0])
+
+    def test_spread_is_over_rounds_not_a_ratio_of_medians(self):
+        # Round by round the launcher is twice as fast as dd each time, though
+        # the medians alone would say 1.00.
+        rows = size_rows(64, 47, launcher=[1.0, 2.0, 4.0], closed=[0.9, 1.8, 3.6],
+                         cat=[0.5, 1.0, 2.0], dd=[2.0, 4.0, 8.0], dd_floor=[0.1, 0.1, 0.1])
+        rows["dd"] = [2.0, 4.0, 1.0]
+        e = run.summarise([rows])[0]
+        self.assertEqual(e["ratios"]["dd"], {"median": 2.0, "min": 0.25, "max": 2.0})
+        self.assertEqual(e["launcher_s"], 2.0)
+        self.assertEqual(e["dd_s"], 2.0)
+        self.assertAlmostEqual(e["handoff"]["median"], 0.2)
+        self.assertAlmostEqual(e["handoff"]["max"], 0.4)
+
+    def test_no_net_dd_ratio_when_a_round_had_no_net_time(self):
+        rows = size_rows(1, 1, launcher=[0.02, 0.03, 0.02], closed=[0.003] * 3,
+                         cat=[0.004] * 3, dd=[0.004, 0.003, 0.004], dd_floor=[0.003, 0.004, 0.004])
+        e = run.summarise([rows])[0]
+        self.assertNotIn("dd_net", e["ratios"])
+        self.assertNotIn("dd_net", e["copy_ratios"])
+        self.assertIsNone(e["dd_net_mbps"])
+        self.assertIn("dd", e["ratios"])
+
+    def test_sizes_come_out_smallest_first(self):
+        big = size_rows(512, 369, [2.4] * 3, [2.0] * 3, [0.3] * 3, [1.9] * 3, [0.4] * 3)
+        small = size_rows(1, 1, [0.02] * 3, [0.004] * 3, [0.003] * 3, [0.006] * 3, [0.003] * 3)
+        self.assertEqual([e["mib"] for e in run.summarise([big, small])], [1, 512])
+
+
+class WordsSayOnlyWhatHoldsOverTheSpread(unittest.TestCase):
+    def test_faster_slower_or_within(self):
+        self.assertEqual(run.against({"median": 1.2, "min": 1.05, "max": 1.4}, "dd"),
+                         "faster than dd in every paired run (1.05× to 1.40×)")
+        self.assertEqual(run.against({"median": 0.8, "min": 0.7, "max": 0.95}, "dd"),
+                         "slower than dd in every paired run (0.70× to 0.95×)")
+        self.assertEqual(run.against({"median": 0.9, "min": 0.94, "max": 1.29}, "dd"),
+                         "as fast as dd within the spread: faster in some paired runs, slower "
+                         "in others (0.94× to 1.29×)")
+        # Exactly as fast in the slowest round is not faster in every round.
+        self.assertTrue(run.against({"median": 1.1, "min": 1.0, "max": 1.2}, "dd")
+                        .startswith("as fast as dd within the spread"))
+
+    def test_ratio_and_time_texts(self):
+        self.assertEqual(run.ratio_text({"median": 0.8, "min": 0.72, "max": 0.914}),
+                         "0.80 (0.72 – 0.91)")
+        self.assertEqual(run.seconds_text({"median": 0.0734, "min": 0.02, "max": 0.4071}),
+                         "0.073 s (0.020 – 0.407)")
+
+    def test_growth_needs_the_whole_spreads_apart(self):
+        apart = [{"handoff": {"min": 0.01, "max": 0.03}}, {"handoff": {"min": 0.31, "max": 0.4}}]
+        touching = [{"handoff": {"min": 0.01, "max": 0.35}}, {"handoff": {"min": 0.31, "max": 0.4}}]
+        self.assertTrue(run.growth(apart, "handoff")[0])
+        self.assertFalse(run.growth(touching, "handoff")[0])
+
+
+class ThePage(unittest.TestCase):
+    SIZES = [size_rows(1, 1, [0.020, 0.028, 0.024], [0.004, 0.004, 0.005], [0.003] * 3,
+                       [0.006] * 3, [0.003] * 3),
+             size_rows(512, 369, [2.42, 2.30, 2.55], [2.0, 1.9, 2.1], [0.3] * 3,
+                       [1.93, 2.25, 1.87], [0.4] * 3)]
+    HANDOFF = [handoff_rows(1, [0.0001] * 3, [0.0001] * 3, [0.013] * 3, [0.013] * 3),
+               handoff_rows(512, [0.23, 0.16, 0.25], [0.0001] * 3, [0.013, 0.014, 0.012],
+                            [0.013] * 3)]
+    CUT = {"size": 256 * MiB, "pieces": 185, "pieceset": [1.0, 1.1, 0.9],
+           "pieceset_images": [1.5, 1.6, 1.4], "split": [1.0, 1.0, 1.0]}
+
+    def test_a_growing_hand_off_is_called_so_and_explained(self):
+        text = flat(page(a_run(self.SIZES, self.HANDOFF, cut=self.CUT)))
+        self.assertIn("The hand-off from the close of `kqtmpins.exe` to the installer's start "
+                      "grows with the installer's size: 0.019 s (0.016 – 0.024) at 1 MiB, "
+                      "0.420 s (0.400 – 0.450) at 512 MiB", text)
+        self.assertNotIn("whatever the size", text)
+        self.assertIn("the size of the file the new process maps (Wine maps its sections, not "
+                      "the padding after them) is not what grows", text)
+        self.assertIn("The close is what grows: after a truncation to zero, the close of 512 MiB "
+                      "just written takes 0.230 s (0.160 – 0.250)", text)
+
+    def test_a_flat_hand_off_is_not_called_growing(self):
+        sizes = [size_rows(1, 1, [0.10, 0.02, 0.03], [0.004] * 3, [0.003] * 3, [0.006] * 3,
+                           [0.003] * 3),
+                 size_rows(512, 369, [2.05, 2.1, 2.0], [2.0, 2.0, 1.9], [0.3] * 3, [1.9] * 3,
+                           [0.4] * 3)]
+        text = flat(page(a_run(sizes, self.HANDOFF)))
+        self.assertIn("does not grow beyond its spread with the installer's size", text)
+        self.assertNotIn("grows with the installer's size:", text)
+
+    def test_it_points_at_its_own_raw_figures_and_names_the_exe(self):
+        text = flat(page(a_run(self.SIZES, self.HANDOFF)))
+        self.assertIn("[`benchmarks.json`](benchmarks.json)", text)
+        self.assertNotIn("build/bench/results.json", text)
+        self.assertIn("Ran: shipped 32-bit exe: build/win32/launcher.exe (the 32-bit loader runs "
+                      "here: ran the shipped exe).", text)
+        self.assertIn("shared with other developers", text)
+
+    def test_the_64_bit_road_says_so(self):
+        road = {"arch": "win64", "shipped": False, "launcher": "build/win64/launcher.exe",
+                "reason": "the kernel refuses 32-bit programs: ran the 64-bit build of the same "
+                          "sources, not the shipped exe", "detail": None,
+                "summary": "64-bit twin: build/win64/launcher.exe (the kernel refuses 32-bit "
+                           "programs: ran the 64-bit build of the same sources, not the shipped "
+                           "exe)"}
+        text = flat(page(a_run(self.SIZES, self.HANDOFF, road=road)))
+        self.assertIn("Figures of the real `build/win64/launcher.exe` under Wine", text)
+        self.assertIn("the 64-bit build of the same sources under `wine64`, in a 64-bit prefix",
+                      text)
+        self.assertIn("not the shipped exe", text)
+
+    def test_the_cut_is_compared_round_by_round(self):
+        text = flat(page(a_run(self.SIZES, self.HANDOFF, cut=self.CUT)))
+        self.assertIn("`pieceset cut` of a 256 MiB installer onto 1.44M disks is as fast as "
+                      "`split -b`, `sha256sum` and `sync` of the same bytes within the spread",
+                      text)
+        self.assertIn("with `--images` it is slower than the same in every paired run "
+                      "(0.62× to 0.71×)", text)
+        self.assertIn("| pieceset cut | 1.000 | 0.900 – 1.100 | 1.00 (0.91 – 1.11) |", text)
+        self.assertIn("at commit abc1234", text)
+        self.assertIn("`tools/pieceset/cut.cpp`", text)
+
+    def test_the_run_survives_json(self):
+        r = a_run(self.SIZES, self.HANDOFF, cut=self.CUT)
+        self.assertEqual(json.loads(json.dumps(r))["summary"][1]["ratios"]["dd"]["min"],
+                         r["summary"][1]["ratios"]["dd"]["min"])
+
+
+if __name__ == "__main__":
+    unittest.main()
