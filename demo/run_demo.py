@@ -341,7 +341,7 @@ class Demo:
     def wizard_page(self):
         """The wizard as wine_probe reads it: (heading, buttons, enabled
         buttons), or None while it shows no window."""
-        found = sample_install.read_window(self.rig, sample_install.SETUP_CAPTION)
+        found = self.rig.window(sample_install.SETUP_CAPTION)
         if not found:
             return None
         controls = found[1]
@@ -392,7 +392,7 @@ class Demo:
             out = rig.probe("press", sample_install.SETUP_CAPTION, button)
             if out.strip() != "pressed=1":
                 raise DemoFailed("could not press %s on the page %r" % (button, heading))
-        took = sample_install.wait_gone(rig, "kqtmpins.exe")
+        took = rig.wait_process_gone("kqtmpins.exe")
         self.item("the installer ended %.1f s after Finish" % took)
 
     def run_application(self):

@@ -122,6 +122,9 @@ def _parse_probe(output):
             cid = int(cid)
             controls.append({"id": cid, "class": cls, "visible": visible == "1",
                              "style": int(style, 16), "icon": icon == "1", "text": text})
+        elif controls:
+            # A text of several lines goes on over the following lines.
+            controls[-1]["text"] += "\n" + line
         else:
             fields[key] = value
     return fields, controls
@@ -300,6 +303,27 @@ class WineRig:
     def delete_registry(self, key, name):
         """Deletes a value; one that is not there is no failure."""
         self.wine(["reg", "delete", key, "/v", name, "/f"], check=False)
+
+    def registry_values(self, key, native_view=True):
+        """A key's values as name -> data, or None when the key is not there.
+
+        Only reg's own "not found" counts as absent; any other failure of the
+        reg run is an error. native_view: on 64-bit Windows, the 64-bit view
+        (/reg:64), where a 64-bit program's entries are."""
+        args = self.road.wine + ["reg", "query", key] + (["/reg:64"] if native_view else [])
+        done = run_command(args, self.env(), 60, check=False)
+        out = done.stdout.decode("utf-8", "replace").replace("\r\n", "\n")
+        if done.returncode == 1 and "Unable to find the specified registry key" in out:
+            return None
+        if done.returncode != 0 or not out.lower().lstrip().startswith("hkey_"):
+            raise RigError("reg query failed", command=args, code=done.returncode,
+                           stderr=out + done.stderr)
+        values = {}
+        for line in out.splitlines()[1:]:
+            parts = re.split(r" {4}", line.strip(), maxsplit=2)
+            if len(parts) == 3:
+                values[parts[0]] = parts[2]
+        return values
 
     def set_windows_version(self, version):
         """The version Wine reports to programs (win95 ... win10); None for
@@ -484,6 +508,29 @@ class WineRig:
                                % (run.popen.returncode, caption))
             time.sleep(0.1)
         raise RigError("no box %r within %d s" % (caption, timeout))
+
+    def window(self, caption_prefix):
+        """The visible dialog-class window whose caption begins with
+        caption_prefix: (fields, controls), or None when there is none."""
+        fields, controls = _parse_probe(self.probe("window", caption_prefix))
+        return (fields, controls) if fields.get("found") == "1" else None
+
+    def process_count(self, exe):
+        """How many processes of the session run this exe (file name)."""
+        out = self.probe("running", exe).strip()
+        m = re.match(r"running=(-?\d+)$", out)
+        if not m or int(m.group(1)) < 0:
+            raise RigError("wine_probe could not list the processes: %r" % out)
+        return int(m.group(1))
+
+    def wait_process_gone(self, exe, timeout=60):
+        """Waits until no process runs this exe; returns the seconds it took."""
+        t0 = time.monotonic()
+        while self.process_count(exe):
+            if time.monotonic() - t0 > timeout:
+                raise RigError("%s still runs after %d s" % (exe, timeout))
+            time.sleep(0.2)
+        return time.monotonic() - t0
 
     def dialog(self):
         """The visible caption-less dialog: (fields, controls), or None."""

@@ -480,7 +480,7 @@ class Suite:
         short = self.rig.short_path(self.temp_win + "\\kqtmpins.exe")
         expect(sample_install.started_commands(run.log()), [short],
                "command lines the launcher started (trace+process)")
-        took = sample_install.wait_gone(self.rig, "kqtmpins.exe")
+        took = self.rig.wait_process_gone("kqtmpins.exe")
         self.note("launcher started %s; the installer ended %.1f s after the launcher"
                   % (short, took))
         self.expect_deletion_request()

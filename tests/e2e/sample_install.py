@@ -1,7 +1,7 @@
 """The sample application's installer (sample/, compiled by makensis) as the
 suite and the demo see it: where its build lies, what it leaves in a Wine
 prefix when it has run (files, Start-menu entry, uninstall entry), and the
-processes and starts that tell whether it ran.
+starts that tell whether it ran.
 
 Every reading goes through the rig, so a failed reg or probe run is a
 RigError and never taken for "not installed".
@@ -9,10 +9,8 @@ RigError and never taken for "not installed".
 
 import os
 import re
-import time
 
 from winerig import RigError
-from winerig.rig import run_command
 
 NAME = "Sample Application 1.0"
 # The wizard's pages add their own text to this caption (MUI adds a space).
@@ -62,26 +60,8 @@ def installed_files(rig):
 
 
 def uninstall_entry(rig):
-    """The sample's values under the Uninstall key, as name -> data, or None.
-
-    Only reg's own "not found" counts as absent; any other failure of the reg
-    run is an error. /reg:64: on 64-bit Windows the installer registers in the
-    native view."""
-    key = UNINSTALL_KEY + "\\" + ENTRY
-    done = run_command(rig.road.wine + ["reg", "query", key, "/reg:64"], rig.env(), 60,
-                       check=False)
-    out = done.stdout.decode("utf-8", "replace").replace("\r\n", "\n")
-    if done.returncode == 1 and "Unable to find the specified registry key" in out:
-        return None
-    if done.returncode != 0 or not out.lower().lstrip().startswith("hkey_local_machine"):
-        raise RigError("reg query of the uninstall entry failed", command=["reg", "query", key],
-                       code=done.returncode, stderr=out + done.stderr)
-    entry = {}
-    for line in out.splitlines()[1:]:
-        parts = re.split(r" {4}", line.strip(), maxsplit=2)
-        if len(parts) == 3:
-            entry[parts[0]] = parts[2]
-    return entry
+    """The sample's values under the Uninstall key, as name -> data, or None."""
+    return rig.registry_values(UNINSTALL_KEY + "\\" + ENTRY)
 
 
 def clear(rig):
@@ -120,25 +100,6 @@ def shortcut_target(data):
     return text(base) + text(suffix)
 
 
-def read_window(rig, caption_prefix):
-    """The visible dialog-class window whose caption begins with
-    caption_prefix, as wine_probe reads it: (fields, controls), each control
-    a dict of id, class, visible, style, icon and text; None when there is none."""
-    fields, controls = {}, []
-    for line in rig.probe("window", caption_prefix).splitlines():
-        key, _, value = line.partition("=")
-        if key == "control":
-            cid, cls, visible, style, icon, text = value.split("|", 5)
-            controls.append({"id": int(cid), "class": cls, "visible": visible == "1",
-                             "style": int(style, 16), "icon": icon == "1", "text": text})
-        elif key in ("found", "caption", "owner", "style") and not controls:
-            fields[key] = value
-        elif controls:
-            # A text of several lines goes on over the following lines.
-            controls[-1]["text"] += "\n" + line
-    return (fields, controls) if fields.get("found") == "1" else None
-
-
 def nsis_data_offset(installer):
     """Where the installer's data (its first header) starts, after the
     engine's stub: a byte changed beyond it leaves the stub's code intact, so
@@ -147,25 +108,6 @@ def nsis_data_offset(installer):
     if at < 4:
         raise RigError("no NSIS first header in the installer")
     return at - 4
-
-
-def running(rig, exe):
-    """How many processes of the session run this exe (file name)."""
-    out = rig.probe("running", exe).strip()
-    m = re.match(r"running=(-?\d+)$", out)
-    if not m or int(m.group(1)) < 0:
-        raise RigError("wine_probe could not list the processes: %r" % out)
-    return int(m.group(1))
-
-
-def wait_gone(rig, exe, timeout=60):
-    """Waits until no process runs this exe; returns the seconds it took."""
-    t0 = time.monotonic()
-    while running(rig, exe):
-        if time.monotonic() - t0 > timeout:
-            raise RigError("%s still runs after %d s" % (exe, timeout))
-        time.sleep(0.2)
-    return time.monotonic() - t0
 
 
 def started_commands(log):
