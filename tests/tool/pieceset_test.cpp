@@ -65,6 +65,54 @@ TEST(MediaTable, SizesAreParsedAsPresetsOrPlainBytes) {
 
 // --- Layout -----------------------------------------------------------------
 
+// A plain size with a file system is a whole volume, laid out as mformat or
+// xorriso lay it out, with the smallest clusters its FAT can count.
+TEST(MediaTable, PlainSizesWithAFileSystemAreWholeVolumes) {
+  const Medium fat16 = ParseMedia("2500000", FileSystem::kFat16);
+  EXPECT_EQ(fat16.total_sectors, 4882u);
+  EXPECT_EQ(ClusterBytes(fat16), 512u);
+  EXPECT_EQ(FatSectors(fat16), 19u);
+  EXPECT_EQ(DataClusters(fat16), 4882u - 1 - 32 - 2 * 19);
+  EXPECT_EQ(DataBytes(fat16), 2499584u - (1 + 32 + 38) * 512u);
+  EXPECT_EQ(MediaName(fat16), "2499584-byte FAT16");
+  // 64 MB of FAT16 needs clusters of 2 sectors to stay under 65525.
+  const Medium big16 = ParseMedia("67108864", FileSystem::kFat16);
+  EXPECT_EQ(ClusterBytes(big16), 1024u);
+  EXPECT_LE(DataClusters(big16), 65524u);
+  const Medium fat12 = ParseMedia("3000000", FileSystem::kFat12);
+  EXPECT_EQ(ClusterBytes(fat12), 1024u);
+  EXPECT_LE(DataClusters(fat12), 4084u);
+  EXPECT_EQ(RootDirectorySectors(fat12), 14u);
+  const Medium cd = ParseMedia("1499136", FileSystem::kIso9660);
+  EXPECT_EQ(cd.total_sectors, 732u);
+  EXPECT_EQ(DataBytes(cd), (732u - 256u) * 2048u);
+  EXPECT_EQ(MediaName(cd), "1499136-byte ISO 9660");
+  // Presets keep their own file system; a FAT16 of fewer than 4085
+  // clusters would be read as FAT12.
+  EXPECT_EQ(ParseMedia("1.44M", FileSystem::kIso9660).file_system, FileSystem::kFat12);
+  EXPECT_THROW(ParseMedia("2000000", FileSystem::kFat16), UsageError);
+  EXPECT_THROW(ParseMedia("300000000", FileSystem::kFat12), UsageError);
+  EXPECT_EQ(ParseFileSystem("FAT16"), FileSystem::kFat16);
+  EXPECT_EQ(ParseFileSystem("iso9660"), FileSystem::kIso9660);
+  for (const char* bad : {"", "fat", "ntfs", "iso 9660", "fat32"}) {
+    EXPECT_THROW(ParseFileSystem(bad), UsageError) << bad;
+  }
+}
+
+// Paths in messages: one line, nothing a terminal would act on, UTF-8 kept.
+TEST(Messages, PathsAreShownEscaped) {
+  EXPECT_EQ(ShownPath("set/disk1/FILE.1"), "set/disk1/FILE.1");
+  EXPECT_EQ(ShownPath("a\nb"), "a\\x0ab");
+  EXPECT_EQ(ShownPath("x\033[2J"), "x\\x1b[2J");
+  EXPECT_EQ(ShownPath("back\\slash"), "back\\x5cslash");
+  EXPECT_EQ(ShownPath("Caf\xc3\xa9"), "Caf\xc3\xa9");      // U+00E9 stays
+  EXPECT_EQ(ShownPath("Caf\xe9"), "Caf\\xe9");              // CP1252, not UTF-8
+  EXPECT_EQ(ShownPath("c1\xc2\x9b"), "c1\\xc2\\x9b");     // U+009B, a C1 CSI
+  EXPECT_EQ(ShownPath("\xe2\x82"), "\\xe2\\x82");        // cut short
+  EXPECT_EQ(ShownPath("\xc0\xaf"), "\\xc0\\xaf");        // overlong "/"
+  EXPECT_EQ(ShownPath("\xed\xa0\x80"), "\\xed\\xa0\\x80");  // a surrogate
+}
+
 TEST(Layout, LauncherTakesWholeClustersOnTheFirstDisk) {
   const Medium floppy = *FindPreset("1.44M");
   const Layout layout = PlanLayout(3000000, floppy, floppy, 20000);
