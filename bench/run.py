@@ -195,9 +195,9 @@ def write_installer(path, size, program):
     return digest.hexdigest()
 
 
-def cut_set(installer, set_dir, launcher):
+def cut_set(installer, set_dir, launcher, tool):
     clear([set_dir])
-    subprocess.run([PIECESET, "cut", installer, "--name", "Bench", "--media", MEDIA,
+    subprocess.run([tool, "cut", installer, "--name", "Bench", "--media", MEDIA,
                     "--flat", "-o", set_dir], check=True, stdout=subprocess.DEVNULL,
                    timeout=600)
     shutil.copy(launcher, os.path.join(set_dir, "launcher.exe"))
@@ -292,7 +292,7 @@ def launcher_run(rig, watch, temp, set_windows_dir):
     return r
 
 
-def bench_size(rig, watch, size_mib, runs, work):
+def bench_size(rig, watch, size_mib, runs, work, tool):
     size = size_mib * MiB
     road = rig.road
     temp = rig.temp_dir()[0]
@@ -307,7 +307,7 @@ def bench_size(rig, watch, size_mib, runs, work):
     log("%d MiB: making the installer and cutting it into %s pieces" % (size_mib, MEDIA))
     want = write_installer(installer, size,
                            os.path.join(road.bench_programs, "timing_installer.exe"))
-    pieces = cut_set(installer, set_dir, road.launcher)
+    pieces = cut_set(installer, set_dir, road.launcher, tool)
     os.unlink(installer)
     copies = payload_copies(pieces, copies_dir)
     warm(pieces + copies + [os.path.join(set_dir, "launcher.exe")])
@@ -358,7 +358,7 @@ def bench_size(rig, watch, size_mib, runs, work):
     return rows
 
 
-def bench_footprint(rig, watch, runs, work):
+def bench_footprint(rig, watch, runs, work, tool):
     """Process start to the installer's start for a one-piece set, against
     the same for programs that do nothing."""
     road = rig.road
@@ -370,7 +370,8 @@ def bench_footprint(rig, watch, runs, work):
     os.makedirs(programs, exist_ok=True)
     for name in ("bare_exit.exe", "timing_installer.exe"):
         shutil.copy(os.path.join(road.bench_programs, name), programs)
-    pieces = cut_set(os.path.join(programs, "timing_installer.exe"), set_dir, road.launcher)
+    pieces = cut_set(os.path.join(programs, "timing_installer.exe"), set_dir, road.launcher,
+                     tool)
     if len(pieces) != 1:
         raise BenchError("the one-piece set has %d pieces" % len(pieces))
     warm(pieces)
@@ -476,7 +477,7 @@ def bench_handoff(rig, watch, sizes_mib, runs):
     return out
 
 
-def bench_cut(work, size_mib, runs, program):
+def bench_cut(work, size_mib, runs, program, tool):
     """pieceset cut onto disk folders (and with images) against split -b,
     sha256sum and sync of the same bytes, round by round."""
     directory = os.path.join(work, "cut")
@@ -490,7 +491,7 @@ def bench_cut(work, size_mib, runs, program):
     images = os.path.join(directory, "images")
     split_dir = os.path.join(directory, "split")
     outputs = [folders, images, split_dir]
-    cut = [PIECESET, "cut", installer, "--name", "Bench", "--media", MEDIA]
+    cut = [tool, "cut", installer, "--name", "Bench", "--media", MEDIA]
     split_script = ("mkdir %s && split -b %d -a 4 -d %s %s/FILE. && sha256sum %s > /dev/null"
                     " && sync %s/FILE.*" % (sh_quote(split_dir), PAYLOAD_BYTES,
                                             sh_quote(installer), sh_quote(split_dir),
@@ -501,13 +502,13 @@ def bench_cut(work, size_mib, runs, program):
         settle(outputs)
         rows["pieceset"].append(time_command(cut + ["-o", folders]))
         if check:
-            check_cut(folders, installer)
+            check_cut(folders, installer, tool)
 
     def one_images(check):
         settle(outputs)
         rows["pieceset_images"].append(time_command(cut + ["--images", "-o", images]))
         if check:
-            check_cut(images, installer, images=True)
+            check_cut(images, installer, tool, images=True)
 
     def one_split(check):
         settle(outputs)
@@ -525,7 +526,7 @@ def bench_cut(work, size_mib, runs, program):
     return rows
 
 
-def check_cut(out, installer, images=False):
+def check_cut(out, installer, tool, images=False):
     """The cut (or its images alone) joins back to the installer, by
     pieceset's own join, untimed."""
     joined = out + ".joined"
@@ -534,7 +535,7 @@ def check_cut(out, installer, images=False):
         if images else [out]
     if not paths:
         raise BenchError("pieceset cut --images wrote no image into %s" % out)
-    done = subprocess.run([PIECESET, "join"] + paths + ["-o", joined], stdout=subprocess.DEVNULL,
+    done = subprocess.run([tool, "join"] + paths + ["-o", joined], stdout=subprocess.DEVNULL,
                           stderr=subprocess.PIPE, timeout=600)
     if done.returncode != 0 or sha256_file(joined) != sha256_file(installer):
         raise BenchError("pieceset's cut in %s does not join back to the installer: %s"
@@ -585,24 +586,27 @@ def loadavg():
 def git(*args):
     done = subprocess.run(["git", "-C", ROOT] + list(args), stdout=subprocess.PIPE,
                           stderr=subprocess.DEVNULL, timeout=60)
-    return done.stdout.decode("utf-8", "replace").strip() if done.returncode == 0 else None
+    # Only the last line break goes: a status line starts with a space.
+    return done.stdout.decode("utf-8", "replace").rstrip("\n") if done.returncode == 0 else None
 
 
-def pieceset_build():
-    """Which pieceset was measured: the binary's time, the checkout's commit,
-    and the tool's sources changed since (others work on it meanwhile)."""
+def pieceset_build(tool):
+    """Which pieceset was measured: the copy's digest, when the binary was
+    built, the checkout's commit, and the tool's sources changed since (others
+    work on pieceset meanwhile)."""
     built = os.path.getmtime(PIECESET)
     changed = [line[3:] for line in (git("status", "--porcelain", "--", "tools/pieceset")
                                      or "").splitlines() if line]
-    newer = [path for path in changed if os.path.exists(os.path.join(ROOT, path))
-             and os.path.getmtime(os.path.join(ROOT, path)) > built]
-    return {"binary": os.path.relpath(PIECESET, ROOT),
+    newer = sorted(os.path.relpath(os.path.join(d, n), ROOT)
+                   for d, _, names in os.walk(os.path.join(ROOT, "tools", "pieceset"))
+                   for n in names if os.path.getmtime(os.path.join(d, n)) > built)
+    return {"binary": os.path.relpath(PIECESET, ROOT), "sha256": sha256_file(tool),
             "built": datetime.datetime.fromtimestamp(built, datetime.timezone.utc)
-            .strftime("%Y-%m-%d %H:%M UTC"),
+            .strftime("%Y-%m-%d %H:%M:%S UTC"),
             "commit": git("rev-parse", "--short", "HEAD"),
-            "tool_commit": git("log", "-1", "--format=%h %s", "--", "tools/pieceset"),
-            "subject": git("log", "-1", "--format=%s"),
-            "uncommitted": changed, "changed_after_build": newer}
+            "tool_commit": git("log", "-1", "--format=%h %cd %s",
+                               "--date=format-local:%Y-%m-%d %H:%M UTC", "--", "tools/pieceset"),
+            "uncommitted": changed, "newer_than_binary": newer}
 
 
 # ---- the report ---------------------------------------------------------------
@@ -653,6 +657,13 @@ def growth(by_size, key):
     smallest: (True/False, smallest entry, largest entry)."""
     small, big = by_size[0], by_size[-1]
     return big[key]["min"] > small[key]["max"], small, big
+
+
+def within_smallest(by_size, key):
+    """The sizes between the smallest and the largest whose time is not above
+    the smallest's whole spread."""
+    small = by_size[0]
+    return [e["mib"] for e in by_size[1:-1] if e[key]["min"] <= small[key]["max"]]
 
 
 def summarise(sizes):
@@ -823,12 +834,15 @@ def write_doc(path, raw_name, plot_name, run):
          "to the installer's start; median %.0f MB/s) is %s." % (big["mib"], big["pieces"],
                                                                big["launcher_mbps"],
                                                                "; ".join(versus)), gap=False)
+    flat_sizes = within_smallest(summary, "handoff")
     para("- The hand-off from the close of `kqtmpins.exe` to the installer's start %s: %s at "
-         "%d MiB, %s at %d MiB. Why: see [The hand-off](#the-hand-off)."
+         "%d MiB, %s at %d MiB%s. Why: see [The hand-off](#the-hand-off)."
          % ("grows with the installer's size" if grows else
             "does not grow beyond its spread with the installer's size",
             seconds_text(small["handoff"]), small["mib"], seconds_text(big["handoff"]),
-            big["mib"]), gap=False)
+            big["mib"], " (at %s still within the %d MiB spread)"
+            % (", ".join("%d MiB" % m for m in flat_sizes), small["mib"])
+            if grows and flat_sizes else ""), gap=False)
     para("- Peak memory: %s" % verdict, gap=False)
     para("- `launcher.exe` is %d bytes and has the installer running %s after it is spawned, "
          "where a program that only exits takes %s."
@@ -934,7 +948,10 @@ def write_doc(path, raw_name, plot_name, run):
         para("It grows with the installer's size: the fastest hand-off at %d MiB is slower than "
              "the slowest at %d MiB. At the small size the first row of the throughput table "
              "measures the hand-off rather than the joining; at the large one the hand-off is "
-             "part of what the size costs." % (big["mib"], small["mib"]))
+             "part of what the size costs.%s" % (big["mib"], small["mib"],
+                                                 " At %s it is still within the %d MiB spread."
+                                                 % (", ".join("%d MiB" % m for m in flat_sizes),
+                                                    small["mib"]) if flat_sizes else ""))
     else:
         para("In this run it does not grow beyond its spread: the fastest hand-off at %d MiB is "
              "no slower than the slowest at %d MiB." % (big["mib"], small["mib"]))
@@ -978,8 +995,8 @@ def write_doc(path, raw_name, plot_name, run):
          "one of the launcher showed its `close()` of that file taking 0.25 s at 512 MiB and "
          "nothing at 1 MiB. On ext4 with `auto_da_alloc` (the default, as here) a truncation to "
          "zero marks the file so that its last close starts writing out all its "
-         "delayed-allocation blocks, in the closing process and in proportion to the bytes "
-         "still dirty. inotify reports IN_CLOSE_WRITE before the file system's part of the close "
+         "delayed-allocation blocks, in the closing process, taking the longer the more of it "
+         "is still dirty. inotify reports IN_CLOSE_WRITE before the file system's part of the close "
          "runs, so that write-out falls after the \"closed\" mark and before the installer's "
          "start. The hand-off grows with the size because the close does; it is how Wine "
          "truncates on this file system, not work the launcher asks for.")
@@ -1079,17 +1096,19 @@ def write_doc(path, raw_name, plot_name, run):
                 % (label, cut[key]["median"], cut[key]["min"], cut[key]["max"],
                    ratio_text(ratio) if ratio else ""))
         add("")
-        note = "no uncommitted change to tools/pieceset"
+        state = []
         if ps["uncommitted"]:
-            note = ("%d file%s of tools/pieceset changed and not yet committed (%s), %s"
-                    % (len(ps["uncommitted"]), "" if len(ps["uncommitted"]) == 1 else "s",
-                       ", ".join("`%s`" % p for p in ps["uncommitted"]),
-                       "%d of them after the binary was built" % len(ps["changed_after_build"])
-                       if ps["changed_after_build"] else "none of them after the binary was built"))
-        para("Measured: `%s` as built at %s, in the checkout at commit %s (the tool's last "
-             "commit: %s), with %s. Others are changing pieceset while this runs; the figures "
-             "are of that binary." % (ps["binary"], ps["built"], ps["commit"], ps["tool_commit"],
-                                      note))
+            state.append("uncommitted changes to %s" % ", ".join("`%s`" % p
+                                                                 for p in ps["uncommitted"]))
+        if ps["newer_than_binary"]:
+            state.append("sources newer than the binary: %s (so it may not be built from "
+                         "that commit)" % ", ".join("`%s`" % p for p in ps["newer_than_binary"]))
+        para("Measured: a copy of `%s` taken at the start of the run (built %s, SHA-256 %s...), "
+             "the checkout at commit %s, the tool's last commit %s; %s. Others change pieceset "
+             "while this runs; the figures are of that binary."
+             % (ps["binary"], ps["built"], ps["sha256"][:16], ps["commit"], ps["tool_commit"],
+                "; ".join(state) if state else "no uncommitted change to tools/pieceset and "
+                "none of its sources newer than the binary"))
     with open(path, "w") as f:
         f.write("\n".join(lines))
 
@@ -1149,13 +1168,17 @@ def main():
     watch = Watch()
     work = rig.c_drive("bench", "work")
     cut = None
-    ps_build = None
+    # A copy, so that a rebuild of build/native by others during the run
+    # cannot change the tool between one measurement and the next.
+    os.makedirs(args.work, exist_ok=True)
+    tool = os.path.join(args.work, "pieceset")
+    shutil.copy2(PIECESET, tool)
+    ps_build = pieceset_build(tool)
     try:
         if args.cut_mib:
             # Before Wine starts: pieceset is a Linux tool and needs no session.
-            ps_build = pieceset_build()
             cut = bench_cut(args.work, args.cut_mib, args.runs,
-                            os.path.join(road.bench_programs, "timing_installer.exe"))
+                            os.path.join(road.bench_programs, "timing_installer.exe"), tool)
         rig.start(reuse_prefix=not args.fresh_prefix)
         # Every launcher run asks for kqtmpins.exe to go at the next start; the
         # bench never restarts, so the list would only grow.
@@ -1169,8 +1192,8 @@ def main():
         # The footprint goes first: it needs a session with no desktop process
         # yet, and leaves the desktop held for the rest. Start-up runs are
         # short, so they get twice as many.
-        foot = bench_footprint(rig, watch, 2 * args.runs, work)
-        results = [bench_size(rig, watch, mib, args.runs, work) for mib in args.sizes]
+        foot = bench_footprint(rig, watch, 2 * args.runs, work, tool)
+        results = [bench_size(rig, watch, mib, args.runs, work, tool) for mib in args.sizes]
         handoff = bench_handoff(rig, watch, args.sizes, args.runs)
         rig.clear_pending_renames()
     except (BenchError, RigError, subprocess.CalledProcessError, subprocess.TimeoutExpired,

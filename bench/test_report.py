@@ -43,10 +43,11 @@ def a_run(sizes, handoff, road=None, cut=None):
             "bare_size": 3072, "timing_size": 3072, "summary": run.summarise(sizes),
             "footprint": foot, "verdict": "pass.", "handoff": run.summarise_handoff(handoff),
             "cut": run.summarise_cut(cut),
-            "pieceset": {"binary": "build/native/pieceset", "built": "2026-12-09 16:48 UTC",
-                         "commit": "abc1234", "tool_commit": "abc1234 pieceset: x",
+            "pieceset": {"binary": "build/native/pieceset", "sha256": "0123456789abcdef" * 4,
+                         "built": "2026-12-09 16:48:00 UTC", "commit": "abc1234",
+                         "tool_commit": "abc1234 2026-12-09 16:40 UTC pieceset: x",
                          "uncommitted": ["tools/pieceset/cut.cpp"],
-                         "changed_after_build": []} if cut else None}
+                         "newer_than_binary": ["tools/pieceset/format.h"]} if cut else None}
 
 
 def page(run_dict):
@@ -146,6 +147,14 @@ class ThePage(unittest.TestCase):
         self.assertIn("The close is what grows: after a truncation to zero, the close of 512 MiB "
                       "just written takes 0.230 s (0.160 – 0.250)", text)
 
+    def test_a_middle_size_within_the_smallest_spread_is_named(self):
+        middle = size_rows(64, 47, [0.32, 0.30, 0.33], [0.30, 0.27, 0.31], [0.05] * 3,
+                           [0.3] * 3, [0.06] * 3)
+        text = flat(page(a_run(self.SIZES[:1] + [middle] + self.SIZES[1:], self.HANDOFF)))
+        self.assertIn("0.420 s (0.400 – 0.450) at 512 MiB (at 64 MiB still within the 1 MiB "
+                      "spread)", text)
+        self.assertIn("At 64 MiB it is still within the 1 MiB spread.", text)
+
     def test_a_flat_hand_off_is_not_called_growing(self):
         sizes = [size_rows(1, 1, [0.10, 0.02, 0.03], [0.004] * 3, [0.003] * 3, [0.006] * 3,
                            [0.003] * 3),
@@ -184,8 +193,10 @@ class ThePage(unittest.TestCase):
         self.assertIn("with `--images` it is slower than the same in every paired run "
                       "(0.62× to 0.71×)", text)
         self.assertIn("| pieceset cut | 1.000 | 0.900 – 1.100 | 1.00 (0.91 – 1.11) |", text)
-        self.assertIn("at commit abc1234", text)
-        self.assertIn("`tools/pieceset/cut.cpp`", text)
+        self.assertIn("the checkout at commit abc1234", text)
+        self.assertIn("uncommitted changes to `tools/pieceset/cut.cpp`", text)
+        self.assertIn("sources newer than the binary: `tools/pieceset/format.h` (so it may not "
+                      "be built from that commit)", text)
 
     def test_the_run_survives_json(self):
         r = a_run(self.SIZES, self.HANDOFF, cut=self.CUT)
