@@ -9,9 +9,10 @@ installer costs and why; and pieceset's cut against split, sha256sum and sync.
 
 Needs `make all` first: the launcher and the bench's helper programs of the
 build the rig chooses (build/win32, or build/win64 where the kernel refuses
-32-bit programs) and build/native/pieceset. Uses a Wine prefix of its own
-under --work (BENCH_WORK, default /tmp/bench-wine) and X displays of its own,
-so it can run beside the end-to-end suite and the demo. Writes docs/benchmarks.md,
+32-bit programs) and build/native/pieceset. Uses a new Wine prefix of its own
+under --work (BENCH_WORK, default /tmp/bench-wine), removed after a run that
+went right unless --keep, and X displays of its own, so it can run beside the
+end-to-end suite and the demo. Writes docs/benchmarks.md,
 the raw figures beside it (docs/benchmarks.json) and a plot. Exits 1 when the
 launcher's peak memory grows with the set, 2 when a run went wrong.
 """
@@ -1123,8 +1124,10 @@ def parse_args():
                     help="the page; the raw figures go beside it (.json), and the plot")
     ap.add_argument("--work", default=os.environ.get("BENCH_WORK", "/tmp/bench-wine"),
                     help="the bench's Wine prefix and scratch files")
-    ap.add_argument("--fresh-prefix", action="store_true",
-                    help="make a new prefix rather than keep the one of an earlier run")
+    ap.add_argument("--keep", action="store_true",
+                    help="keep the Wine prefix (over a gigabyte) after a run that went right")
+    ap.add_argument("--reuse-prefix", action="store_true",
+                    help="start from a prefix kept by an earlier --keep run")
     ap.add_argument("--win32", default=os.path.join(ROOT, "build", "win32"))
     ap.add_argument("--win64", default=os.path.join(ROOT, "build", "win64"))
     ap.add_argument("--arch", choices=("win32", "win64"),
@@ -1179,7 +1182,7 @@ def main():
             # Before Wine starts: pieceset is a Linux tool and needs no session.
             cut = bench_cut(args.work, args.cut_mib, args.runs,
                             os.path.join(road.bench_programs, "timing_installer.exe"), tool)
-        rig.start(reuse_prefix=not args.fresh_prefix)
+        rig.start(reuse_prefix=args.reuse_prefix)
         # Every launcher run asks for kqtmpins.exe to go at the next start; the
         # bench never restarts, so the list would only grow.
         rig.clear_pending_renames()
@@ -1205,6 +1208,15 @@ def main():
         rig.stop()
         shutil.rmtree(rig.c_drive("bench"), ignore_errors=True)
         shutil.rmtree(os.path.join(args.work, "cut"), ignore_errors=True)
+        os.unlink(tool)
+    # A run that went wrong keeps its prefix and the rig's logs, to be looked into.
+    if not args.keep:
+        shutil.rmtree(rig.prefix, ignore_errors=True)
+        for name in os.listdir(args.work):
+            if re.fullmatch(r"run-\d+\.log", name):
+                os.unlink(os.path.join(args.work, name))
+        if not os.listdir(args.work):
+            os.rmdir(args.work)
     load_end = loadavg()
     elapsed = time.monotonic() - started
 

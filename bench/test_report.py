@@ -204,5 +204,49 @@ class ThePage(unittest.TestCase):
                          r["summary"][1]["ratios"]["dd"]["min"])
 
 
+class FilesTheBenchMakes(unittest.TestCase):
+    def setUp(self):
+        self.dir = tempfile.TemporaryDirectory()
+        self.addCleanup(self.dir.cleanup)
+        self.path = lambda *parts: os.path.join(self.dir.name, *parts)
+
+    def test_a_padded_installer_keeps_its_program_and_has_the_size_asked(self):
+        with open(self.path("prog.exe"), "wb") as f:
+            f.write(b"MZ" + bytes(3070))
+        digest = run.write_installer(self.path("big.exe"), 3 * MiB + 5, self.path("prog.exe"))
+        with open(self.path("big.exe"), "rb") as f:
+            data = f.read()
+        self.assertEqual(len(data), 3 * MiB + 5)
+        self.assertEqual(data[:3072], b"MZ" + bytes(3070))
+        self.assertEqual(digest, run.sha256_file(self.path("big.exe")))
+        # Every MiB of padding differs, so no file system can fold them.
+        self.assertNotEqual(data[3072:3072 + 4096], data[3072 + MiB:3072 + MiB + 4096])
+
+    def test_a_timed_close_writes_every_byte_and_never_reuses_a_file(self):
+        for truncate in (True, False):
+            name = self.path("close-%s.bin" % truncate)
+            seconds = run.timed_close(name, 2 * MiB + 3, truncate, os.urandom(MiB))
+            self.assertGreaterEqual(seconds, 0)
+            self.assertEqual(os.path.getsize(name), 2 * MiB + 3)
+            with self.assertRaises(FileExistsError):
+                run.timed_close(name, 10, truncate, b"x" * 10)
+
+    def test_clear_removes_a_link_not_what_it_points_at(self):
+        os.makedirs(self.path("target"))
+        with open(self.path("target", "keep"), "w") as f:
+            f.write("keep")
+        os.symlink(self.path("target"), self.path("link"))
+        os.makedirs(self.path("tree", "sub"))
+        with open(self.path("file"), "w") as f:
+            f.write("x")
+        run.clear([self.path("link"), self.path("tree"), self.path("file"), self.path("none")])
+        self.assertEqual(sorted(os.listdir(self.dir.name)), ["target"])
+        self.assertEqual(os.listdir(self.path("target")), ["keep"])
+
+    def test_rounds_turn_the_order_round(self):
+        self.assertEqual([run.rotated(["a", "b", "c"], i) for i in range(4)],
+                         [["a", "b", "c"], ["b", "c", "a"], ["c", "a", "b"], ["a", "b", "c"]])
+
+
 if __name__ == "__main__":
     unittest.main()
