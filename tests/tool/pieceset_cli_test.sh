@@ -449,6 +449,13 @@ case_zip_and_cd_images() {
   expect_status 0 "$PIECESET" verify cd/disk2.iso cd/disk1.iso
   expect_in out.txt "cd/disk1.iso::FILE.1: ok, payload 965632 bytes"
   expect_in out.txt "cd/disk2.iso::FILE.2: ok, payload 534368 bytes, last piece"
+  expect_status 0 "$PIECESET" show cd/disk2.iso zip/disk1.img
+  expect_in out.txt 'cd/disk2.iso::FILE.2: name "CD Set", last piece, payload 534368 bytes, set '
+  expect_in out.txt "(piece 2 of 2)"
+  expect_in out.txt 'zip/disk1.img::FILE.1: name "Zip Set", not last, payload 2455552 bytes'
+  mformat -C -i empty.img -f 1440 :: 2>/dev/null
+  expect_status 1 "$PIECESET" show empty.img
+  expect_in err.txt "empty.img: an image without pieces"
   rm -r cd/disk1 cd/disk2
   expect_status 0 "$PIECESET" join cd -o joined.exe
   cmp -s cd.exe joined.exe || fail "join from the ISO images differs from the installer"
@@ -515,17 +522,17 @@ case_inputs_that_are_not_files() {
   mkfifo fifo
   mkfifo set/disk3/FILE.3.new && mv set/disk3/FILE.3 keep.3 && mv set/disk3/FILE.3.new set/disk3/FILE.3
   mkfifo disk9.img
-  expect_status 1 timeout 20 "$PIECESET" verify set
+  expect_status 1 timeout -k 5 20 "$PIECESET" verify set
   expect_in out.txt "set/disk3/FILE.3: BAD, cannot read set/disk3/FILE.3: a FIFO, not a regular file"
-  expect_status 1 timeout 20 "$PIECESET" verify disk9.img
+  expect_status 1 timeout -k 5 20 "$PIECESET" verify disk9.img
   expect_in err.txt "cannot read disk9.img: a FIFO, not a piece, an image or a folder"
-  expect_status 1 timeout 20 "$PIECESET" cut fifo --name A --media 2024 -o out
+  expect_status 1 timeout -k 5 20 "$PIECESET" cut fifo --name A --media 2024 -o out
   expect_in err.txt "cannot read fifo: a FIFO, not a regular file"
-  expect_status 1 timeout 20 "$PIECESET" cut inst.exe --name-file fifo --media 2024 -o out
+  expect_status 1 timeout -k 5 20 "$PIECESET" cut inst.exe --name-file fifo --media 2024 -o out
   expect_in err.txt "cannot read fifo: a FIFO"
-  expect_status 1 timeout 20 "$PIECESET" cut inst.exe --name A --launcher fifo --media 2024 -o out
+  expect_status 1 timeout -k 5 20 "$PIECESET" cut inst.exe --name A --launcher fifo --media 2024 -o out
   expect_in err.txt "cannot read fifo: a FIFO"
-  expect_status 1 timeout 20 "$PIECESET" show fifo
+  expect_status 1 timeout -k 5 20 "$PIECESET" show fifo
   expect_in err.txt "cannot read fifo: a FIFO"
   [[ ! -e out ]] || fail "a cut from a FIFO left its output"
 

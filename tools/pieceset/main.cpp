@@ -14,6 +14,7 @@
 #include "cut.h"
 #include "header.h"
 #include "io.h"
+#include "mtools.h"
 #include "pieces.h"
 
 namespace pieceset {
@@ -124,62 +125,81 @@ int RunVerify(const std::vector<std::string>& places) {
   return report.good ? 0 : 1;
 }
 
+// One line for one piece file: `path` to read, `shown` in the line, and the
+// piece number its name gives, if any.
+void ShowPiece(const fs::path& path, const std::string& shown,
+               std::optional<std::uint32_t> number) {
+  File file = File::OpenRead(path);
+  const std::uint64_t size = file.Size();
+  HeaderBytes header{};
+  if (file.Read(header.data(), header.size()) < kHeaderSize) {
+    throw Error(shown + ": " + std::to_string(size) +
+                " bytes, shorter than a 1024-byte piece header: no piece");
+  }
+  const DecodedHeader decoded = DecodeHeader(header);
+  std::string launcher_view = "name \"" + Printable(decoded.name) + "\"";
+  if (!decoded.name_ended) launcher_view += " (no NUL in the first 260 bytes)";
+  std::string text = shown + ": ";
+  if (decoded.kind == DecodedHeader::Kind::kForeign) {
+    // Any file of 1024 bytes is a piece to the launcher; say that this
+    // one was not made as one.
+    char mark[8];
+    std::snprintf(mark, sizeof mark, "0x%02x", header[kLastPieceOffset]);
+    text += "not made by pieceset: no identity block; as the launcher reads it: " +
+            launcher_view + ", last-piece byte " + mark +
+            (decoded.last ? " (last piece)" : " (not last)") + ", payload " +
+            std::to_string(size - kHeaderSize) + " bytes, identity " +
+            ShortId(decoded.identity_digest);
+    std::printf("%s\n", text.c_str());
+    return;
+  }
+  text += launcher_view;
+  text += decoded.last ? ", last piece" : ", not last";
+  text += ", payload " + std::to_string(size - kHeaderSize) + " bytes";
+  switch (decoded.kind) {
+    case DecodedHeader::Kind::kPieceset: {
+      text += ", set " + ShortId(decoded.info->set_id);
+      if (number) {
+        text += " (piece " + std::to_string(*number) + " of " +
+                std::to_string(decoded.info->piece_count) + ")";
+      } else {
+        text += " (" + std::to_string(decoded.info->piece_count) + " pieces)";
+      }
+      break;
+    }
+    case DecodedHeader::Kind::kNewer:
+      text += ", identity " + ShortId(decoded.identity_digest) +
+              " (pieceset format " + std::to_string(decoded.version) + ", newer than this tool)";
+      break;
+    case DecodedHeader::Kind::kDamaged:
+      text += ", identity " + ShortId(decoded.identity_digest) + " (" +
+              decoded.problem + ")";
+      break;
+    case DecodedHeader::Kind::kForeign:
+      break;
+  }
+  std::printf("%s\n", text.c_str());
+}
+
 int RunShow(const std::vector<std::string>& files) {
   int status = 0;
   for (const std::string& path : files) {
     try {
       if (KindOf(path).empty()) throw UsageError("no such file: " + ShownPath(path));
-      File file = File::OpenRead(path);
-      const std::uint64_t size = file.Size();
-      HeaderBytes header{};
-      if (file.Read(header.data(), header.size()) < kHeaderSize) {
-        throw Error(ShownPath(path) + ": " + std::to_string(size) +
-                    " bytes, shorter than a 1024-byte piece header: no piece");
-      }
-      const DecodedHeader decoded = DecodeHeader(header);
-      std::string launcher_view = "name \"" + Printable(decoded.name) + "\"";
-      if (!decoded.name_ended) launcher_view += " (no NUL in the first 260 bytes)";
-      std::string text = ShownPath(path) + ": ";
-      if (decoded.kind == DecodedHeader::Kind::kForeign) {
-        // Any file of 1024 bytes is a piece to the launcher; say that this
-        // one was not made as one.
-        char mark[8];
-        std::snprintf(mark, sizeof mark, "0x%02x", header[kLastPieceOffset]);
-        text += "not made by pieceset: no identity block; as the launcher reads it: " +
-                launcher_view + ", last-piece byte " + mark +
-                (decoded.last ? " (last piece)" : " (not last)") + ", payload " +
-                std::to_string(size - kHeaderSize) + " bytes, identity " +
-                ShortId(decoded.identity_digest);
-        std::printf("%s\n", text.c_str());
+      const auto number = PieceNumber(fs::path(path).filename().string());
+      if (!number && KindOf(path) == "a file" && (LooksLikeIso9660(path) || LooksLikeFat(path))) {
+        // An image: the pieces on it, as verify finds them.
+        PieceSources sources;
+        sources.Add(path);
+        if (sources.pieces().empty()) {
+          throw Error(ShownPath(path) + ": an image without pieces (FILE.1, FILE.2, ...)");
+        }
+        for (const auto& [n, pieces] : sources.pieces()) {
+          for (const PieceFile& piece : pieces) ShowPiece(piece.path, piece.shown, n);
+        }
         continue;
       }
-      text += launcher_view;
-      text += decoded.last ? ", last piece" : ", not last";
-      text += ", payload " + std::to_string(size - kHeaderSize) + " bytes";
-      switch (decoded.kind) {
-        case DecodedHeader::Kind::kPieceset: {
-          text += ", set " + ShortId(decoded.info->set_id);
-          const auto number = PieceNumber(fs::path(path).filename().string());
-          if (number) {
-            text += " (piece " + std::to_string(*number) + " of " +
-                    std::to_string(decoded.info->piece_count) + ")";
-          } else {
-            text += " (" + std::to_string(decoded.info->piece_count) + " pieces)";
-          }
-          break;
-        }
-        case DecodedHeader::Kind::kNewer:
-          text += ", identity " + ShortId(decoded.identity_digest) +
-                  " (pieceset format " + std::to_string(decoded.version) + ", newer than this tool)";
-          break;
-        case DecodedHeader::Kind::kDamaged:
-          text += ", identity " + ShortId(decoded.identity_digest) + " (" +
-                  decoded.problem + ")";
-          break;
-        case DecodedHeader::Kind::kForeign:
-          break;
-      }
-      std::printf("%s\n", text.c_str());
+      ShowPiece(path, ShownPath(path), number);
     } catch (const Interrupted&) {
       throw;
     } catch (const Error& error) {
@@ -261,8 +281,10 @@ int Main(int argc, char** argv) {
       ->type_name("PATH");
 
   std::vector<std::string> show_files;
-  CLI::App* show_cmd = app.add_subcommand("show", "Print what each piece's header says");
-  show_cmd->add_option("FILE", show_files, "Piece files")->required()->type_name("FILE");
+  CLI::App* show_cmd = app.add_subcommand("show", "Print what each piece's header says, also of the pieces on an image");
+  show_cmd->add_option("FILE", show_files, "Piece files, or FAT or ISO 9660 images")
+      ->required()
+      ->type_name("FILE");
 
   std::vector<std::string> join_paths;
   std::string join_out;

@@ -15,7 +15,6 @@
 #include <chrono>
 #include <cstring>
 #include <ctime>
-#include <fstream>
 #include <regex>
 #include <sstream>
 
@@ -293,13 +292,21 @@ void WriteIsoImage(const fs::path& image, const Medium& medium, const std::strin
   }
 }
 
-bool StartsWithBytes(const fs::path& path, std::uint64_t offset, const std::string& bytes) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  in.seekg(static_cast<std::streamoff>(offset));
-  std::string got(bytes.size(), '\0');
-  in.read(got.data(), static_cast<std::streamsize>(got.size()));
-  return in.gcount() == static_cast<std::streamsize>(bytes.size()) && got == bytes;
+// The first `size` bytes from `offset` of a regular file; fewer, or none,
+// for anything else: a FIFO is never opened for a blocking read.
+std::string ReadAt(const fs::path& path, std::uint64_t offset, std::size_t size) {
+  try {
+    File file = File::OpenRead(path);
+    std::string skipped(static_cast<std::size_t>(std::min<std::uint64_t>(offset, 1 << 16)), '\0');
+    if (offset > skipped.size() || file.Read(skipped.data(), skipped.size()) != offset) return "";
+    std::string bytes(size, '\0');
+    bytes.resize(file.Read(bytes.data(), bytes.size()));
+    return bytes;
+  } catch (const Interrupted&) {
+    throw;
+  } catch (const Error&) {
+    return "";
+  }
 }
 
 std::vector<ImageEntry> ListFat(const fs::path& image) {
@@ -372,14 +379,14 @@ void WriteImage(const fs::path& image, const Medium& medium, const std::string& 
 }
 
 bool LooksLikeIso9660(const fs::path& image) {
-  return StartsWithBytes(image, 16 * 2048 + 1, "CD001");
+  return ReadAt(image, 16 * 2048 + 1, 5) == "CD001";
 }
 
 bool LooksLikeFat(const fs::path& image) {
   // The boot sector's signature, or at least a sector size a FAT could have.
-  std::ifstream in(image, std::ios::binary);
-  unsigned char boot[512] = {};
-  if (!in.read(reinterpret_cast<char*>(boot), sizeof boot)) return false;
+  const std::string first = ReadAt(image, 0, 512);
+  if (first.size() != 512) return false;
+  const auto* boot = reinterpret_cast<const unsigned char*>(first.data());
   const unsigned sector = boot[11] | (boot[12] << 8);
   const bool jump = boot[0] == 0xeb || boot[0] == 0xe9;
   return (boot[510] == 0x55 && boot[511] == 0xaa) ||

@@ -6,7 +6,6 @@
 #include <cctype>
 #include <cerrno>
 #include <cstring>
-#include <fstream>
 
 #include "mtools.h"
 
@@ -127,8 +126,8 @@ void PieceSources::Add(const fs::path& place) {
   // A piece under another name: the launcher would never find it.
   std::string what = "neither a piece (FILE.1, FILE.2, ...) nor a FAT or ISO 9660 image";
   HeaderBytes header{};
-  std::ifstream in(place, std::ios::binary);
-  if (in.read(reinterpret_cast<char*>(header.data()), header.size())) {
+  File file = File::OpenRead(place);
+  if (file.Read(header.data(), header.size()) == header.size()) {
     const DecodedHeader decoded = DecodeHeader(header);
     if (decoded.kind == DecodedHeader::Kind::kPieceset) {
       what = "a piece of set " + ShortId(decoded.info->set_id) +
