@@ -16,6 +16,7 @@
 #include <cstring>
 #include <ctime>
 #include <regex>
+#include <set>
 #include <sstream>
 
 extern char** environ;
@@ -232,21 +233,29 @@ void WriteFatImage(const fs::path& image, const Medium& medium, const std::strin
     throw Error("cannot write " + ShownPath(image) + ": " + Failure("mformat", result));
   }
   // The cut's arithmetic and the file system must agree, or a piece planned
-  // to fit would not.
-  result = RunTool({"mdir", "-i", target, "::"});
-  const auto free = FreeBytes(result.out);
-  if (result.status != 0 || !free || *free != DataBytes(medium)) {
-    throw Error("cannot write " + ShownPath(image) + ": mformat made " +
-                (free ? std::to_string(*free) : std::string("an unreadable number of")) +
-                " bytes of room where " + std::to_string(DataBytes(medium)) +
-                " were planned");
-  }
-  for (const fs::path& file : files) {
-    result = RunTool({"mcopy", "-Q", "-i", target, file.string(),
-                      "::" + file.filename().string()});
-    if (result.status != 0) {
-      throw Error("cannot write " + ShownPath(image) + ": " + Failure("mcopy", result));
+  // to fit would not. mformat lays out the same figures the same way, so
+  // each medium is checked on its first image only.
+  static std::set<std::vector<std::uint64_t>> checked;
+  const std::vector<std::uint64_t> layout = {
+      medium.mformat_kib, medium.total_sectors, medium.sectors_per_cluster,
+      medium.root_entries, medium.heads, medium.track_sectors};
+  if (checked.count(layout) == 0) {
+    result = RunTool({"mdir", "-i", target, "::"});
+    const auto free = FreeBytes(result.out);
+    if (result.status != 0 || !free || *free != DataBytes(medium)) {
+      throw Error("cannot write " + ShownPath(image) + ": mformat made " +
+                  (free ? std::to_string(*free) : std::string("an unreadable number of")) +
+                  " bytes of room where " + std::to_string(DataBytes(medium)) +
+                  " were planned");
     }
+    checked.insert(layout);
+  }
+  std::vector<std::string> copy = {"mcopy", "-Q", "-i", target};
+  for (const fs::path& file : files) copy.push_back(file.string());
+  copy.push_back("::");
+  result = RunTool(copy);
+  if (result.status != 0) {
+    throw Error("cannot write " + ShownPath(image) + ": " + Failure("mcopy", result));
   }
 }
 
@@ -376,6 +385,9 @@ void WriteImage(const fs::path& image, const Medium& medium, const std::string& 
   } else {
     WriteFatImage(image, medium, label, serial, files);
   }
+  // On the medium before the set is renamed into place, as every piece is,
+  // and a late write error (a full disk at write-back) reported here.
+  File::OpenRead(image).Finish();
 }
 
 bool LooksLikeIso9660(const fs::path& image) {
