@@ -335,11 +335,20 @@ class WineRig:
 
     def set_drive_type(self, letter, kind):
         """How Wine reports a drive to programs: "cdrom", "floppy", "hd", or
-        None for what Wine guesses."""
-        if kind is None:
-            self.delete_registry(r"HKLM\Software\Wine\Drives", letter.lower() + ":")
-        else:
-            self.set_registry(r"HKLM\Software\Wine\Drives", letter.lower() + ":", kind)
+        None for what Wine guesses. Restarts the session (a system start, so
+        call it before a case leaves requests), since Wine's drive manager
+        reads the types once, when the session starts."""
+        key, name = r"HKLM\Software\Wine\Drives", letter.lower() + ":"
+        # The drive manager reads the 64-bit view; a 32-bit reg in a WoW64
+        # prefix writes the 32-bit one unless told. A 32-bit prefix has one.
+        for view in (["/reg:64"], []):
+            if kind is None:
+                self.wine(["reg", "delete", key, "/v", name, "/f"] + view, check=False)
+            else:
+                self.wine(["reg", "add", key, "/v", name, "/d", kind, "/f"] + view,
+                          check=not view)
+        self.kill_server()
+        self.start_server()
 
     # ---- the desktop ------------------------------------------------------
 

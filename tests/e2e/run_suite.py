@@ -577,15 +577,7 @@ class Suite:
                   % ", ".join(sorted(os.listdir(discs[0]))))
         rig = self.rig
         rig.point_drive("d", discs[0])
-        # mountmgr reads the drive types once, at the session's start, from
-        # the 64-bit view of the registry: the 32-bit reg of a WOW64 prefix
-        # writes under Wow6432Node, where it never looks; a 32-bit prefix has
-        # one view, which set_drive_type writes.
-        drives = r"HKLM\Software\Wine\Drives"
-        rig.wine(["reg", "add", drives, "/v", "d:", "/d", "cdrom", "/f", "/reg:64"], check=False)
         rig.set_drive_type("d", "cdrom")
-        rig.kill_server()
-        rig.start_server()
         try:
             # wmic writes UTF-16: rows "C:  3", "D:  5" once the NULs are gone.
             listed = rig.wine(["wmic", "logicaldisk", "get", "DeviceID,DriveType"])
@@ -598,11 +590,12 @@ class Suite:
             rig.point_drive("d", discs[1])
             rig.answer(box, "OK")
             self.finish(run, ["Please insert disk 2"])
+            # Before the drive type is put back: that restarts the session,
+            # which carries out the deletion request.
+            self.expect_installer_ran(payload)
         finally:
-            rig.wine(["reg", "delete", drives, "/v", "d:", "/f", "/reg:64"], check=False)
             rig.set_drive_type("d", None)
             os.unlink(os.path.join(rig.prefix, "dosdevices", "d:"))
-        self.expect_installer_ran(payload)
 
     CASES = [
         "one_piece",
