@@ -4,31 +4,8 @@ set -u
 
 PIECESET=$1
 CASE=$2
-WORK=$(mktemp -d "${TMPDIR:-/tmp}/pieceset-cli.XXXXXX")
-trap 'rm -rf "$WORK"' EXIT
-cd "$WORK" || exit 1
-failures=0
-
-fail() {
-  echo "FAIL: $*" >&2
-  failures=$((failures + 1))
-}
-
-# expect_status WANT command...: runs it, keeps stdout/stderr in out.txt/err.txt
-expect_status() {
-  local want=$1
-  shift
-  "$@" >out.txt 2>err.txt
-  local got=$?
-  if [[ $got -ne $want ]]; then
-    fail "exit $got (wanted $want): $*"
-    sed 's/^/  | /' out.txt err.txt >&2
-  fi
-}
-
-expect_in() {  # expect_in FILE TEXT
-  grep -qF -- "$2" "$1" || { fail "$1 lacks '$2'"; sed 's/^/  | /' "$1" >&2; }
-}
+# shellcheck source=lib.sh
+source "$(dirname "$0")/lib.sh"
 
 one_line() {  # one_line FILE: an error is one line
   [[ $(wc -l <"$1") -eq 1 ]] || { fail "$1 holds $(wc -l <"$1") lines"; sed 's/^/  | /' "$1" >&2; }
@@ -684,9 +661,4 @@ case_version_and_installed_launcher() {
   [[ ! -e set3 ]] || fail "a cut without its launcher left a set"
 }
 
-"case_$CASE"
-if [[ $failures -ne 0 ]]; then
-  echo "$CASE: $failures failure(s)" >&2
-  exit 1
-fi
-echo "$CASE: ok"
+run_case

@@ -10,15 +10,8 @@ PIECESET=$1
 SOURCE=$2
 BUILD=$3
 CASE=$4
-WORK=$(mktemp -d "${TMPDIR:-/tmp}/pieceset-install.XXXXXX")
-trap 'rm -rf "$WORK"' EXIT
-cd "$WORK" || exit 1
-failures=0
-
-fail() {
-  echo "FAIL: $*" >&2
-  failures=$((failures + 1))
-}
+# shellcheck source=lib.sh
+source "$(dirname "$0")/lib.sh"
 
 # A tool the case cannot do without: its absence is a failure, not a skip.
 need() {
@@ -26,21 +19,6 @@ need() {
   for tool in "$@"; do
     command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed (make deps)" >&2; exit 1; }
   done
-}
-
-expect_status() {  # expect_status WANT command...: stdout/stderr in out.txt/err.txt
-  local want=$1
-  shift
-  "$@" >out.txt 2>err.txt
-  local got=$?
-  if [[ $got -ne $want ]]; then
-    fail "exit $got (wanted $want): $*"
-    sed 's/^/  | /' out.txt err.txt >&2
-  fi
-}
-
-expect_in() {  # expect_in FILE TEXT
-  grep -qF -- "$2" "$1" || { fail "$1 lacks '$2'"; sed 's/^/  | /' "$1" >&2; }
 }
 
 expect_empty() {  # expect_empty WHAT FILE
@@ -279,9 +257,4 @@ case_package() {
   grep -E '^[EW]: ' lintian-tags.txt && fail "lintian has errors or warnings"
 }
 
-"case_$CASE"
-if [[ $failures -gt 0 ]]; then
-  echo "$CASE: $failures failure(s)" >&2
-  exit 1
-fi
-echo "$CASE: ok"
+run_case
