@@ -228,6 +228,14 @@ class WineRig:
         """Xvfb and a session; a new prefix unless reuse_prefix and one exists."""
         os.makedirs(self.workdir, exist_ok=True)
         self._start_xvfb()
+        try:
+            self._start_session(reuse_prefix)
+        except BaseException:
+            # No Xvfb or server left behind by a start that failed half way.
+            self.stop()
+            raise
+
+    def _start_session(self, reuse_prefix):
         t0 = time.monotonic()
         if os.path.exists(self.prefix):
             self.kill_server()
