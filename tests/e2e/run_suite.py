@@ -385,14 +385,13 @@ class Suite:
         payload = self.installer
         pieces.write_pieces(self.cut(payload, 1474560), [here])
         for name in ("TEMP", "TMP"):
-            rig.wine(["reg", "add", r"HKCU\Environment", "/v", name, "/d", long_win, "/f"])
+            rig.set_registry(r"HKCU\Environment", name, long_win)
         try:
             run = self.start_launcher(here)
             self.finish(run, [])
         finally:
             for name in ("TEMP", "TMP"):
-                rig.wine(["reg", "add", r"HKCU\Environment", "/v", name, "/d", self.temp_win,
-                          "/f"])
+                rig.set_registry(r"HKCU\Environment", name, self.temp_win)
         self.temp_unix, self.temp_win = long_unix, long_win
         short = rig.short_path(long_win + "\\kqtmpins.exe")
         expect_true(short is not None and "~" in short, "no short form for %r" % long_win)
