@@ -54,7 +54,8 @@ sanitize:
 	ctest --test-dir $(ASAN) --output-on-failure -j $(JOBS) -R '^(unit|fault)[.]'
 
 # libFuzzer over the WinInit.Ini editor and the assembly, built with clang++
-# in a tree of its own; FUZZ_SECONDS per target (default 300). The corpus is
+# in a tree of its own; FUZZ_SECONDS per target (default 300), FUZZ_SEED
+# (default 0: a new one each run, named when a run fails). The corpus is
 # kept in build/fuzz/corpus between runs.
 fuzz:
 	cmake -S . -B build/fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLAUNCHER_FUZZ=ON
@@ -65,7 +66,9 @@ fuzz:
 	  build/fuzz/tests/fault/$$f -max_total_time=$(or $(FUZZ_SECONDS),300) -seed=$(or $(FUZZ_SEED),0) \
 	    -timeout=10 -print_final_stats=1 build/fuzz/corpus/$$f > build/fuzz/$$f.log 2>&1; rc=$$?; \
 	  grep -E '^stat::number_of_executed_units|^stat::new_units_added' build/fuzz/$$f.log | sed "s/^/$$f: /"; \
-	  if [ $$rc -ne 0 ]; then tail -n 60 build/fuzz/$$f.log; echo "$$f failed; log in build/fuzz/$$f.log"; exit 1; fi; \
+	  if [ $$rc -ne 0 ]; then tail -n 60 build/fuzz/$$f.log; \
+	    seed=$$(sed -n 's/^INFO: Seed: \([0-9]*\).*/\1/p' build/fuzz/$$f.log | head -n 1); \
+	    echo "$$f failed (FUZZ_SEED=$$seed runs it again); log in build/fuzz/$$f.log"; exit 1; fi; \
 	done
 
 # The same, bounded, as the last step of `make test`.

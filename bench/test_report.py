@@ -10,6 +10,7 @@ import tempfile
 import unittest
 
 from bench import run
+from tests.lib.seeded import seeded_bytes
 
 MiB = 1 << 20
 
@@ -225,7 +226,7 @@ class FilesTheBenchMakes(unittest.TestCase):
     def test_a_timed_close_writes_every_byte_and_never_reuses_a_file(self):
         for truncate in (True, False):
             name = self.path("close-%s.bin" % truncate)
-            seconds = run.timed_close(name, 2 * MiB + 3, truncate, os.urandom(MiB))
+            seconds = run.timed_close(name, 2 * MiB + 3, truncate, seeded_bytes("close", MiB))
             self.assertGreaterEqual(seconds, 0)
             self.assertEqual(os.path.getsize(name), 2 * MiB + 3)
             with self.assertRaises(FileExistsError):

@@ -14,12 +14,10 @@ if [[ ! -e $loader ]]; then
   echo "e2e: FAILED: $loader is not installed (make deps)"
   exit 1
 fi
-if ! unshare -m true 2>/tmp/refused32.$$; then
-  echo "e2e: skipped: unshare -m cannot make a mount namespace here: $(cat /tmp/refused32.$$)"
-  rm -f /tmp/refused32.$$
+if ! why=$(unshare -m true 2>&1); then
+  echo "e2e: skipped: unshare -m cannot make a mount namespace here: $why"
   exit 77
 fi
-rm -f /tmp/refused32.$$
 
 # Not an ELF, and binary, so that no shell takes it for a script either.
 fake=$(mktemp)

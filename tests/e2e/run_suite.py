@@ -183,8 +183,10 @@ class Suite:
         self.expect_deletion_request()
 
     def expect_nothing_started(self, partial):
-        time.sleep(1.5)
-        expect_true(not os.path.exists(self.rig.c_drive("e2e-result.txt")),
+        # The launcher has exited, so an installer it started is running or
+        # has left its result: the process is looked for before the file.
+        expect(self.rig.process_count("kqtmpins.exe"), 0, "installers running")
+        expect_true(not os.path.exists(self.rig.c_drive("e2e-self.bin")),
                     "an installer was started")
         with open(self.temp_file(), "rb") as f:
             expect_true(f.read() == partial, "the partial kqtmpins.exe differs")
@@ -641,14 +643,19 @@ class Suite:
         return passed, flaky, failed, table
 
     def run_twice(self, name, case, passed, flaky, failed):
-        # A case that fails is run once more, in the same prefix with its
-        # folder, the temporary file, the pending requests and the server
-        # reset: Wine under Xvfb has failed single runs on its own. It passes
-        # only if the second run passes, and the summary names it.
+        # A case that Wine or Xvfb failed (a RigError, a timeout) is run once
+        # more, in the same prefix with its folder, the temporary file, the
+        # pending requests and the server reset: Wine under Xvfb has failed
+        # single runs on its own. It passes only if the second run passes,
+        # and the summary names it. A case that saw the launcher do the wrong
+        # thing is never run again: a second run could pass by chance.
         for attempt in (1, 2):
-            if self.run_case(name, case, attempt):
+            outcome = self.run_case(name, case, attempt)
+            if outcome is True:
                 (flaky if attempt == 2 else passed).append(name)
                 return True
+            if isinstance(outcome, CaseFailed):
+                break
         failed.append(name)
         return False
 
@@ -663,6 +670,7 @@ class Suite:
             self.rig.set_windows_version(None)
 
     def run_case(self, name, case, attempt):
+        """True when the case passed, else the exception that failed it."""
         tag = "RUN " if attempt == 1 else "RERUN"
         self.say("[ %s ] %s" % (tag, name))
         start = time.monotonic()
@@ -682,7 +690,7 @@ class Suite:
             except (OSError, subprocess.SubprocessError) as shot:
                 self.say("    no screenshot: %s" % shot)
             self.recover()
-            return False
+            return e
 
     def recover(self):
         """After a failed case: end whatever still runs, keep the session."""

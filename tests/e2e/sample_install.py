@@ -104,10 +104,12 @@ def nsis_data_offset(installer):
     """Where the installer's data (its first header) starts, after the
     engine's stub: a byte changed beyond it leaves the stub's code intact, so
     that only the installer's own check can notice it."""
-    at = installer.find(b"\xef\xbe\xad\xdeNullsoftInst")
-    if at < 4:
-        raise RigError("no NSIS first header in the installer")
-    return at - 4
+    # The engine looks for its header only at 512-byte boundaries; the same
+    # bytes elsewhere (its compressed data may hold them) are no header.
+    for at in range(0, len(installer) - 20, 512):
+        if installer[at + 4:at + 20] == b"\xef\xbe\xad\xdeNullsoftInst":
+            return at
+    raise RigError("no NSIS first header in the installer")
 
 
 def started_commands(log):

@@ -48,7 +48,7 @@ mode_of() {
 run_installed() {
   local bin=$1 launcher=$2
   rm -rf set joined.exe setup.exe other.exe
-  head -c 1600000 /dev/urandom >setup.exe
+  seeded_file setup.exe 1600000
   expect_status 0 "$bin" --version
   expect_in out.txt "pieceset $("$PIECESET" --version | sed -E 's/^pieceset ([^ ]+).*/\1/')"
   expect_status 0 "$bin" cut setup.exe --name "Installed App" --media 1.44M --with-launcher --images -o set

@@ -229,6 +229,10 @@ TEST(Header, DecodingGivesBackTheSetAndNoticesDamage) {
 
   header[312] ^= 0x40;  // inside the installer digest
   EXPECT_EQ(DecodeHeader(header).kind, DecodedHeader::Kind::kDamaged);
+  // Sealed with a set identity of its own, an impossible layout is still damage.
+  info.piece_count = 0;
+  info.piece_digests.clear();
+  EXPECT_EQ(DecodeHeader(EncodeHeader(info, true)).problem, "header damaged: impossible piece count");
 
   HeaderBytes foreign{};
   std::memcpy(foreign.data(), "Other", 5);

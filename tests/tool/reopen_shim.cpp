@@ -1,0 +1,46 @@
+// Preloaded into pieceset by the command-line tests: every open of the file
+// named by RESHIM_PATH after its first opens RESHIM_SECOND instead, as if the
+// installer had been rewritten between the cut's two reads.
+#include <dlfcn.h>
+#include <fcntl.h>
+
+#include <cstdarg>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+int opens = 0;
+
+const char* Swapped(const char* path) {
+  const char* watched = std::getenv("RESHIM_PATH");
+  const char* second = std::getenv("RESHIM_SECOND");
+  if (!watched || !second || std::strcmp(path, watched) != 0) return path;
+  return opens++ == 0 ? path : second;
+}
+
+mode_t ModeOf(int flags, va_list args) {
+  return (flags & (O_CREAT | O_TMPFILE)) ? va_arg(args, mode_t) : 0;
+}
+
+}  // namespace
+
+extern "C" int open(const char* path, int flags, ...) {
+  va_list args;
+  va_start(args, flags);
+  const mode_t mode = ModeOf(flags, args);
+  va_end(args);
+  using Open = int (*)(const char*, int, ...);
+  static const Open real = reinterpret_cast<Open>(dlsym(RTLD_NEXT, "open"));
+  return real(Swapped(path), flags, mode);
+}
+
+extern "C" int open64(const char* path, int flags, ...) {
+  va_list args;
+  va_start(args, flags);
+  const mode_t mode = ModeOf(flags, args);
+  va_end(args);
+  using Open = int (*)(const char*, int, ...);
+  static const Open real = reinterpret_cast<Open>(dlsym(RTLD_NEXT, "open64"));
+  return real(Swapped(path), flags, mode);
+}
