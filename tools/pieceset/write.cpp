@@ -77,11 +77,11 @@ void Ask(const std::string& question) {
   ThrowIfInterrupted();
 }
 
-// "sector 17 of 2880 of disk 2 of 3 (DISK2) in /dev/fd0"
+// "disk 2 of 3 (DISK2) in /dev/fd0: sector 17 of 2880"
 std::string SectorText(const Device& device, std::uint64_t offset, const std::string& disk) {
-  return "sector " + std::to_string(offset / device.sector_size()) + " of " +
-         std::to_string(device.size() / device.sector_size()) + " of " + disk + " in " +
-         ShownPath(device.path());
+  return disk + " in " + ShownPath(device.path()) + ": sector " +
+         std::to_string(offset / device.sector_size()) + " of " +
+         std::to_string(device.size() / device.sector_size());
 }
 
 // The first sector of a block that fails to read, one sector at a time.
@@ -127,8 +127,8 @@ void WriteDisk(const WriteOptions& options, const DiskImage& image, const std::s
       }
       if (!device.WriteAt(offset, data.data(), size)) {
         const int error = errno;
-        throw DiskError("cannot write " + SectorText(device, offset, disk) + ": " +
-                        std::strerror(error));
+        throw DiskError(SectorText(device, offset, disk) + " cannot be written: " +
+                        std::strerror(error) + "; the disk is bad");
       }
       progress.Advance(size);
     }
@@ -146,7 +146,7 @@ void WriteDisk(const WriteOptions& options, const DiskImage& image, const std::s
     if (!device.ReadAt(offset, back.data(), size)) {
       const int error = errno;
       const std::uint64_t bad = FailingSector(device, offset, size, back.data());
-      throw DiskError("cannot read back " + SectorText(device, bad, disk) + ": " +
+      throw DiskError(SectorText(device, bad, disk) + " cannot be read back: " +
                       std::strerror(error) + "; the disk is bad");
     }
     if (std::memcmp(data.data(), back.data(), size) != 0) {
