@@ -13,9 +13,11 @@
 namespace pieceset {
 namespace {
 
-// Large enough to keep a Zip drive streaming, small enough that a floppy
-// (about 30 KB/s) shows progress every few seconds.
-constexpr std::size_t kBlockSize = 64 * 1024;
+// About 64 blocks a disk: progress every few seconds on a floppy (about
+// 30 KB/s), and blocks large enough to keep a Zip drive streaming.
+constexpr std::uint64_t kBlocksPerDisk = 64;
+constexpr std::size_t kSmallestBlock = 64 * 1024;
+constexpr std::size_t kLargestBlock = 4 * 1024 * 1024;
 
 // FAT boot sector: the extended boot signature and the volume label after it.
 constexpr std::size_t kBootSignatureOffset = 38;
@@ -113,15 +115,19 @@ void WriteDisk(const WriteOptions& options, const DiskImage& image, const std::s
                     ": insert a disk of that size (USB floppy drives write only 1.44M and "
                     "1.2M high-density disks)");
   }
-  AlignedBuffer data(kBlockSize);
-  AlignedBuffer back(kBlockSize);
+  // Whole sectors, as O_DIRECT needs them.
+  const std::size_t block =
+      std::clamp<std::uint64_t>(image.size / kBlocksPerDisk / kSmallestBlock * kSmallestBlock,
+                                kSmallestBlock, kLargestBlock);
+  AlignedBuffer data(block);
+  AlignedBuffer back(block);
   Progress progress("writing " + disk, image.size);
   progress.ShowRate();
   {
     File file = File::OpenRead(image.path);
-    for (std::uint64_t offset = 0; offset < image.size; offset += kBlockSize) {
+    for (std::uint64_t offset = 0; offset < image.size; offset += block) {
       ThrowIfInterrupted();
-      const std::size_t size = std::min<std::uint64_t>(kBlockSize, image.size - offset);
+      const std::size_t size = std::min<std::uint64_t>(block, image.size - offset);
       if (file.Read(data.data(), size) != size) {
         throw Error(ShownPath(image.path) + " became shorter while it was written");
       }
@@ -137,9 +143,9 @@ void WriteDisk(const WriteOptions& options, const DiskImage& image, const std::s
   Progress check("checking " + disk, image.size);
   check.ShowRate();
   File file = File::OpenRead(image.path);
-  for (std::uint64_t offset = 0; offset < image.size; offset += kBlockSize) {
+  for (std::uint64_t offset = 0; offset < image.size; offset += block) {
     ThrowIfInterrupted();
-    const std::size_t size = std::min<std::uint64_t>(kBlockSize, image.size - offset);
+    const std::size_t size = std::min<std::uint64_t>(block, image.size - offset);
     if (file.Read(data.data(), size) != size) {
       throw Error(ShownPath(image.path) + " became shorter while it was checked");
     }
