@@ -404,8 +404,10 @@ void Progress::Draw() {
   if (rate_ && done_ > 0 && seconds > 0) {
     const double per_second = done_ / seconds;
     const auto left = static_cast<unsigned>((total_ - done_) / per_second);
-    std::snprintf(rate, sizeof rate, ", %.0f KiB/s, %u:%02u left", per_second / 1024,
-                  left / 60, left % 60);
+    const bool fast = per_second >= 10 * 1024 * 1024;
+    std::snprintf(rate, sizeof rate, ", %.0f %s, %u:%02u left",
+                  per_second / (fast ? 1024 * 1024 : 1024), fast ? "MiB/s" : "KiB/s", left / 60,
+                  left % 60);
   }
   std::fprintf(stderr, "\rpieceset: %s %3u%%%s  ", label_.c_str(), percent, rate);
   std::fflush(stderr);
