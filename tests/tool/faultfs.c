@@ -30,20 +30,23 @@ struct Faults {
   int writes;
 };
 
-static void load_faults(struct Faults *faults) {
+/* The faults as the file lists them now. */
+static const struct Faults *load_faults(void) {
+  static struct Faults faults;
   char kind[8];
   long long offset;
   FILE *file = fopen(g_faults_path, "r");
-  memset(faults, 0, sizeof *faults);
-  if (file == NULL) return;
+  memset(&faults, 0, sizeof faults);
+  if (file == NULL) return &faults;
   while (fscanf(file, "%7s %lli", kind, &offset) == 2) {
-    if (strcmp(kind, "read") == 0 && faults->reads < kMaxFaults) {
-      faults->read_at[faults->reads++] = offset;
-    } else if (strcmp(kind, "write") == 0 && faults->writes < kMaxFaults) {
-      faults->write_at[faults->writes++] = offset;
+    if (strcmp(kind, "read") == 0 && faults.reads < kMaxFaults) {
+      faults.read_at[faults.reads++] = offset;
+    } else if (strcmp(kind, "write") == 0 && faults.writes < kMaxFaults) {
+      faults.write_at[faults.writes++] = offset;
     }
   }
   fclose(file);
+  return &faults;
 }
 
 static int fault_getattr(const char *path, struct stat *st, struct fuse_file_info *fi) {
@@ -80,31 +83,24 @@ static int fault_open(const char *path, struct fuse_file_info *fi) {
 
 static int fault_read(const char *path, char *buffer, size_t size, off_t offset,
                       struct fuse_file_info *fi) {
-  struct Faults faults;
-  ssize_t done;
-  int i;
+  const struct Faults *faults = load_faults();
   (void)path, (void)fi;
-  load_faults(&faults);
-  for (i = 0; i < faults.reads; ++i) {
-    if (faults.read_at[i] < offset + (off_t)size && faults.read_at[i] + kSector > offset) {
-      return -EIO;
-    }
+  for (int i = 0; i < faults->reads; ++i) {
+    const long long at = faults->read_at[i];
+    if (at < offset + (off_t)size && at + kSector > offset) return -EIO;
   }
-  done = pread(g_backing, buffer, size, offset);
+  const ssize_t done = pread(g_backing, buffer, size, offset);
   return done < 0 ? -errno : (int)done;
 }
 
 static int fault_write(const char *path, const char *data, size_t size, off_t offset,
                        struct fuse_file_info *fi) {
-  struct Faults faults;
-  ssize_t done;
-  int i;
   (void)path, (void)fi;
-  load_faults(&faults);
-  done = pwrite(g_backing, data, size, offset);
+  const ssize_t done = pwrite(g_backing, data, size, offset);
   if (done < 0) return -errno;
-  for (i = 0; i < faults.writes; ++i) {
-    const long long at = faults.write_at[i];
+  const struct Faults *faults = load_faults();
+  for (int i = 0; i < faults->writes; ++i) {
+    const long long at = faults->write_at[i];
     if (at >= offset && at < offset + done) {
       const char wrong = (char)~data[at - offset];
       if (pwrite(g_backing, &wrong, 1, at) != 1) return -errno;

@@ -73,7 +73,7 @@ case_write_refusals() {
   local drive=$loop
 
   expect_status 2 "$PIECESET" write set/disk1.img --device blank --yes
-  expect_in err.txt "pieceset: blank is a regular file, not a block device"
+  expect_in err.txt "pieceset: blank is a file, not a block device"
   expect_status 2 "$PIECESET" write set/disk1.img --device /dev/null --yes
   expect_in err.txt "/dev/null is a character device, not a block device"
   cp set/disk1.img disk1.iso
@@ -189,7 +189,7 @@ case_rescue_and_ddrescue() {
   expect_status 1 "$PIECESET" rescue "$drive" -o rescued.img
   expect_in err.txt "rescued.img already exists (use --force to replace it)"
   expect_status 2 "$PIECESET" rescue set/disk2.img -o other.img
-  expect_in err.txt "set/disk2.img is a regular file, not a block device"
+  expect_in err.txt "set/disk2.img is a file, not a block device"
   [[ ! -e other.img && -z $(ls -A | grep pieceset-) ]] || fail "a refused rescue left files behind"
 
   # The disk mended: ddrescue takes the map and reads just the bad sectors.

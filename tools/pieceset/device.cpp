@@ -22,16 +22,6 @@ namespace {
 // covers every size a drive reports.
 constexpr std::size_t kAlignment = 4096;
 
-// What stat (following links, as open does) finds at `path`, for messages.
-std::string KindFollowed(const struct stat& st) {
-  if (S_ISREG(st.st_mode)) return "a regular file";
-  if (S_ISDIR(st.st_mode)) return "a folder";
-  if (S_ISFIFO(st.st_mode)) return "a FIFO";
-  if (S_ISSOCK(st.st_mode)) return "a socket";
-  if (S_ISCHR(st.st_mode)) return "a character device";
-  return "no block device";
-}
-
 std::string SysfsFolder(dev_t number) {
   return "/sys/dev/block/" + std::to_string(major(number)) + ":" + std::to_string(minor(number));
 }
@@ -79,7 +69,9 @@ Device Device::Open(const fs::path& path, Mode mode) {
   struct stat st;
   if (stat(path.c_str(), &st) != 0) throw UsageError(SystemText("open", path));
   if (!S_ISBLK(st.st_mode)) {
-    throw UsageError(ShownPath(path) + " is " + KindFollowed(st) + ", not a block device");
+    std::error_code ignored;
+    throw UsageError(ShownPath(path) + " is " + KindOf(fs::canonical(path, ignored)) +
+                     ", not a block device");
   }
   const bool writing = mode == Mode::kWriteExclusive;
   if (writing) RefuseSharedOrPartition(path, st.st_rdev);

@@ -121,34 +121,30 @@ void WriteDisk(const WriteOptions& options, const DiskImage& image, const std::s
                                 kSmallestBlock, kLargestBlock);
   AlignedBuffer data(block);
   AlignedBuffer back(block);
-  Progress progress("writing " + disk, image.size);
-  progress.ShowRate();
-  {
+  // One pass over the image, `work` called for each block of it.
+  auto each_block = [&](const std::string& label, auto work) {
+    Progress progress(label + " " + disk, image.size);
+    progress.ShowRate();
     File file = File::OpenRead(image.path);
     for (std::uint64_t offset = 0; offset < image.size; offset += block) {
       ThrowIfInterrupted();
       const std::size_t size = std::min<std::uint64_t>(block, image.size - offset);
       if (file.Read(data.data(), size) != size) {
-        throw Error(ShownPath(image.path) + " became shorter while it was written");
+        throw Error(ShownPath(image.path) + " became shorter while " + label + " " + disk);
       }
-      if (!device.WriteAt(offset, data.data(), size)) {
-        const int error = errno;
-        throw DiskError(SectorText(device, offset, disk) + " cannot be written: " +
-                        std::strerror(error) + "; the disk is bad");
-      }
+      work(offset, size);
       progress.Advance(size);
     }
-  }
-  device.Flush();
-  Progress check("checking " + disk, image.size);
-  check.ShowRate();
-  File file = File::OpenRead(image.path);
-  for (std::uint64_t offset = 0; offset < image.size; offset += block) {
-    ThrowIfInterrupted();
-    const std::size_t size = std::min<std::uint64_t>(block, image.size - offset);
-    if (file.Read(data.data(), size) != size) {
-      throw Error(ShownPath(image.path) + " became shorter while it was checked");
+  };
+  each_block("writing", [&](std::uint64_t offset, std::size_t size) {
+    if (!device.WriteAt(offset, data.data(), size)) {
+      const int error = errno;
+      throw DiskError(SectorText(device, offset, disk) + " cannot be written: " +
+                      std::strerror(error) + "; the disk is bad");
     }
+  });
+  device.Flush();
+  each_block("checking", [&](std::uint64_t offset, std::size_t size) {
     if (!device.ReadAt(offset, back.data(), size)) {
       const int error = errno;
       const std::uint64_t bad = FailingSector(device, offset, size, back.data());
@@ -161,8 +157,7 @@ void WriteDisk(const WriteOptions& options, const DiskImage& image, const std::s
                       " reads back different from " + ShownPath(image.path) +
                       "; the disk is bad");
     }
-    check.Advance(size);
-  }
+  });
 }
 
 }  // namespace
