@@ -16,7 +16,7 @@ CASE=$4
 source "$(dirname "$0")/lib.sh"
 
 if [[ $(id -u) -ne 0 ]] || ! losetup -f >/dev/null 2>&1; then
-  echo "SKIP: no loop devices here (needs root and /dev/loop-control)"
+  echo "skipped: no loop devices here (needs root and /dev/loop-control)"
   exit 77
 fi
 
