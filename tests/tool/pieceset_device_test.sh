@@ -57,7 +57,14 @@ failing_disk() {
   else
     echo "failing disk: faultshim, as faultfs did not run: ${FAULTFS:+$(cat faultfs.log 2>/dev/null)}${FAULTFS:-not built}"
     attach back.img
-    export LD_PRELOAD=$FAULTSHIM FAULTSHIM_DEVICE=$loop FAULTSHIM_FAULTS=$WORK/faults
+    # Only the tool's own calls go through the shim; a sanitized tool needs
+    # its runtime loaded ahead of it.
+    local asan
+    asan=$(ldd "$PIECESET" | awk '/libasan/ { print $3 }')
+    printf '#!/bin/sh\nLD_PRELOAD="%s" FAULTSHIM_DEVICE=%s FAULTSHIM_FAULTS=%s exec %s "$@"\n' \
+      "${asan:+$asan }$FAULTSHIM" "$loop" "$WORK/faults" "$PIECESET" >shimmed-tool
+    chmod +x shimmed-tool
+    PIECESET=$WORK/shimmed-tool
   fi
 }
 
