@@ -4,11 +4,11 @@ _pieceset() {
   local cur prev words cword
   _init_completion || return
 
-  local commands="cut verify show join"
+  local commands="cut verify show join write rescue"
   local command="" i
   for ((i = 1; i < cword; i++)); do
     case ${words[i]} in
-      cut | verify | show | join) command=${words[i]}; break ;;
+      cut | verify | show | join | write | rescue) command=${words[i]}; break ;;
     esac
   done
 
@@ -24,8 +24,12 @@ _pieceset() {
     --name-file | --launcher)
       _filedir
       return ;;
+    --device)
+      # whole drives only: floppy, Zip and other disks, no partitions
+      COMPREPLY=($(compgen -W "$(lsblk -dnpo NAME 2>/dev/null)" -- "$cur"))
+      return ;;
     -o | --out)
-      # cut writes a folder, join a file
+      # cut writes a folder, join and rescue a file
       if [[ $command == cut ]]; then _filedir -d; else _filedir; fi
       return ;;
   esac
@@ -35,13 +39,16 @@ _pieceset() {
     "") options="-h --help --version" ;;
     cut) options="--name --name-file --media --first-media --fs --launcher --with-launcher --flat --images --force -o --out -h --help" ;;
     verify | show) options="-h --help" ;;
-    join) options="-o --out --force -h --help" ;;
+    join | rescue) options="-o --out --force -h --help" ;;
+    write) options="--device --yes -h --help" ;;
   esac
 
   if [[ $cur == -* ]]; then
     COMPREPLY=($(compgen -W "$options" -- "$cur"))
   elif [[ -z $command ]]; then
     COMPREPLY=($(compgen -W "$commands" -- "$cur"))
+  elif [[ $command == rescue ]]; then
+    COMPREPLY=($(compgen -W "$(lsblk -dnpo NAME 2>/dev/null)" -- "$cur"))
   else
     # installers, pieces, disk folders and images alike
     _filedir

@@ -378,7 +378,7 @@ Progress::Progress(std::string label, std::uint64_t total)
 
 Progress::~Progress() {
   if (shown_) {
-    std::fprintf(stderr, "\r%*s\r", 60, "");
+    std::fprintf(stderr, "\r%*s\r", 79, "");
     std::fflush(stderr);
   }
 }
@@ -398,7 +398,18 @@ void Progress::Advance(std::uint64_t amount) {
 void Progress::Draw() {
   const unsigned percent =
       total_ == 0 ? 100 : static_cast<unsigned>(done_ * 100 / total_);
-  std::fprintf(stderr, "\rpieceset: %s %3u%%  ", label_.c_str(), percent);
+  char rate[48] = "";
+  const double seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
+  if (rate_ && done_ > 0 && seconds > 0) {
+    const double per_second = done_ / seconds;
+    const auto left = static_cast<unsigned>((total_ - done_) / per_second);
+    const bool fast = per_second >= 10 * 1024 * 1024;
+    std::snprintf(rate, sizeof rate, ", %.0f %s, %u:%02u left",
+                  per_second / (fast ? 1024 * 1024 : 1024), fast ? "MiB/s" : "KiB/s", left / 60,
+                  left % 60);
+  }
+  std::fprintf(stderr, "\rpieceset: %s %3u%%%s  ", label_.c_str(), percent, rate);
   std::fflush(stderr);
   shown_ = true;
 }

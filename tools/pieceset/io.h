@@ -130,6 +130,8 @@ class Progress {
   ~Progress();
   void Advance(std::uint64_t amount);
   void SetLabel(std::string label);
+  // Also the rate and the time left, for a total in bytes from a slow drive.
+  void ShowRate() { rate_ = true; }
 
  private:
   void Draw();
@@ -137,6 +139,7 @@ class Progress {
   std::uint64_t total_;
   std::uint64_t done_ = 0;
   bool enabled_;
+  bool rate_ = false;
   bool shown_ = false;
   std::chrono::steady_clock::time_point start_;
   std::chrono::steady_clock::time_point last_draw_;

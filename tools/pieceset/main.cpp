@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "cut.h"
+#include "device.h"
 #include "header.h"
 #include "io.h"
 #include "mtools.h"
@@ -230,6 +231,20 @@ int RunJoin(const std::vector<std::string>& places, const std::string& out_text,
   return 0;
 }
 
+int RunRescue(const std::string& device, const std::string& out_text, bool force) {
+  const fs::path out = OutputFilePath(out_text);
+  const std::uint64_t lost = Rescue(device, out, force);
+  const std::string shown = ShownPath(out);
+  if (lost == 0) {
+    std::printf("%s: every sector of %s read\n", shown.c_str(), ShownPath(device).c_str());
+  } else {
+    std::printf("%s: %llu bytes of %s unreadable, zeros in the image, listed in %s.map\n",
+                shown.c_str(), static_cast<unsigned long long>(lost),
+                ShownPath(device).c_str(), shown.c_str());
+  }
+  return 0;
+}
+
 int Main(int argc, char** argv) {
   CLI::App app{"Cuts an installer into a piece set FILE.1, FILE.2, ... for the launcher,\n"
                "and checks, shows and joins piece sets."};
@@ -297,6 +312,27 @@ int Main(int argc, char** argv) {
   join_cmd->add_option("-o,--out", join_out, "Output FILE")->required()->type_name("FILE");
   join_cmd->add_flag("--force", join_force, "Replace an existing FILE");
 
+  WriteOptions write;
+  std::vector<std::string> write_images;
+  std::string write_device;
+  CLI::App* write_cmd = app.add_subcommand(
+      "write", "Write disk images to a floppy or Zip drive, each read back and compared");
+  write_cmd->add_option("IMAGE", write_images, "Disk images, in the order of the disks")
+      ->required()
+      ->type_name("IMAGE");
+  write_cmd->add_option("--device", write_device, "The whole drive, e.g. /dev/fd0")
+      ->required()
+      ->type_name("DEV");
+  write_cmd->add_flag("--yes", write.yes, "Write without asking for each disk");
+
+  std::string rescue_device, rescue_out;
+  bool rescue_force = false;
+  CLI::App* rescue_cmd = app.add_subcommand(
+      "rescue", "Image a failing disk, unreadable sectors as zeros and listed in FILE.map");
+  rescue_cmd->add_option("DEV", rescue_device, "The drive to read")->required()->type_name("DEV");
+  rescue_cmd->add_option("-o,--out", rescue_out, "Output image FILE")->required()->type_name("FILE");
+  rescue_cmd->add_flag("--force", rescue_force, "Replace an existing FILE and FILE.map");
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {
@@ -314,6 +350,13 @@ int Main(int argc, char** argv) {
   }
   if (*verify_cmd) return RunVerify(verify_paths);
   if (*show_cmd) return RunShow(show_files);
+  if (*write_cmd) {
+    write.images.assign(write_images.begin(), write_images.end());
+    write.device = write_device;
+    WriteImages(write);
+    return 0;
+  }
+  if (*rescue_cmd) return RunRescue(rescue_device, rescue_out, rescue_force);
   return RunJoin(join_paths, join_out, join_force);
 }
 
