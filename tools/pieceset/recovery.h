@@ -17,7 +17,7 @@ namespace pieceset::recovery {
 
 // A bad floppy sector (512 bytes) costs one block; 4096 keeps the checksum
 // table of a 185-disk set within a fifth of a recovery disk.
-constexpr std::size_t kBlockSize = 4096;
+constexpr std::size_t kBlockSize = 8192;
 constexpr std::size_t kSumSize = 4;  // first bytes of the block's SHA-256
 constexpr std::uint32_t kVersion = 1;
 constexpr std::size_t kPreambleSize = kBlockSize;  // REPAIR.k's header
