@@ -163,7 +163,7 @@ int ReportRecovery(const RecoveryCheck& check, const SetReport& report) {
       for (const std::string& name : s.missing) text += ", " + name + " missing";
       if (!s.bad_blocks.empty()) {
         text += ", blocks " + recovery::BlockList(s.bad_blocks) + " of " +
-                std::to_string(code.blocks) + " (4096 bytes each)";
+                std::to_string(code.blocks) + " (" + std::to_string(recovery::kBlockSize) + " bytes each)";
       }
     }
     std::printf("%s\n", text.c_str());
