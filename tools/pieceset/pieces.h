@@ -46,6 +46,7 @@ class PieceSources {
   const std::map<std::string, std::vector<PieceFile>>& companions() const {
     return companions_;
   }
+  void AddNote(std::string note) { notes_.push_back(std::move(note)); }
   // Keeps only the copy of piece `number` shown as `kept`, noting `why`.
   void KeepOnly(std::uint32_t number, const std::string& kept, const std::string& why);
   // Names that look like pieces but that the launcher would not find.

@@ -226,7 +226,9 @@ std::optional<Code> ParsePreamble(const std::vector<std::uint8_t>& bytes,
   if (LoadLE<std::uint32_t>(p + kVersionAt) != kVersion ||
       LoadLE<std::uint32_t>(p + kBlockSizeAt) != kBlockSize) {
     *problem = "recovery format " + std::to_string(LoadLE<std::uint32_t>(p + kVersionAt)) +
-               ", not the " + std::to_string(kVersion) + " this tool reads";
+               " with " + std::to_string(LoadLE<std::uint32_t>(p + kBlockSizeAt)) +
+               "-byte blocks; this tool reads format " + std::to_string(kVersion) + " with " +
+               std::to_string(kBlockSize) + "-byte blocks";
     return std::nullopt;
   }
   Code code;

@@ -1,5 +1,6 @@
 #include "repair.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "cut.h"
@@ -71,6 +72,25 @@ std::optional<std::string> Unrepairable(const RecoveryCheck& check) {
          DiskList(check.code, a.Lost(check.code));
 }
 
+// Whether FILE.1 was found made by pieceset, but never of the code's set.
+bool OfAnotherSet(const Code& code, const recovery::Copies& copies) {
+  const auto first = copies.find("FILE.1");
+  if (first == copies.end()) return false;
+  bool pieceset = false;
+  for (const recovery::Copy& copy : first->second) {
+    if (copy.bytes.size() < kHeaderSize ||
+        !std::equal(kMagic.begin(), kMagic.end(), copy.bytes.begin() + kMagicOffset)) {
+      continue;
+    }
+    if (std::equal(code.form.set_id.begin(), code.form.set_id.end(),
+                   copy.bytes.begin() + kSetIdOffset)) {
+      return false;
+    }
+    pieceset = true;
+  }
+  return pieceset;
+}
+
 // The bytes of one file of a rebuilt disk.
 std::vector<std::uint8_t> FileBytes(const Code& code, const DiskBytes& disk,
                                     std::uint32_t number, const recovery::Extent& e) {
@@ -124,13 +144,18 @@ std::vector<std::vector<fs::path>> WriteRecoveryPieces(
 }
 
 std::optional<RecoveryCheck> CheckRecovery(PieceSources& sources) {
+  // Bytes known unreadable (an image's bad sectors) would go in each copy's
+  // known_bad; every copy read here read whole or came out short.
   recovery::Copies copies;
   std::optional<Code> code;
-  std::string problem;
   for (const auto& [name, files] : sources.companions()) {
     for (const PieceFile& file : files) {
       recovery::Copy copy{file.shown, ReadAll(file.path), {}};
-      if (!code && name.rfind("REPAIR.", 0) == 0) code = recovery::ParsePreamble(copy.bytes, &problem);
+      if (!code && name.rfind("REPAIR.", 0) == 0) {
+        std::string problem;
+        code = recovery::ParsePreamble(copy.bytes, &problem);
+        if (!code) sources.AddNote(file.shown + ": " + problem);
+      }
       copies[name].push_back(std::move(copy));
     }
   }
@@ -139,6 +164,12 @@ std::optional<RecoveryCheck> CheckRecovery(PieceSources& sources) {
     for (const PieceFile& file : files) {
       copies[PieceName(number)].push_back({file.shown, ReadAll(file.path), {}});
     }
+  }
+  if (OfAnotherSet(*code, copies)) {
+    // They would call every piece damaged.
+    sources.AddNote("the recovery pieces belong to set " + ShortId(code->form.set_id) +
+                    ", not FILE.1's: not used");
+    return std::nullopt;
   }
   RecoveryCheck check{*code, recovery::Assess(*code, copies)};
   for (const auto& [name, choice] : check.assessment.replaced) {
