@@ -15,8 +15,9 @@
 
 namespace pieceset::recovery {
 
-// A bad floppy sector (512 bytes) costs one block; 4096 keeps the checksum
-// table of a 185-disk set within a fifth of a recovery disk.
+// A bad floppy sector (512 bytes) costs one block; 8192 keeps the checksum
+// table of a 200-floppy set within a tenth of a recovery disk, and so the
+// pieces that must shrink to leave it room.
 constexpr std::size_t kBlockSize = 8192;
 constexpr std::size_t kSumSize = 4;  // first bytes of the block's SHA-256
 constexpr std::uint32_t kVersion = 1;

@@ -59,10 +59,7 @@ std::vector<std::uint32_t> DisksToRewrite(const recovery::Assessment& a) {
 // Why the set cannot be rebuilt, or nothing when it can.
 std::optional<std::string> Unrepairable(const RecoveryCheck& check) {
   const recovery::Assessment& a = check.assessment;
-  if (!a.conflicts.empty()) {
-    std::string text = "two whole copies differ: " + a.conflicts[0];
-    return text;
-  }
+  if (!a.conflicts.empty()) return "two whole copies differ: " + a.conflicts[0];
   if (a.repairable(check.code)) return std::nullopt;
   return "block " + std::to_string(a.worst_stripe) + " is damaged on " +
          std::to_string(a.worst_count) + " disks, and " +
@@ -225,15 +222,8 @@ int RunRepair(const std::vector<std::string>& places, const fs::path& target, bo
   for (const std::string& place : places) sources.Add(place);
   for (const std::string& place : places) RefuseToReplaceInput(target, place);
   std::optional<RecoveryCheck> check = CheckRecovery(sources);
-  if (!check) {
-    throw Error("no readable recovery piece (REPAIR.1, REPAIR.2, ...) in " +
-                [&] {
-                  std::string where;
-                  for (const std::string& p : sources.places()) where += (where.empty() ? "" : ", ") + p;
-                  return where;
-                }());
-  }
   for (const std::string& note : sources.notes()) std::printf("note: %s\n", note.c_str());
+  if (!check) throw Error("no recovery piece (REPAIR.1, REPAIR.2, ...) to repair from");
   const Code& code = check->code;
   recovery::Assessment& a = check->assessment;
   if (const auto why = Unrepairable(*check)) throw Error("cannot repair: " + *why);
