@@ -47,7 +47,7 @@ repaired() {
 
 case_one_recovery_piece() {
   cut_images 1
-  expect_in out.txt "5 pieces"
+  expect_in out.txt "5 pieces of \"Recovered\" (set c6e9bf44f2f78d97) for 1.44M disks, and 1 recovery piece"
   [[ -f set/disk6/REPAIR.1 && -f set/disk6.img ]] || fail "no REPAIR.1 on disk 6"
   expect_status 0 "$PIECESET" verify set
   expect_in out.txt "verdict: good: 5 disks and 1 recovery piece intact"

@@ -92,9 +92,14 @@ int RunCut(CutOptions options, const std::string& name, const std::string& name_
           ? MediaName(options.media) + " disks"
           : MediaName(options.first_media) + " disk 1 and " + MediaName(options.media) +
                 " disks";
-  std::printf("%s: %u piece%s of \"%s\" (set %s) for %s\n", ShownPath(options.out).c_str(),
+  const std::string recovery_text =
+      options.recovery == 0 ? ""
+                            : ", and " + std::to_string(options.recovery) + " recovery piece" +
+                                  (options.recovery == 1 ? "" : "s");
+  std::printf("%s: %u piece%s of \"%s\" (set %s) for %s%s\n", ShownPath(options.out).c_str(),
               info.piece_count, info.piece_count == 1 ? "" : "s",
-              Printable(info.name).c_str(), ShortId(info.set_id).c_str(), media_text.c_str());
+              Printable(info.name).c_str(), ShortId(info.set_id).c_str(), media_text.c_str(),
+              recovery_text.c_str());
   return 0;
 }
 
