@@ -114,7 +114,9 @@ std::vector<std::vector<fs::path>> WriteRecoveryPieces(
     DiskBytes disk;
     for (const fs::path& path : files) {
       const std::vector<std::uint8_t> bytes = ReadAll(path);
-      if (bytes.size() != fs::file_size(path)) throw Error(SystemText("read", path));
+      if (bytes.size() != fs::file_size(path)) {
+        throw Error("cannot read back " + ShownPath(path) + " to compute the recovery pieces");
+      }
       disk.insert(disk.end(), bytes.begin(), bytes.end());
       disk.resize(std::uint64_t{recovery::BlocksFor(disk.size())} * recovery::kBlockSize);
     }
