@@ -4,11 +4,11 @@ _pieceset() {
   local cur prev words cword
   _init_completion || return
 
-  local commands="cut verify show join write rescue"
+  local commands="cut verify show join repair write rescue"
   local command="" i
   for ((i = 1; i < cword; i++)); do
     case ${words[i]} in
-      cut | verify | show | join | write | rescue) command=${words[i]}; break ;;
+      cut | verify | show | join | repair | write | rescue) command=${words[i]}; break ;;
     esac
   done
 
@@ -19,7 +19,7 @@ _pieceset() {
     --fs)
       COMPREPLY=($(compgen -W "fat12 fat16 iso9660" -- "$cur"))
       return ;;
-    --name)
+    --name | --recovery)
       return ;;
     --name-file | --launcher)
       _filedir
@@ -29,17 +29,17 @@ _pieceset() {
       COMPREPLY=($(compgen -W "$(lsblk -dnpo NAME 2>/dev/null)" -- "$cur"))
       return ;;
     -o | --out)
-      # cut writes a folder, join and rescue a file
-      if [[ $command == cut ]]; then _filedir -d; else _filedir; fi
+      # cut and repair write a folder, join and rescue a file
+      if [[ $command == cut || $command == repair ]]; then _filedir -d; else _filedir; fi
       return ;;
   esac
 
   local options
   case $command in
     "") options="-h --help --version" ;;
-    cut) options="--name --name-file --media --first-media --fs --launcher --with-launcher --flat --images --force -o --out -h --help" ;;
+    cut) options="--name --name-file --media --first-media --fs --launcher --with-launcher --flat --images --recovery --force -o --out -h --help" ;;
     verify | show) options="-h --help" ;;
-    join | rescue) options="-o --out --force -h --help" ;;
+    join | repair | rescue) options="-o --out --force -h --help" ;;
     write) options="--device --yes -h --help" ;;
   esac
 

@@ -28,7 +28,7 @@ expect_empty() {  # expect_empty WHAT FILE
 # Every option the tool's --help lists, for the tool and for each command.
 all_options() {
   local command
-  for command in "" cut verify show join write rescue; do
+  for command in "" cut verify show join repair write rescue; do
     options_of "$command"
   done | sort -u
 }
@@ -144,7 +144,7 @@ complete_words() {
 case_completion() {
   [[ -f /usr/share/bash-completion/bash_completion ]] ||
     { echo "FAIL: bash-completion is not installed (make deps)" >&2; exit 1; }
-  [[ "$(complete_words pieceset '' | tr '\n' ' ')" == "cut join rescue show verify write " ]] ||
+  [[ "$(complete_words pieceset '' | tr '\n' ' ')" == "cut join repair rescue show verify write " ]] ||
     fail "commands offered: $(complete_words pieceset '' | tr '\n' ' ')"
   [[ "$(complete_words pieceset cut setup.exe --media 1.4 | tr '\n' ' ')" == "1.44M " ]] ||
     fail "--media 1.4 offers: $(complete_words pieceset cut setup.exe --media 1.4 | tr '\n' ' ')"
@@ -152,7 +152,7 @@ case_completion() {
     fail "--first-media does not offer the 9 presets"
 
   local command option
-  for command in "" cut verify show join write rescue; do
+  for command in "" cut verify show join repair write rescue; do
     for option in $(options_of "$command"); do
       # shellcheck disable=SC2086
       complete_words pieceset $command "${option:0:2}" | grep -qx -- "$option" ||

@@ -7,14 +7,13 @@
 
 #include "mtools.h"
 #include "pieces.h"
+#include "repair.h"
 
 namespace pieceset {
 
 namespace {
 
 constexpr const char* kLauncherName = "SETUP.EXE";
-
-std::string DiskName(std::uint32_t number) { return "disk" + std::to_string(number); }
 
 const char* ImageExtension(const Medium& medium) {
   return medium.file_system == FileSystem::kIso9660 ? ".iso" : ".img";
@@ -154,6 +153,16 @@ Medium CustomMedium(std::uint64_t bytes, FileSystem file_system) {
 
 }  // namespace
 
+std::string DiskName(std::uint32_t number) { return "disk" + std::to_string(number); }
+
+void WriteDiskImage(const fs::path& folder, const Medium& medium, const Digest& set_id,
+                    std::uint32_t number, const std::vector<fs::path>& files) {
+  char serial[9];
+  std::snprintf(serial, sizeof serial, "%08x", LoadLE<std::uint32_t>(set_id.data()) + number);
+  WriteImage(folder / (DiskName(number) + ImageExtension(medium)), medium,
+             "DISK" + std::to_string(number), serial, files);
+}
+
 FileSystem ParseFileSystem(const std::string& text) {
   std::string lower;
   for (unsigned char c : text) lower += static_cast<char>(std::tolower(c));
@@ -192,15 +201,11 @@ std::string MediaName(const Medium& medium) {
   return std::string(medium.name);
 }
 
-Layout PlanLayout(std::uint64_t installer_size, const Medium& first,
-                  const Medium& later, std::optional<std::uint64_t> launcher_size) {
-  Layout layout;
-  layout.first_payload = PayloadRoom(first, "first", launcher_size);
-  layout.later_payload = PayloadRoom(later, "later", std::nullopt);
-  if (installer_size <= layout.first_payload) {
-    layout.count = 1;
-    return layout;
-  }
+namespace {
+
+// Pieces of `layout`'s payloads that `installer_size` bytes take.
+std::uint32_t CountPieces(std::uint64_t installer_size, const Layout& layout) {
+  if (installer_size <= layout.first_payload) return 1;
   const std::uint64_t rest = installer_size - layout.first_payload;
   const std::uint64_t count =
       1 + rest / layout.later_payload + (rest % layout.later_payload != 0 ? 1 : 0);
@@ -208,8 +213,57 @@ Layout PlanLayout(std::uint64_t installer_size, const Medium& first,
     throw UsageError("that would make " + std::to_string(count) +
                      " pieces; pieceset writes at most " + std::to_string(kMaxPieces));
   }
-  layout.count = static_cast<std::uint32_t>(count);
+  return static_cast<std::uint32_t>(count);
+}
+
+}  // namespace
+
+Layout PlanLayout(std::uint64_t installer_size, const Medium& first,
+                  const Medium& later, std::optional<std::uint64_t> launcher_size) {
+  Layout layout;
+  layout.first_payload = PayloadRoom(first, "first", launcher_size);
+  layout.later_payload = PayloadRoom(later, "later", std::nullopt);
+  layout.count = CountPieces(installer_size, layout);
   return layout;
+}
+
+Layout PlanRecoveryLayout(std::uint64_t installer_size, const Medium& first,
+                          const Medium& later, std::optional<std::uint64_t> launcher_size,
+                          std::uint32_t count) {
+  using recovery::BlocksFor;
+  using recovery::kBlockSize;
+  if (count > recovery::kMaxRecovery) {
+    throw UsageError("--recovery " + std::to_string(count) + ": at most " +
+                     std::to_string(recovery::kMaxRecovery) + " recovery pieces");
+  }
+  const Layout plain = PlanLayout(installer_size, first, later, launcher_size);
+  const std::uint64_t launcher_bytes =
+      launcher_size ? std::uint64_t{BlocksFor(*launcher_size)} * kBlockSize : 0;
+  // Each REPAIR.k holds parity as long as the longest disk's files plus the
+  // checksum of every block of every disk, and must fit a later disk: the
+  // pieces are cut a block shorter at a time until it does.
+  for (std::uint32_t blocks = BlocksFor(DataBytes(later)); blocks > 0; --blocks) {
+    const std::uint64_t disk_bytes = std::uint64_t{blocks} * kBlockSize;
+    if (disk_bytes <= launcher_bytes + kHeaderSize) break;
+    Layout layout = plain;
+    layout.first_payload =
+        std::min(plain.first_payload, disk_bytes - launcher_bytes - kHeaderSize);
+    layout.later_payload = std::min(plain.later_payload, disk_bytes - kHeaderSize);
+    layout.count = CountPieces(installer_size, layout);
+    const std::uint64_t first_piece = std::min(installer_size, layout.first_payload);
+    std::uint32_t used = BlocksFor(launcher_bytes + kHeaderSize + first_piece);
+    if (layout.count > 1) used = std::max(used, BlocksFor(kHeaderSize + layout.later_payload));
+    const std::uint64_t size = recovery::RecoveryFileSize(layout.count, count, used);
+    if (ClustersFor(size, later) > DataClusters(later)) continue;
+    if (layout.count + count > recovery::kMaxDisks) {
+      throw UsageError("with --recovery " + std::to_string(count) + " the set takes " +
+                       std::to_string(layout.count + count) + " disks; a recovery code spans at most " +
+                       std::to_string(recovery::kMaxDisks) + ": give larger --media");
+    }
+    return layout;
+  }
+  throw UsageError("a recovery piece does not fit on a " + MediaName(later) +
+                   " disk beside the checksums of so many pieces: give larger --media");
 }
 
 SetInfo Cut(const CutOptions& options) {
@@ -239,8 +293,12 @@ SetInfo Cut(const CutOptions& options) {
     launcher = File::OpenRead(*options.launcher);
     launcher_size = launcher->Size();
   }
-  const Layout layout = PlanLayout(info.installer_size, options.first_media,
-                                   options.media, launcher_size);
+  const Layout layout =
+      options.recovery > 0
+          ? PlanRecoveryLayout(info.installer_size, options.first_media, options.media,
+                               launcher_size, options.recovery)
+          : PlanLayout(info.installer_size, options.first_media, options.media,
+                       launcher_size);
   info.piece_count = layout.count;
   info.first_payload = layout.first_payload;
   info.later_payload = layout.later_payload;
@@ -300,18 +358,22 @@ SetInfo Cut(const CutOptions& options) {
     disk_files[0].insert(disk_files[0].begin(), folder / kLauncherName);
   }
 
+  if (options.recovery > 0) {
+    recovery::SetForm form{info.set_id, info.installer_size, info.first_payload,
+                           info.later_payload, launcher_size, options.flat, options.images,
+                           options.first_media, options.media};
+    for (auto& files : WriteRecoveryPieces(form, options.recovery, disk_files, out.path())) {
+      disk_files.push_back(std::move(files));
+    }
+  }
+
   if (options.images) {
-    Progress image_progress("writing images", layout.count);
-    for (std::uint32_t n = 1; n <= layout.count; ++n) {
+    const std::uint32_t disks = static_cast<std::uint32_t>(disk_files.size());
+    Progress image_progress("writing images", disks);
+    for (std::uint32_t n = 1; n <= disks; ++n) {
       const Medium& medium = n == 1 ? options.first_media : options.media;
-      const std::string image = DiskName(n) + ImageExtension(medium);
-      image_progress.SetLabel("writing " + image);
-      // A serial number from the set identity keeps images reproducible.
-      char serial[9];
-      std::snprintf(serial, sizeof serial, "%08x",
-                    LoadLE<std::uint32_t>(info.set_id.data()) + n);
-      WriteImage(out.path() / image, medium, "DISK" + std::to_string(n), serial,
-                 disk_files[n - 1]);
+      image_progress.SetLabel("writing " + DiskName(n) + ImageExtension(medium));
+      WriteDiskImage(out.path(), medium, info.set_id, n, disk_files[n - 1]);
       image_progress.Advance(1);
     }
   }

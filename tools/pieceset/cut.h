@@ -35,6 +35,12 @@ struct Layout {
 Layout PlanLayout(std::uint64_t installer_size, const Medium& first,
                   const Medium& later, std::optional<std::uint64_t> launcher_size);
 
+// PlanLayout with pieces short enough that each of `recovery` REPAIR pieces
+// fits a later disk; UsageError beyond the code's 255 disks.
+Layout PlanRecoveryLayout(std::uint64_t installer_size, const Medium& first,
+                          const Medium& later, std::optional<std::uint64_t> launcher_size,
+                          std::uint32_t recovery);
+
 struct CutOptions {
   fs::path installer;
   std::string name;
@@ -45,8 +51,17 @@ struct CutOptions {
   bool flat = false;
   bool images = false;
   bool force = false;
+  std::uint32_t recovery = 0;  // REPAIR.1 ... on disks after the pieces
   fs::path out;
 };
+
+// "disk3"
+std::string DiskName(std::uint32_t number);
+
+// disk<n>.img (or .iso) in `folder`, labelled DISK<n>, with a serial number
+// from the set identity so that images are reproducible.
+void WriteDiskImage(const fs::path& folder, const Medium& medium, const Digest& set_id,
+                    std::uint32_t number, const std::vector<fs::path>& files);
 
 // Writes the whole set (and images) or, on any failure, nothing.
 SetInfo Cut(const CutOptions& options);

@@ -17,6 +17,7 @@
 #include "io.h"
 #include "mtools.h"
 #include "pieces.h"
+#include "repair.h"
 
 namespace pieceset {
 namespace {
@@ -92,9 +93,14 @@ int RunCut(CutOptions options, const std::string& name, const std::string& name_
           ? MediaName(options.media) + " disks"
           : MediaName(options.first_media) + " disk 1 and " + MediaName(options.media) +
                 " disks";
-  std::printf("%s: %u piece%s of \"%s\" (set %s) for %s\n", ShownPath(options.out).c_str(),
+  const std::string recovery_text =
+      options.recovery == 0 ? ""
+                            : ", and " + std::to_string(options.recovery) + " recovery piece" +
+                                  (options.recovery == 1 ? "" : "s");
+  std::printf("%s: %u piece%s of \"%s\" (set %s) for %s%s\n", ShownPath(options.out).c_str(),
               info.piece_count, info.piece_count == 1 ? "" : "s",
-              Printable(info.name).c_str(), ShortId(info.set_id).c_str(), media_text.c_str());
+              Printable(info.name).c_str(), ShortId(info.set_id).c_str(), media_text.c_str(),
+              recovery_text.c_str());
   return 0;
 }
 
@@ -115,13 +121,16 @@ PieceSources Gather(const std::vector<std::string>& places) {
 }
 
 int RunVerify(const std::vector<std::string>& places) {
-  const PieceSources sources = Gather(places);
+  PieceSources sources = Gather(places);
+  // First, so that a damaged copy beside a whole one is set aside.
+  const std::optional<RecoveryCheck> recovery = CheckRecovery(sources);
   for (const std::string& note : sources.notes()) std::printf("note: %s\n", note.c_str());
   const SetReport report = CheckSet(sources);
   for (const PieceLine& line : report.lines) {
     std::printf("%s: %s, %s\n", line.shown.c_str(), StatusWord(line.status),
                 line.detail.c_str());
   }
+  if (recovery) return ReportRecovery(*recovery, report);
   std::printf("verdict: %s\n", report.verdict.c_str());
   return report.good ? 0 : 1;
 }
@@ -215,7 +224,8 @@ int RunShow(const std::vector<std::string>& files) {
 
 int RunJoin(const std::vector<std::string>& places, const std::string& out_text, bool force) {
   const fs::path target = OutputFilePath(out_text);
-  const PieceSources sources = Gather(places);
+  PieceSources sources = Gather(places);
+  CheckRecovery(sources);  // a damaged copy beside a whole one is set aside
   for (const std::string& place : places) RefuseToReplaceInput(target, place);
   for (const auto& [number, files] : sources.pieces()) {
     for (const PieceFile& piece : files) RefuseToReplaceInput(target, piece.path);
@@ -249,7 +259,8 @@ int Main(int argc, char** argv) {
   CLI::App app{"Cuts an installer into a piece set FILE.1, FILE.2, ... for the launcher,\n"
                "and checks, shows and joins piece sets."};
   app.require_subcommand(1);
-  app.footer("Exit status: 0 done (or a good set), 1 failure (or a damaged set), 2 bad usage.\n"
+  app.footer("Exit status: 0 done (or a good set), 1 failure (or a damaged set), 2 bad usage,\n"
+             "3 a damaged set its recovery pieces can rebuild (verify).\n"
              "Manual: man pieceset");
   app.set_version_flag("--version",
                        std::string("pieceset ") + PIECESET_VERSION + " (writes piece format " +
@@ -285,12 +296,17 @@ int Main(int argc, char** argv) {
   cut_cmd->add_flag("--flat", cut.flat, "All pieces side by side in DIR, no disk folders");
   cut_cmd->add_flag("--images", cut.images,
                     "Also write disk images: disk1.img, ... (FAT) or disk1.iso, ... (CDs)");
+  cut_cmd->add_option("--recovery", cut.recovery,
+                      "Also write M recovery pieces REPAIR.1 ... on disks of their own "
+                      "(0 to 32; the set rebuilt with up to M disks lost)")
+      ->type_name("M");
   cut_cmd->add_flag("--force", cut.force, "Replace an existing DIR");
   cut_cmd->add_option("-o,--out", cut_out, "Output folder DIR")->required()->type_name("DIR");
 
   std::vector<std::string> verify_paths;
   CLI::App* verify_cmd = app.add_subcommand(
-      "verify", "Check a piece set as the launcher reads it (exit 0 good, 1 damaged)");
+      "verify",
+      "Check a piece set as the launcher reads it (exit 0 good, 1 damaged, 3 repairable)");
   verify_cmd->add_option("PATH", verify_paths, "Disk folders, a flat folder, FAT or ISO 9660 images")
       ->required()
       ->type_name("PATH");
@@ -311,6 +327,17 @@ int Main(int argc, char** argv) {
       ->type_name("PATH");
   join_cmd->add_option("-o,--out", join_out, "Output FILE")->required()->type_name("FILE");
   join_cmd->add_flag("--force", join_force, "Replace an existing FILE");
+
+  std::vector<std::string> repair_paths;
+  std::string repair_out;
+  bool repair_force = false;
+  CLI::App* repair_cmd = app.add_subcommand(
+      "repair", "Rebuild the missing and damaged disks of a set from its recovery pieces into DIR");
+  repair_cmd->add_option("PATH", repair_paths, "Disk folders, a flat folder, FAT or ISO 9660 images")
+      ->required()
+      ->type_name("PATH");
+  repair_cmd->add_option("-o,--out", repair_out, "Output folder DIR")->required()->type_name("DIR");
+  repair_cmd->add_flag("--force", repair_force, "Replace an existing DIR");
 
   WriteOptions write;
   std::vector<std::string> write_images;
@@ -350,6 +377,8 @@ int Main(int argc, char** argv) {
   }
   if (*verify_cmd) return RunVerify(verify_paths);
   if (*show_cmd) return RunShow(show_files);
+  if (*repair_cmd) return RunRepair(repair_paths, OutputPath(repair_out), repair_force);
+
   if (*write_cmd) {
     write.images.assign(write_images.begin(), write_images.end());
     write.device = write_device;

@@ -57,6 +57,14 @@ bool LooksLikePiece(const std::string& name) {
          !PieceNumber(name);
 }
 
+// SETUP.EXE or REPAIR.<n>, in upper case; empty for any other name.
+std::string CompanionName(const std::string& name) {
+  std::string upper;
+  for (unsigned char c : name) upper += static_cast<char>(std::toupper(c));
+  if (upper == "SETUP.EXE" || NumberAfter(upper, "REPAIR.")) return upper;
+  return "";
+}
+
 std::string Plural(std::uint64_t count, const std::string& word) {
   return std::to_string(count) + " " + word + (count == 1 ? "" : "s");
 }
@@ -139,8 +147,23 @@ void PieceSources::Add(const fs::path& place) {
 
 void PieceSources::AddFile(const fs::path& path, const std::string& shown) {
   if (!FirstSight(path)) return;  // the same file named twice is one piece
-  const std::uint32_t number = *PieceNumber(path.filename().string());
-  pieces_[number].push_back({path, shown});
+  const std::string name = path.filename().string();
+  if (const auto number = PieceNumber(name)) {
+    pieces_[*number].push_back({path, shown});
+  } else {
+    companions_[CompanionName(name)].push_back({path, shown});
+  }
+}
+
+void PieceSources::KeepOnly(std::uint32_t number, const std::string& kept,
+                            const std::string& why) {
+  std::vector<PieceFile>& files = pieces_[number];
+  for (const PieceFile& file : files) {
+    if (file.shown != kept) notes_.push_back(file.shown + ": " + why + ", replaced by " + kept);
+  }
+  files.erase(std::remove_if(files.begin(), files.end(),
+                             [&](const PieceFile& file) { return file.shown != kept; }),
+              files.end());
 }
 
 void PieceSources::AddFolder(const fs::path& folder, bool descend) {
@@ -160,6 +183,8 @@ void PieceSources::AddFolder(const fs::path& folder, bool descend) {
       // A folder (or FIFO) by a piece's name is a bad piece, not a missing one.
       AddFile(entry.path(), ShownPath(folder / name));
       found = true;
+    } else if (!CompanionName(name).empty()) {
+      AddFile(entry.path(), ShownPath(folder / name));
     } else if (LooksLikePiece(name)) {
       notes_.push_back(ShownPath(folder / name) +
                        ": not a piece name (the launcher counts FILE.1, FILE.2, ... "
@@ -186,7 +211,7 @@ void PieceSources::AddImage(const fs::path& image) {
   if (!FirstSight(image)) return;
   std::vector<ImageEntry> entries;
   for (const ImageEntry& entry : ListImage(image)) {
-    if (PieceNumber(entry.name)) {
+    if (PieceNumber(entry.name) || !CompanionName(entry.name).empty()) {
       entries.push_back(entry);
     } else if (LooksLikePiece(entry.name)) {
       notes_.push_back(ShownPath(image.string() + "::" + entry.name) +

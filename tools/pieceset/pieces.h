@@ -41,6 +41,14 @@ class PieceSources {
   const std::map<std::uint32_t, std::vector<PieceFile>>& pieces() const {
     return pieces_;
   }
+  // The other files of a set's disks, by upper-case name: SETUP.EXE and
+  // the recovery pieces REPAIR.1, REPAIR.2, ...
+  const std::map<std::string, std::vector<PieceFile>>& companions() const {
+    return companions_;
+  }
+  void AddNote(std::string note) { notes_.push_back(std::move(note)); }
+  // Keeps only the copy of piece `number` shown as `kept`, noting `why`.
+  void KeepOnly(std::uint32_t number, const std::string& kept, const std::string& why);
   // Names that look like pieces but that the launcher would not find.
   const std::vector<std::string>& notes() const { return notes_; }
   // The places given, as shown in messages.
@@ -54,6 +62,7 @@ class PieceSources {
   bool FirstSight(const fs::path& path);
 
   std::map<std::uint32_t, std::vector<PieceFile>> pieces_;
+  std::map<std::string, std::vector<PieceFile>> companions_;
   std::vector<std::string> notes_;
   std::vector<std::string> places_;
   std::vector<std::unique_ptr<ScratchFolder>> scratch_;

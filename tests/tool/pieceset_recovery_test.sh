@@ -1,0 +1,122 @@
+#!/usr/bin/env bash
+# Sets cut with recovery pieces, damaged, verified, repaired and joined:
+# pieceset_recovery_test.sh PIECESET CASE
+set -u
+
+PIECESET=$1
+CASE=$2
+# shellcheck source=lib.sh
+source "$(dirname "$0")/lib.sh"
+
+# A FAT12 1.44M image's files start at sector 33 (boot sector, two 9-sector
+# FATs, 14 sectors of root directory); a lone piece lies there unbroken.
+zero_sectors() {  # zero_sectors IMAGE FILE_SECTOR COUNT
+  dd if=/dev/zero of="$1" bs=512 seek=$((33 + $2)) count="$3" conv=notrunc status=none
+}
+flip_bytes() {  # flip_bytes IMAGE FILE_OFFSET: three bytes inverted
+  python3 -c "
+import sys
+with open(sys.argv[1], 'r+b') as f:
+    f.seek(33 * 512 + int(sys.argv[2])); b = f.read(3)
+    f.seek(33 * 512 + int(sys.argv[2])); f.write(bytes(x ^ 0xff for x in b))" "$1" "$2"
+}
+
+# cut_images M: a seeded installer of 6 MB cut onto 1.44M images in disks/
+cut_images() {
+  rm -rf set disks
+  openssl enc -aes-128-ctr -pass pass:19 -nosalt -pbkdf2 </dev/zero 2>/dev/null |
+    head -c 6000000 >setup.exe
+  expect_status 0 "$PIECESET" cut setup.exe --name "Recovered" --media 1.44M --images \
+    --recovery "$1" -o set
+  mkdir disks && cp set/*.img disks/
+}
+
+# repaired VERDICT: verify says VERDICT (exit 3), repair, then the set and the
+# rebuilt disks verify good and join into the installer
+repaired() {
+  expect_status 3 "$PIECESET" verify disks
+  expect_in out.txt "verdict: damaged but repairable: pieceset repair rebuilds $1"
+  rm -rf fixed joined.exe
+  expect_status 0 "$PIECESET" repair disks -o fixed
+  expect_in out.txt "fixed: rebuilt $1"
+  expect_status 0 "$PIECESET" verify disks fixed
+  expect_in out.txt "verdict: good: 5 disks and"
+  expect_status 0 "$PIECESET" join disks fixed -o joined.exe
+  cmp -s setup.exe joined.exe || fail "the repaired set joins into another installer"
+}
+
+case_one_recovery_piece() {
+  cut_images 1
+  expect_in out.txt "5 pieces of \"Recovered\" (set c6e9bf44f2f78d97) for 1.44M disks, and 1 recovery piece"
+  [[ -f set/disk6/REPAIR.1 && -f set/disk6.img ]] || fail "no REPAIR.1 on disk 6"
+  expect_status 0 "$PIECESET" verify set
+  expect_in out.txt "verdict: good: 5 disks and 1 recovery piece intact"
+
+  rm disks/disk3.img
+  repaired "disk 3 (FILE.3)"
+  [[ -f fixed/disk3.img && -f fixed/disk3/FILE.3 && ! -e fixed/disk2 ]] ||
+    fail "repair wrote other than disk 3: $(ls fixed | tr '\n' ' ')"
+  # The rebuilt image replaces the failing disk's damaged copy.
+  cp fixed/disk3.img disks/ && zero_sectors disks/disk3.img 40 1
+  expect_status 0 "$PIECESET" verify disks fixed/disk3
+  expect_in out.txt "note: disks/disk3.img::FILE.3: damaged, replaced by fixed/disk3/FILE.3"
+
+  # A damaged recovery disk and damage on two piece disks, each in a stripe of its own.
+  cut_images 1
+  zero_sectors disks/disk6.img 400 4
+  zero_sectors disks/disk1.img 100 1
+  flip_bytes disks/disk4.img 900000
+  expect_status 3 "$PIECESET" verify disks
+  expect_in out.txt "disk 1 (FILE.1): DAMAGED, blocks 6 of 175 (8192 bytes each)"
+  expect_in out.txt "disk 4 (FILE.4): DAMAGED, blocks 109 of 175"
+  repaired "disk 1 (FILE.1), disk 4 (FILE.4), disk 6 (REPAIR.1)"
+
+  # Two disks damaged in one stripe: beyond one recovery piece.
+  cut_images 1
+  zero_sectors disks/disk2.img 100 1
+  flip_bytes disks/disk5.img 52000
+  expect_status 1 "$PIECESET" verify disks
+  expect_in out.txt "verdict: damaged beyond repair: block 6 is damaged on 2 disks, and 1 recovery piece rebuild at most 1; lost: disk 2 (FILE.2), disk 5 (FILE.5)"
+}
+
+case_two_recovery_pieces() {
+  cut_images 2
+  rm disks/disk2.img disks/disk7.img
+  repaired "disk 2 (FILE.2), disk 7 (REPAIR.2)"
+
+  # One disk lost, eight sectors zeroed on another, bytes flipped on a third
+  # some 400 KB away.
+  cut_images 2
+  rm disks/disk5.img
+  zero_sectors disks/disk1.img 200 8
+  flip_bytes disks/disk3.img 512000
+  repaired "disk 1 (FILE.1), disk 3 (FILE.3), disk 5 (FILE.5)"
+
+  # Three disks lost: nothing is written.
+  cut_images 2
+  rm -rf fixed
+  rm disks/disk1.img disks/disk4.img disks/disk6.img
+  expect_status 1 "$PIECESET" verify disks
+  expect_status 1 "$PIECESET" repair disks -o fixed
+  expect_in err.txt "pieceset: cannot repair: block 0 is damaged on 3 disks, and 2 recovery pieces rebuild at most 2; lost: disk 1 (FILE.1), disk 4 (FILE.4), disk 6 (REPAIR.1)"
+  [[ -z $(ls -A | grep -E '^(fixed|\.fixed)') ]] || fail "repair beyond its reach left $(ls -A | tr '\n' ' ')"
+}
+
+case_flat_set_with_launcher() {
+  openssl enc -aes-128-ctr -pass pass:flat -nosalt -pbkdf2 </dev/zero 2>/dev/null |
+    head -c 3000000 >setup.exe
+  printf 'MZ launcher' >launcher.exe
+  expect_status 0 "$PIECESET" cut setup.exe --name Flat --media 1.44M --flat --launcher launcher.exe \
+    --recovery 1 -o set
+  rm set/SETUP.EXE
+  expect_status 3 "$PIECESET" verify set
+  expect_in out.txt "disk 1 (SETUP.EXE, FILE.1): DAMAGED, SETUP.EXE missing"
+  expect_status 0 "$PIECESET" repair set -o fixed
+  [[ "$(ls fixed | tr '\n' ' ')" == "FILE.1 SETUP.EXE " ]] || fail "flat repair wrote $(ls fixed)"
+  cmp -s fixed/SETUP.EXE launcher.exe || fail "the rebuilt SETUP.EXE differs"
+  expect_status 2 "$PIECESET" cut setup.exe --name Flat --media 1.44M --recovery 33 -o big
+  expect_in err.txt "pieceset: --recovery 33: at most 32 recovery pieces"
+  expect_status 1 "$PIECESET" repair setup.exe -o none
+}
+
+run_case
