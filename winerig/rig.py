@@ -24,6 +24,7 @@ whole life, and restarts only on purpose (restart(), kill_server()).
 import glob
 import os
 import re
+import select
 import shutil
 import subprocess
 import tempfile
@@ -37,26 +38,39 @@ def _ere_literal(text):
     return "^" + re.sub(r'([][(){}.*+?^$|\\])', r'\\\1', text) + "$"
 
 
-def start_xvfb(displays, screen="1024x768x24", error=None):
-    """Starts Xvfb on the first free display of `displays`; returns (proc, ":N").
+def start_xvfb(screen="1024x768x24", timeout=30, error=None):
+    """Starts Xvfb on a display it finds free itself; returns (proc, ":N").
 
-    A display counts as ours only once its lock file holds our Xvfb's pid, so
-    two servers started at the same moment never end up sharing one."""
-    for n in displays:
-        lock = "/tmp/.X%d-lock" % n
-        if os.path.exists(lock) or os.path.exists("/tmp/.X11-unix/X%d" % n):
-            continue
-        proc = subprocess.Popen(["Xvfb", ":%d" % n, "-screen", "0", screen,
-                                 "-nolisten", "tcp", "-wr"],
+    Xvfb takes the display's lock and names the number once it accepts
+    connections (-displayfd), so runners side by side never share one and
+    none keeps a range of numbers."""
+    read_end, write_end = os.pipe()
+    try:
+        proc = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", screen,
+                                 "-nolisten", "tcp", "-wr"], pass_fds=(write_end,),
                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        for _ in range(50):
-            if proc.poll() is not None:
-                break
-            if os.path.exists("/tmp/.X11-unix/X%d" % n) and _lock_pid(lock) == proc.pid:
-                return proc, ":%d" % n
-            time.sleep(0.1)
+    except OSError as e:
+        os.close(read_end)
+        os.close(write_end)
+        raise (error or RigError)("Xvfb could not start: %s" % e, command=["Xvfb"])
+    os.close(write_end)
+    number = b""
+    deadline = time.monotonic() + timeout
+    try:
+        while not number.endswith(b"\n") and time.monotonic() < deadline:
+            ready, _, _ = select.select([read_end], [], [], 0.2)
+            if ready:
+                chunk = os.read(read_end, 16)
+                if not chunk:
+                    break
+                number += chunk
+    finally:
+        os.close(read_end)
+    if not number.strip().isdigit():
         stop_process(proc)
-    raise (error or RigError)("could not start Xvfb on any display of %s" % (displays,))
+        raise (error or RigError)("Xvfb named no display within %d s (exit code %s)"
+                                  % (timeout, proc.poll()), command=["Xvfb", "-displayfd"])
+    return proc, ":%d" % int(number)
 
 
 def stop_process(proc, timeout=5, terminate=True):
@@ -69,14 +83,6 @@ def stop_process(proc, timeout=5, terminate=True):
     except subprocess.TimeoutExpired:
         proc.kill()
         proc.wait()
-
-
-def _lock_pid(path):
-    try:
-        with open(path) as f:
-            return int(f.read().strip() or 0)
-    except (OSError, ValueError):
-        return 0
 
 
 class Box:
@@ -188,12 +194,13 @@ def _read_back(f):
     return f.read().decode("utf-8", "replace")
 
 
-class WineRig:
-    # Each user of the rig takes a display range of its own, so that the
-    # suite, the demo and the benchmarks can run side by side.
-    displays = range(90, 200)
+# The buttons of a box that asks (the launcher's "Next Disk"), as Box.buttons
+# lists them.
+QUESTION_BUTTONS = [(1, "OK"), (2, "Cancel")]
 
-    def __init__(self, workdir, road, log=print, screen="1024x768x24", displays=None):
+
+class WineRig:
+    def __init__(self, workdir, road, log=print, screen="1024x768x24"):
         self.workdir = os.path.abspath(workdir)
         self.road = road
         self.programs_dir = road.programs
@@ -201,8 +208,6 @@ class WineRig:
         self.prefix = os.path.join(self.workdir, "prefix" if road.shipped else "prefix64")
         self.log = log
         self.screen = screen
-        if displays is not None:
-            self.displays = displays
         self.display = None
         self._xvfb = None
         self._server = None
@@ -259,7 +264,7 @@ class WineRig:
             self._xvfb = None
 
     def _start_xvfb(self):
-        self._xvfb, self.display = start_xvfb(self.displays, self.screen)
+        self._xvfb, self.display = start_xvfb(self.screen)
 
     def start_server(self):
         """A persistent wineserver; the first process it serves does boot work."""
@@ -305,19 +310,28 @@ class WineRig:
 
     # ---- registry ---------------------------------------------------------
 
-    def set_registry(self, key, name, data, kind="REG_SZ"):
-        self.wine(["reg", "add", key, "/v", name, "/t", kind, "/d", data, "/f"])
+    # native_view: on 64-bit Windows, the 64-bit view (/reg:64), which a
+    # 32-bit reg in a WoW64 prefix does not write unless told; a 32-bit
+    # prefix has only the one view.
 
-    def delete_registry(self, key, name):
-        """Deletes a value; one that is not there is no failure."""
-        self.wine(["reg", "delete", key, "/v", name, "/f"], check=False)
+    def set_registry(self, key, name, data, kind="REG_SZ", native_view=False, check=True):
+        view = ["/reg:64"] if native_view else []
+        self.wine(["reg", "add", key, "/v", name, "/t", kind, "/d", data, "/f"] + view,
+                  check=check)
+
+    def delete_registry(self, key, name=None, native_view=False):
+        """Deletes a value, or the whole key when name is None; one that is
+        not there is no failure."""
+        value = ["/v", name] if name is not None else []
+        view = ["/reg:64"] if native_view else []
+        self.wine(["reg", "delete", key] + value + ["/f"] + view, check=False)
 
     def registry_values(self, key, native_view=True):
         """A key's values as name -> data, or None when the key is not there.
 
         Only reg's own "not found" counts as absent; any other failure of the
-        reg run is an error. native_view: on 64-bit Windows, the 64-bit view
-        (/reg:64), where a 64-bit program's entries are."""
+        reg run is an error. The native view by default: a 64-bit program's
+        entries are there."""
         args = self.road.wine + ["reg", "query", key] + (["/reg:64"] if native_view else [])
         done = run_command(args, self.env(), 60, check=False)
         out = done.stdout.decode("utf-8", "replace").replace("\r\n", "\n")
@@ -347,14 +361,14 @@ class WineRig:
         call it before a case leaves requests), since Wine's drive manager
         reads the types once, when the session starts."""
         key, name = r"HKLM\Software\Wine\Drives", letter.lower() + ":"
-        # The drive manager reads the 64-bit view; a 32-bit reg in a WoW64
-        # prefix writes the 32-bit one unless told. A 32-bit prefix has one.
-        for view in (["/reg:64"], []):
+        # The drive manager reads the native view; /reg:64 fails in a 32-bit
+        # prefix, where the plain write is the one that counts.
+        for native_view in (True, False):
             if kind is None:
-                self.wine(["reg", "delete", key, "/v", name, "/f"] + view, check=False)
+                self.delete_registry(key, name, native_view=native_view)
             else:
-                self.wine(["reg", "add", key, "/v", name, "/d", kind, "/f"] + view,
-                          check=not view)
+                self.set_registry(key, name, kind, native_view=native_view,
+                                  check=not native_view)
         self.kill_server()
         self.start_server()
 
@@ -562,7 +576,7 @@ class WineRig:
                 return xid
         return None
 
-    BUTTONS = {"OK": 1, "Cancel": 2}
+    BUTTONS = {text: number for number, text in QUESTION_BUTTONS}
 
     def answer(self, box, button, timeout=10):
         """Clicks OK or Cancel in the box and waits until it has closed.
