@@ -78,8 +78,8 @@ fuzz-smoke:
 # Wine, and pieceset's cut against split; several minutes, not part of `make
 # test`. Checks its own arithmetic first; writes docs/benchmarks.md and .json.
 bench: all
-	PYTHONPATH=$(CURDIR) $(PYTHON) -m unittest bench.test_report
-	PYTHONPATH=$(CURDIR) $(PYTHON) bench/run.py
+	PYTHONPATH=$(CURDIR) $(PYTHON) -m unittest tests/bench/test_report.py
+	PYTHONPATH=$(CURDIR) $(PYTHON) -m bench.run
 
 # pieceset, the launcher it puts on disk 1 (taken from the win32 tree), its
 # manual and bash completion, under PREFIX (and DESTDIR, for staging).
