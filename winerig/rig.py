@@ -119,6 +119,8 @@ class Run:
         return texts
 
 
+MARLETT = "/usr/share/wine/fonts/marlett.ttf"
+
 # The buttons of a box that asks (the launcher's "Next Disk"), as Box.buttons
 # lists them.
 QUESTION_BUTTONS = [(1, "OK"), (2, "Cancel")]
@@ -176,10 +178,24 @@ class WineRig:
                         what="making the Wine prefix", stdout=subprocess.DEVNULL)
             run_command(["wineserver", "-w"], self.env(), 120, check=False)
             self.log("rig: new %s prefix in %.1f s" % (self.road.arch, time.monotonic() - t0))
+        self._install_caption_font()
         self.start_server()
         # Unmanaged windows: without a window manager, Wine would otherwise
         # wait about 2 s for every closed window to be withdrawn.
         self.set_registry(r"HKCU\Software\Wine\X11 Driver", "Managed", "N")
+
+    def _install_caption_font(self):
+        """Marlett, whose glyphs Wine draws the caption buttons with; without
+        it they show as the letters "0", "1" and "r". Wine loads fonts from
+        the prefix's Fonts folder and from fontconfig, and a new prefix here
+        gets none of Wine's own fonts, which fonts-wine keeps apart."""
+        target = self.c_drive("windows", "Fonts", "marlett.ttf")
+        if os.path.exists(target):
+            return
+        if not os.path.isfile(MARLETT):
+            raise RigError("%s is missing (Debian's fonts-wine)" % MARLETT)
+        os.makedirs(os.path.dirname(target), exist_ok=True)
+        shutil.copyfile(MARLETT, target)
 
     def stop(self):
         self.release_desktop()
