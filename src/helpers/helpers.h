@@ -1,4 +1,4 @@
-// Text and memory helpers shared by the launcher's rooms. The exe has no C
+// Text and memory helpers shared by the launcher's subsystems. The exe has no C
 // runtime: memcpy and its kin come from helpers/memory.cpp there, and from
 // the C library in the unit tests.
 #pragma once

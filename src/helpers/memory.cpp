@@ -1,4 +1,4 @@
-// The exe's memcpy and its kin, since it carries no C runtime: the rooms call
+// The exe's memcpy and its kin, since it carries no C runtime: the subsystems call
 // them through helpers.h, and the compiler on its own for block copies and
 // zeroing. Built with -fno-tree-loop-distribute-patterns so that these loops
 // do not become calls to themselves.

@@ -1,4 +1,4 @@
-// One check of a CreateFileA call's arguments for the tests of every room:
+// One check of a CreateFileA call's arguments for the tests of every subsystem:
 // the access, share mode, disposition and flags, as the numbers the test
 // names, and no security attributes.
 #pragma once

@@ -166,6 +166,17 @@ TEST_F(File1Path, ModuleNameWithoutBackslashIsNotCut) {
 class ShownName : public LauncherShell {
 protected:
     std::vector<sim::Call> NameSets() const { return sim::CallsTo("SetDlgItemTextA"); }
+
+    // A FILE.1 whose name cannot be read: the placeholder stays, and the
+    // assembly, not the missing-file check, refuses the disk.
+    void ExpectPlaceholderAndUnreadableDisk1() {
+        AcknowledgeEveryBox();
+        EXPECT_EQ(0, RunLauncher());
+        EXPECT_TRUE(NameSets().empty());
+        EXPECT_EQ(kPlaceholder, sim::ControlText(1000));
+        ExpectOnlyStopBox("Could not read disk 1");
+        EXPECT_FALSE(Started());
+    }
 };
 
 TEST_F(ShownName, NameOf259CharactersIsShownWhole) {
@@ -211,27 +222,15 @@ TEST_F(ShownName, File1EndingBeforeTheNulShowsWhatItHolds) {
 
 TEST_F(ShownName, EmptyFile1KeepsThePlaceholder) {
     sim::PutFile("C:\\SETUP\\FILE.1", "");
-    AcknowledgeEveryBox();
 
-    EXPECT_EQ(0, RunLauncher());
-
-    EXPECT_TRUE(NameSets().empty());
-    EXPECT_EQ(kPlaceholder, sim::ControlText(1000));
-    ExpectOnlyStopBox("Could not read disk 1");
-    EXPECT_FALSE(Started());
+    ExpectPlaceholderAndUnreadableDisk1();
 }
 
 TEST_F(ShownName, UnreadableFile1KeepsThePlaceholderAndIsNotReportedMissing) {
     PutSideBySide("C:\\SETUP", 1);
     sim::FailReadAt("C:\\SETUP\\FILE.1", 0);
-    AcknowledgeEveryBox();
 
-    EXPECT_EQ(0, RunLauncher());
-
-    EXPECT_TRUE(NameSets().empty());
-    EXPECT_EQ(kPlaceholder, sim::ControlText(1000));
-    ExpectOnlyStopBox("Could not read disk 1");
-    EXPECT_FALSE(Started());
+    ExpectPlaceholderAndUnreadableDisk1();
     EXPECT_EQ(1, TheDialog().result);
 }
 
