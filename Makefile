@@ -5,6 +5,8 @@ WIN32DIR := build/win32
 # machines that refuse 32-bit programs; never shipped.
 WIN64DIR := build/win64
 JOBS ?= 2
+# Every native tree runs, inspects or installs what the cross trees made.
+CROSS_TREES := -DLAUNCHER_WIN32_DIR=$(abspath $(WIN32DIR)) -DLAUNCHER_WIN64_DIR=$(abspath $(WIN64DIR))
 # The system's Python (the rig is stdlib only) rather than a shim on PATH;
 # the rig is imported as a package from the repository's root.
 PYTHON := $(or $(wildcard /usr/bin/python3),python3)
@@ -17,7 +19,7 @@ ASAN := build/asan
 all: native win32 win64
 
 native:
-	cmake -S . -B $(NATIVE) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(NATIVE) $(CROSS_TREES) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(NATIVE) -j $(JOBS)
 
 win32:
@@ -49,7 +51,7 @@ demo:
 
 # The unit and fault tests again, under AddressSanitizer and UBSan.
 sanitize:
-	cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DLAUNCHER_SANITIZE=ON
+	cmake -S . -B $(ASAN) $(CROSS_TREES) -DCMAKE_BUILD_TYPE=Debug -DLAUNCHER_SANITIZE=ON
 	cmake --build $(ASAN) -j $(JOBS)
 	ctest --test-dir $(ASAN) --output-on-failure -j $(JOBS) -R '^(unit|fault)[.]'
 
@@ -58,7 +60,7 @@ sanitize:
 # (default 0: a new one each run, named when a run fails). The corpus is
 # kept in build/fuzz/corpus between runs.
 fuzz:
-	cmake -S . -B build/fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLAUNCHER_FUZZ=ON
+	cmake -S . -B build/fuzz $(CROSS_TREES) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLAUNCHER_FUZZ=ON
 	cmake --build build/fuzz -j $(JOBS) --target fuzz_wininit fuzz_assembly
 	@for f in fuzz_wininit fuzz_assembly; do \
 	  mkdir -p build/fuzz/corpus/$$f; \
@@ -79,20 +81,20 @@ fuzz-smoke:
 # Wine, and pieceset's cut against split; several minutes, not part of `make
 # test`. Checks its own arithmetic first; writes docs/benchmarks.md and .json.
 bench: all
-	PYTHONPATH=$(CURDIR) $(PYTHON) -m unittest bench.test_report
-	PYTHONPATH=$(CURDIR) $(PYTHON) bench/run.py
+	PYTHONPATH=$(CURDIR) $(PYTHON) -m unittest tests/bench/test_report.py
+	PYTHONPATH=$(CURDIR) $(PYTHON) -m bench.run
 
 # pieceset, the launcher it puts on disk 1 (taken from the win32 tree), its
 # manual and bash completion, under PREFIX (and DESTDIR, for staging).
 PREFIX ?= /usr/local
 LAUNCHER_EXE = $(abspath $(WIN32DIR))/launcher.exe
 install: native win32
-	cmake -S . -B $(NATIVE) -DLAUNCHER_EXE=$(LAUNCHER_EXE) >/dev/null
+	cmake -S . -B $(NATIVE) $(CROSS_TREES) -DLAUNCHER_EXE=$(LAUNCHER_EXE) >/dev/null
 	DESTDIR="$(DESTDIR)" cmake --install $(NATIVE) --prefix "$(PREFIX)"
 
 # The same as a Debian package, pieceset_VERSION-1_ARCH.deb in the native tree.
 package: native win32
-	cmake -S . -B $(NATIVE) -DLAUNCHER_EXE=$(LAUNCHER_EXE) >/dev/null
+	cmake -S . -B $(NATIVE) $(CROSS_TREES) -DLAUNCHER_EXE=$(LAUNCHER_EXE) >/dev/null
 	cd $(NATIVE) && cpack -G DEB
 
 clean:

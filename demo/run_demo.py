@@ -36,32 +36,14 @@ ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 sys.dont_write_bytecode = True
 
 import winerig  # noqa: E402
-from tests.e2e import sample_install  # noqa: E402
-from winerig import RigError, WineRig  # noqa: E402
+from sample import sample_install  # noqa: E402
+from winerig import QUESTION_BUTTONS, RigError, WineRig  # noqa: E402
 
 NAME = sample_install.NAME
 MEDIA = "1.44M"
-QUESTION_BUTTONS = [(1, "OK"), (2, "Cancel")]
 # Every caption the launcher can show; any of them is read and reported, so
 # that a wrong box shows up as what it is rather than as a time-out.
 CAPTIONS = ("Next Disk", "This is not the right disk", "Error")
-
-
-# The suite counts its X displays up from :90, the demo down from :199.
-DEMO_DISPLAYS = range(199, 100, -1)
-
-# The installer's wizard, page by page: the heading it shows, the button the
-# demo presses there, and the screenshot it takes.
-WIZARD = [
-    ("Welcome to Sample Application 1.0 Setup", "&Next >", "installer-first-page.png"),
-    ("Choose Install Location", "&Install", "installer-folder.png"),
-    ("Installation Complete", "&Next >", None),
-    ("Completing Sample Application 1.0 Setup", "&Finish", "installer-last-page.png"),
-]
-# The headings are these static controls: welcome and finish pages, inner pages.
-HEADING_IDS = (1201, 1037)
-WS_DISABLED = 0x08000000
-
 
 def sha256(data):
     return hashlib.sha256(data).hexdigest()
@@ -203,8 +185,7 @@ class Demo:
 
     def start_wine(self):
         self.section("Windows under Wine, headless")
-        self.rig = WineRig(self.work, self.args.road, log=lambda text: None,
-                           displays=DEMO_DISPLAYS)
+        self.rig = WineRig(self.work, self.args.road, log=lambda text: None)
         t0 = time.monotonic()
         self.rig.start(reuse_prefix=self.args.reuse_prefix)
         self.item("prefix %s, display %s, ready in %.1f s"
@@ -338,36 +319,14 @@ class Demo:
 
     # ---- the installer's wizard and the installed application --------------
 
-    def wizard_page(self):
-        """The wizard as wine_probe reads it: (heading, buttons, enabled
-        buttons), or None while it shows no window."""
-        found = self.rig.window(sample_install.SETUP_CAPTION)
-        if not found:
-            return None
-        controls = found[1]
-        headings = [c["text"] for c in controls if c["class"] == "Static" and c["visible"]
-                    and c["id"] in HEADING_IDS and c["text"]]
-        buttons = [c for c in controls if c["class"] == "Button" and c["visible"]
-                   and c["id"] in (1, 2, 3)]
-        return (headings[0] if headings else "", [c["text"] for c in buttons],
-                [c["text"] for c in buttons if not c["style"] & WS_DISABLED])
-
-    def wizard_xid(self):
-        # MUI's inner pages add a space to the caption.
-        for caption in (sample_install.SETUP_CAPTION, sample_install.SETUP_CAPTION + " "):
-            xids = self.rig.visible_windows(caption)
-            if xids:
-                return xids[0]
-        return None
-
     def drive_wizard(self):
         self.section("the installer's wizard, answered from outside")
         rig = self.rig
-        for heading, button, shot in WIZARD:
+        for heading, button, shot in sample_install.WIZARD:
             deadline = time.monotonic() + 90
             page = None
             while time.monotonic() < deadline:
-                page = self.wizard_page()
+                page = sample_install.wizard_page(rig)
                 if page and page[0] == heading and button in page[2]:
                     break
                 if rig.visible_windows("NSIS Error"):
@@ -385,12 +344,11 @@ class Demo:
             taken = ""
             if shot:
                 time.sleep(0.3)  # let the page finish painting
-                taken = "  [screenshot %s]" % self.shot(shot, [self.wizard_xid()])
+                taken = "  [screenshot %s]" % self.shot(shot, [sample_install.wizard_xid(rig)])
             self.item('page "%s" [%s]: pressed %s%s'
                       % (heading, ", ".join(b.replace("&", "") for b in page[1]),
                          button.replace("&", ""), taken))
-            out = rig.probe("press", sample_install.SETUP_CAPTION, button)
-            if out.strip() != "pressed=1":
+            if not sample_install.press(rig, button):
                 raise DemoFailed("could not press %s on the page %r" % (button, heading))
         took = rig.wait_process_gone("kqtmpins.exe")
         self.item("the installer ended %.1f s after Finish" % took)

@@ -7,8 +7,9 @@ as a package (the repository's root on PYTHONPATH). Standard library only.
 """
 
 from .errors import RigError
-from .rig import Box, Run, WineRig, start_xvfb, stop_process
+from .process import start_xvfb, stop_process
+from .rig import QUESTION_BUTTONS, Box, Run, WineRig
 from .road import Road, choose_road, forced_road, loader_refusal, twin_road
 
-__all__ = ["Box", "RigError", "Road", "Run", "WineRig", "choose_road", "forced_road",
-           "loader_refusal", "start_xvfb", "stop_process", "twin_road"]
+__all__ = ["QUESTION_BUTTONS", "Box", "RigError", "Road", "Run", "WineRig", "choose_road",
+           "forced_road", "loader_refusal", "start_xvfb", "stop_process", "twin_road"]

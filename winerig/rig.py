@@ -26,57 +26,15 @@ import os
 import re
 import shutil
 import subprocess
-import tempfile
 import time
 
 from .errors import RigError
+from .process import run_command, start_xvfb, stop_process
 
 
 def _ere_literal(text):
     """The text as an anchored POSIX extended regular expression (xdotool)."""
     return "^" + re.sub(r'([][(){}.*+?^$|\\])', r'\\\1', text) + "$"
-
-
-def start_xvfb(displays, screen="1024x768x24", error=None):
-    """Starts Xvfb on the first free display of `displays`; returns (proc, ":N").
-
-    A display counts as ours only once its lock file holds our Xvfb's pid, so
-    two servers started at the same moment never end up sharing one."""
-    for n in displays:
-        lock = "/tmp/.X%d-lock" % n
-        if os.path.exists(lock) or os.path.exists("/tmp/.X11-unix/X%d" % n):
-            continue
-        proc = subprocess.Popen(["Xvfb", ":%d" % n, "-screen", "0", screen,
-                                 "-nolisten", "tcp", "-wr"],
-                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        for _ in range(50):
-            if proc.poll() is not None:
-                break
-            if os.path.exists("/tmp/.X11-unix/X%d" % n) and _lock_pid(lock) == proc.pid:
-                return proc, ":%d" % n
-            time.sleep(0.1)
-        stop_process(proc)
-    raise (error or RigError)("could not start Xvfb on any display of %s" % (displays,))
-
-
-def stop_process(proc, timeout=5, terminate=True):
-    """Terminates proc (or, with terminate=False, lets it end by itself), and
-    kills it when it has not gone within timeout seconds."""
-    if terminate and proc.poll() is None:
-        proc.terminate()
-    try:
-        proc.wait(timeout=timeout)
-    except subprocess.TimeoutExpired:
-        proc.kill()
-        proc.wait()
-
-
-def _lock_pid(path):
-    try:
-        with open(path) as f:
-            return int(f.read().strip() or 0)
-    except (OSError, ValueError):
-        return 0
 
 
 class Box:
@@ -161,39 +119,15 @@ class Run:
         return texts
 
 
-def run_command(args, env, timeout, what=None, check=True, stdout=subprocess.PIPE):
-    """Runs a command to its end; a failure (or a time-out) is a RigError
-    that carries the command, its exit code and its stderr.
+MARLETT = "/usr/share/wine/fonts/marlett.ttf"
 
-    Its stderr goes to a file, not a pipe: processes that Wine starts for the
-    session inherit it and outlive the command, so a pipe would never end."""
-    with tempfile.TemporaryFile() as err:
-        try:
-            done = subprocess.run(list(args), env=env, timeout=timeout, stdin=subprocess.DEVNULL,
-                                  stdout=stdout, stderr=err)
-        except subprocess.TimeoutExpired:
-            raise RigError("%s did not end within %d s" % (what or args[0], timeout),
-                           command=args, stderr=_read_back(err))
-        except OSError as e:
-            raise RigError("%s could not start: %s" % (what or args[0], e), command=args)
-        done.stderr = _read_back(err)
-    if check and done.returncode != 0:
-        raise RigError("%s failed" % (what or args[0]), command=args, code=done.returncode,
-                       stderr=done.stderr)
-    return done
-
-
-def _read_back(f):
-    f.seek(0)
-    return f.read().decode("utf-8", "replace")
+# The buttons of a box that asks (the launcher's "Next Disk"), as Box.buttons
+# lists them.
+QUESTION_BUTTONS = [(1, "OK"), (2, "Cancel")]
 
 
 class WineRig:
-    # Each user of the rig takes a display range of its own, so that the
-    # suite, the demo and the benchmarks can run side by side.
-    displays = range(90, 200)
-
-    def __init__(self, workdir, road, log=print, screen="1024x768x24", displays=None):
+    def __init__(self, workdir, road, log=print, screen="1024x768x24"):
         self.workdir = os.path.abspath(workdir)
         self.road = road
         self.programs_dir = road.programs
@@ -201,8 +135,6 @@ class WineRig:
         self.prefix = os.path.join(self.workdir, "prefix" if road.shipped else "prefix64")
         self.log = log
         self.screen = screen
-        if displays is not None:
-            self.displays = displays
         self.display = None
         self._xvfb = None
         self._server = None
@@ -246,10 +178,24 @@ class WineRig:
                         what="making the Wine prefix", stdout=subprocess.DEVNULL)
             run_command(["wineserver", "-w"], self.env(), 120, check=False)
             self.log("rig: new %s prefix in %.1f s" % (self.road.arch, time.monotonic() - t0))
+        self._install_caption_font()
         self.start_server()
         # Unmanaged windows: without a window manager, Wine would otherwise
         # wait about 2 s for every closed window to be withdrawn.
         self.set_registry(r"HKCU\Software\Wine\X11 Driver", "Managed", "N")
+
+    def _install_caption_font(self):
+        """Marlett, whose glyphs Wine draws the caption buttons with; without
+        it they show as the letters "0", "1" and "r". Wine loads fonts from
+        the prefix's Fonts folder and from fontconfig, and a new prefix here
+        gets none of Wine's own fonts, which fonts-wine keeps apart."""
+        target = self.c_drive("windows", "Fonts", "marlett.ttf")
+        if os.path.exists(target):
+            return
+        if not os.path.isfile(MARLETT):
+            raise RigError("%s is missing (Debian's fonts-wine)" % MARLETT)
+        os.makedirs(os.path.dirname(target), exist_ok=True)
+        shutil.copyfile(MARLETT, target)
 
     def stop(self):
         self.release_desktop()
@@ -259,7 +205,7 @@ class WineRig:
             self._xvfb = None
 
     def _start_xvfb(self):
-        self._xvfb, self.display = start_xvfb(self.displays, self.screen)
+        self._xvfb, self.display = start_xvfb(self.screen)
 
     def start_server(self):
         """A persistent wineserver; the first process it serves does boot work."""
@@ -305,19 +251,28 @@ class WineRig:
 
     # ---- registry ---------------------------------------------------------
 
-    def set_registry(self, key, name, data, kind="REG_SZ"):
-        self.wine(["reg", "add", key, "/v", name, "/t", kind, "/d", data, "/f"])
+    # native_view: on 64-bit Windows, the 64-bit view (/reg:64), which a
+    # 32-bit reg in a WoW64 prefix does not write unless told; a 32-bit
+    # prefix has only the one view.
 
-    def delete_registry(self, key, name):
-        """Deletes a value; one that is not there is no failure."""
-        self.wine(["reg", "delete", key, "/v", name, "/f"], check=False)
+    def set_registry(self, key, name, data, kind="REG_SZ", native_view=False, check=True):
+        view = ["/reg:64"] if native_view else []
+        self.wine(["reg", "add", key, "/v", name, "/t", kind, "/d", data, "/f"] + view,
+                  check=check)
+
+    def delete_registry(self, key, name=None, native_view=False):
+        """Deletes a value, or the whole key when name is None; one that is
+        not there is no failure."""
+        value = ["/v", name] if name is not None else []
+        view = ["/reg:64"] if native_view else []
+        self.wine(["reg", "delete", key] + value + ["/f"] + view, check=False)
 
     def registry_values(self, key, native_view=True):
         """A key's values as name -> data, or None when the key is not there.
 
         Only reg's own "not found" counts as absent; any other failure of the
-        reg run is an error. native_view: on 64-bit Windows, the 64-bit view
-        (/reg:64), where a 64-bit program's entries are."""
+        reg run is an error. The native view by default: a 64-bit program's
+        entries are there."""
         args = self.road.wine + ["reg", "query", key] + (["/reg:64"] if native_view else [])
         done = run_command(args, self.env(), 60, check=False)
         out = done.stdout.decode("utf-8", "replace").replace("\r\n", "\n")
@@ -347,14 +302,14 @@ class WineRig:
         call it before a case leaves requests), since Wine's drive manager
         reads the types once, when the session starts."""
         key, name = r"HKLM\Software\Wine\Drives", letter.lower() + ":"
-        # The drive manager reads the 64-bit view; a 32-bit reg in a WoW64
-        # prefix writes the 32-bit one unless told. A 32-bit prefix has one.
-        for view in (["/reg:64"], []):
+        # The drive manager reads the native view; /reg:64 fails in a 32-bit
+        # prefix, where the plain write is the one that counts.
+        for native_view in (True, False):
             if kind is None:
-                self.wine(["reg", "delete", key, "/v", name, "/f"] + view, check=False)
+                self.delete_registry(key, name, native_view=native_view)
             else:
-                self.wine(["reg", "add", key, "/v", name, "/d", kind, "/f"] + view,
-                          check=not view)
+                self.set_registry(key, name, kind, native_view=native_view,
+                                  check=not native_view)
         self.kill_server()
         self.start_server()
 
@@ -562,7 +517,7 @@ class WineRig:
                 return xid
         return None
 
-    BUTTONS = {"OK": 1, "Cancel": 2}
+    BUTTONS = {text: number for number, text in QUESTION_BUTTONS}
 
     def answer(self, box, button, timeout=10):
         """Clicks OK or Cancel in the box and waits until it has closed.

@@ -2,6 +2,7 @@
 #include "assembly/assembly.h"
 
 #include "assembly/piece.h"
+#include "helpers/helpers.h"
 #include "platform/platform.h"
 #include "restart/restart.h"
 
@@ -17,27 +18,6 @@ enum JoinOutcome {
     kUnreadable,
     kNoFirstPiece,
 };
-
-// Length of a NUL-terminated text.
-static DWORD TextLength(const char* text)
-{
-    DWORD length = 0;
-    while (text[length] != 0)
-        ++length;
-    return length;
-}
-
-// Appends text at offset `at` of a MAX_PATH buffer; FALSE, with the buffer
-// untouched, when it would not fit.
-static BOOL PutText(char* buffer, DWORD at, const char* text)
-{
-    DWORD length = TextLength(text);
-    if (at + length >= MAX_PATH)
-        return FALSE;
-    for (DWORD i = 0; i <= length; ++i)
-        buffer[at + i] = text[i];
-    return TRUE;
-}
 
 // The decimal digits of a positive number, without leading zeros.
 static void FormatNumber(char* digits, int number)
@@ -58,8 +38,8 @@ static void FormatNumbered(char* text, const char* words, int number)
 {
     char digits[12];
     FormatNumber(digits, number);
-    PutText(text, 0, words);
-    PutText(text, TextLength(text), digits);
+    PutText(text, MAX_PATH, 0, words);
+    PutText(text, MAX_PATH, TextLength(text), digits);
 }
 
 // The temp directory (which ends with a backslash) plus the installer's name.
@@ -68,7 +48,7 @@ static BOOL BuildInstallerPath(char* path)
     DWORD length = GetTempPathA(MAX_PATH, path);
     if (length == 0 || length >= MAX_PATH)
         return FALSE;
-    return PutText(path, length, kInstallerName);
+    return PutText(path, MAX_PATH, length, kInstallerName);
 }
 
 // Rewrites the number after the path's last "." in place: FILE.9 becomes
@@ -80,7 +60,7 @@ static BOOL SetPieceNumber(char* piecePath, int number)
         --dot;
     char digits[12];
     FormatNumber(digits, number);
-    return PutText(piecePath, dot, digits);
+    return PutText(piecePath, MAX_PATH, dot, digits);
 }
 
 static HANDLE OpenPiece(const char* piecePath)

@@ -1,3 +1,4 @@
+// Joining a piece set into the temporary installer.
 #pragma once
 
 // Joins the piece set that starts at piecePath (the full path of FILE.1, in a

@@ -3,36 +3,13 @@
 // delayed moves carry out at start-up.
 #include "restart/restart.h"
 
+#include "helpers/helpers.h"
 #include "platform/platform.h"
 
 static constexpr DWORD kLineSize = 1024;
 static constexpr DWORD kRenameHeaderLength = 10;
 static const char kRenameHeader[] = "[Rename]\r\n";
 static constexpr DWORD kNotFound = 0xFFFFFFFF;
-
-// Length of a NUL-terminated text.
-static DWORD TextLength(const char* text)
-{
-    DWORD length = 0;
-    while (text[length] != 0)
-        ++length;
-    return length;
-}
-
-// Copies count bytes between regions that do not overlap.
-static void CopyBytes(char* to, const char* from, DWORD count)
-{
-    for (DWORD i = 0; i < count; ++i)
-        to[i] = from[i];
-}
-
-// Moves count bytes at base + from up by distance; runs from the end because
-// the two regions overlap.
-static void MoveBytesUp(char* base, DWORD from, DWORD count, DWORD distance)
-{
-    for (DWORD i = count; i > 0; --i)
-        base[from + distance + i - 1] = base[from + i - 1];
-}
 
 // Position of the first section header in the text, which ends at its first
 // zero byte, or kNotFound. A zero byte in the file hides whatever follows it,
@@ -60,12 +37,12 @@ static DWORD InsertRequest(char* view, DWORD oldSize, const char* line, DWORD li
     DWORD header = FindRenameHeader(view, oldSize);
     if (header != kNotFound) {
         DWORD insertAt = header + kRenameHeaderLength;
-        MoveBytesUp(view, insertAt, oldSize - insertAt, lineLength);
-        CopyBytes(view + insertAt, line, lineLength);
+        memmove(view + insertAt + lineLength, view + insertAt, oldSize - insertAt);
+        memcpy(view + insertAt, line, lineLength);
         return oldSize + lineLength;
     }
-    CopyBytes(view + oldSize, kRenameHeader, kRenameHeaderLength);
-    CopyBytes(view + oldSize + kRenameHeaderLength, line, lineLength);
+    memcpy(view + oldSize, kRenameHeader, kRenameHeaderLength);
+    memcpy(view + oldSize + kRenameHeaderLength, line, lineLength);
     return oldSize + kRenameHeaderLength + lineLength;
 }
 

@@ -1,3 +1,4 @@
+// Renames and deletions left for the next system start.
 #pragma once
 
 // Records that source is to be renamed to target (deleted when target is

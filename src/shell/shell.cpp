@@ -5,6 +5,7 @@
 
 #include "assembly/assembly.h"
 #include "assembly/piece.h"
+#include "helpers/helpers.h"
 #include "platform/platform.h"
 
 static constexpr int kDialogTemplate = 101;
@@ -17,15 +18,6 @@ static constexpr char kPieceName[] = "\\FILE.1";
 // must not start on the same temporary file.
 static bool assemblyRunning = false;
 
-// Length of a NUL-terminated text.
-static DWORD TextLength(const char* text)
-{
-    DWORD length = 0;
-    while (text[length] != '\0')
-        ++length;
-    return length;
-}
-
 // Position of the last backslash in text, or -1 when it holds none.
 static int FindLastBackslash(const char* text)
 {
@@ -35,19 +27,6 @@ static int FindLastBackslash(const char* text)
             last = i;
     }
     return last;
-}
-
-// Appends tail to the text in buffer (size bytes in all); false, leaving the
-// text as it was, when the result and its NUL would not fit.
-static bool AppendText(char* buffer, DWORD size, const char* tail)
-{
-    DWORD length = TextLength(buffer);
-    DWORD tailLength = TextLength(tail);
-    if (length + tailLength >= size)
-        return false;
-    for (DWORD i = 0; i <= tailLength; ++i)
-        buffer[length + i] = tail[i];
-    return true;
 }
 
 // Writes the path of FILE.1 beside the running launcher into path
@@ -65,7 +44,7 @@ static bool BuildPiecePath(char* path)
     int cut = FindLastBackslash(path);
     if (cut >= 0)
         path[cut] = '\0';
-    return AppendText(path, kPathSize, kPieceName);
+    return PutText(path, kPathSize, TextLength(path), kPieceName);
 }
 
 // Runs the assembly for command 1 or 2 and ends the dialog with that number.

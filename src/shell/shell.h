@@ -1,3 +1,4 @@
+// The launcher's entry and its progress dialog.
 #pragma once
 
 #include "platform/platform.h"

@@ -29,12 +29,11 @@ import time
 import traceback
 
 import pieces
-import sample_install
 import winerig
-from winerig import RigError, WineRig
+from sample import sample_install
+from winerig import QUESTION_BUTTONS, RigError, WineRig
 
 NAME = "Recording Installer 1.0"
-QUESTION_BUTTONS = [(1, "OK"), (2, "Cancel")]
 
 
 class CaseFailed(Exception):

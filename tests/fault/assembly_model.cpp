@@ -1,3 +1,5 @@
+// Drawing assembly cases and running them against the launcher and the
+// model of what it must do.
 #include "assembly_model.h"
 
 #include "assembly/assembly.h"

@@ -73,32 +73,31 @@ TEST(WinInitEditor, AcceptedDelayedMoveLeavesTheFileUntouched) {
 
 // ------------------------------------------------------------- assembly ----
 
-TEST(AssemblyModel, SideBySideSetsJoinWithoutAsking) {
+// The assembly model's cases of one profile: any layout unless `layout` is
+// given, these shares of perturbed pieces and of faults.
+void RunAssemblyCases(const char* suite, int count, uint64_t seed, int layout,
+                      unsigned perturbPercent, unsigned faultPercent = 0) {
     CaseProfile p;
-    p.layout = static_cast<int>(Layout::kSideBySide);
-    p.perturbPercent = 30;
-    RunCases<AssemblyCase>("assembly side by side", Cases(800), 21, [p](Draw& d) { return DrawAssemblyCase(d, p); });
+    p.layout = layout;
+    p.perturbPercent = perturbPercent;
+    p.faultPercent = faultPercent;
+    RunCases<AssemblyCase>(suite, count, seed, [p](Draw& d) { return DrawAssemblyCase(d, p); });
+}
+
+TEST(AssemblyModel, SideBySideSetsJoinWithoutAsking) {
+    RunAssemblyCases("assembly side by side", Cases(800), 21, static_cast<int>(Layout::kSideBySide), 30);
 }
 
 TEST(AssemblyModel, OnePiecePerDiskAsksForEachNextDisk) {
-    CaseProfile p;
-    p.layout = static_cast<int>(Layout::kOnePerDisk);
-    p.perturbPercent = 40;
-    RunCases<AssemblyCase>("assembly one per disk", Cases(1000), 22, [p](Draw& d) { return DrawAssemblyCase(d, p); });
+    RunAssemblyCases("assembly one per disk", Cases(1000), 22, static_cast<int>(Layout::kOnePerDisk), 40);
 }
 
 TEST(AssemblyModel, MixedGroupsWithForeignShortAndMissingPieces) {
-    CaseProfile p;
-    p.layout = static_cast<int>(Layout::kGroups);
-    p.perturbPercent = 80;
-    RunCases<AssemblyCase>("assembly mixed groups", Cases(1200), 23, [p](Draw& d) { return DrawAssemblyCase(d, p); });
+    RunAssemblyCases("assembly mixed groups", Cases(1200), 23, static_cast<int>(Layout::kGroups), 80);
 }
 
 TEST(AssemblyModel, ReadWriteOpenAndSetupFaultsOnEveryLayout) {
-    CaseProfile p;
-    p.perturbPercent = 50;
-    p.faultPercent = 100;
-    RunCases<AssemblyCase>("assembly with faults", Cases(2000), 24, [p](Draw& d) { return DrawAssemblyCase(d, p); });
+    RunAssemblyCases("assembly with faults", Cases(2000), 24, -1, 50, 100);
 }
 
 }  // namespace

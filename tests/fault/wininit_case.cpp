@@ -1,3 +1,4 @@
+// Drawing WinInit.Ini edits and checking the launcher's against the oracle.
 #include "wininit_case.h"
 
 #include "restart/restart.h"

@@ -63,12 +63,8 @@ Arg Str(const char* text) {
 }
 
 Arg Ptr(const void* pointer) {
-    Arg a;
-    if (pointer) {
-        a.kind = Arg::kNum;
-        a.num = reinterpret_cast<uintptr_t>(pointer);
-    }
-    return a;
+    // A null pointer is logged as null, like a null string.
+    return pointer ? Num(reinterpret_cast<uintptr_t>(pointer)) : Arg();
 }
 
 size_t Log(const char* fn, std::vector<Arg> args, const std::string& file) {

@@ -1,5 +1,6 @@
 // Joining piece sets: what the user is asked, what lands in the installer
 // file, and how the installer is started.
+#include "opens.h"
 #include "pieces.h"
 
 #include <gtest/gtest.h>
@@ -325,11 +326,7 @@ TEST_F(FileOpening, ExistingTempInstallerIsEmptiedFirst) {
     EXPECT_EQ(installer, sim::FileBytes(kTempInstaller));
     std::vector<sim::Call> opens = sim::CallsOn("CreateFileA", kTempInstaller);
     ASSERT_EQ(1u, opens.size());
-    EXPECT_EQ(0x40000000u, opens[0].Num(1));
-    EXPECT_EQ(2u, opens[0].Num(2));
-    EXPECT_TRUE(opens[0].IsNull(3));
-    EXPECT_EQ(2u, opens[0].Num(4));
-    EXPECT_EQ(0x08000080u, opens[0].Num(5));
+    ExpectOpenedWith(opens[0], 0x40000000u, 2u, 2u, 0x08000080u);
 }
 
 TEST_F(FileOpening, PiecesAreOpenedForSharedSequentialReading) {
@@ -343,11 +340,7 @@ TEST_F(FileOpening, PiecesAreOpenedForSharedSequentialReading) {
     for (const sim::Call& c : sim::CallsTo("CreateFileA")) {
         if (c.Str(0).rfind("A:\\FILE.", 0) != 0) continue;
         ++pieceOpens;
-        EXPECT_EQ(0x80000000u, c.Num(1)) << c.Str(0);
-        EXPECT_EQ(1u, c.Num(2)) << c.Str(0);
-        EXPECT_TRUE(c.IsNull(3)) << c.Str(0);
-        EXPECT_EQ(3u, c.Num(4)) << c.Str(0);
-        EXPECT_EQ(0x08000080u, c.Num(5)) << c.Str(0);
+        ExpectOpenedWith(c, 0x80000000u, 1u, 3u, 0x08000080u);
     }
     EXPECT_GE(pieceOpens, 4);  // FILE.1, FILE.2, FILE.3 before and after the swap
     ASSERT_EQ(1u, sim::Launches().size());

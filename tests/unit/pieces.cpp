@@ -1,3 +1,4 @@
+// The test piece sets and the assembly fixture of pieces.h.
 #include "pieces.h"
 
 #include "assembly/assembly.h"

@@ -1,5 +1,6 @@
 // Requests for the next system start: the delayed move, and the [Rename]
 // section of WinInit.Ini where the system refuses delayed moves.
+#include "opens.h"
 #include "restart/restart.h"
 #include "winsim.h"
 
@@ -52,11 +53,7 @@ TEST_F(RestartRequest, WinInitIniIsOpenedExclusivelyForReadAndWrite) {
     std::vector<sim::Call> opens = sim::CallsTo("CreateFileA");
     ASSERT_EQ(1u, opens.size());
     EXPECT_EQ(kIni, opens[0].Str(0));
-    EXPECT_EQ(0xC0000000u, opens[0].Num(1));
-    EXPECT_EQ(0u, opens[0].Num(2));
-    EXPECT_TRUE(opens[0].IsNull(3));
-    EXPECT_EQ(4u, opens[0].Num(4));
-    EXPECT_EQ(0x08000080u, opens[0].Num(5));
+    unit::ExpectOpenedWith(opens[0], 0xC0000000u, 0u, 4u, 0x08000080u);
 }
 
 TEST_F(RestartRequest, RenameWritesTargetEqualsSource) {

@@ -1,6 +1,7 @@
 // The launcher's entry and its dialog, run the way the dialog manager runs
 // them: WinMain opens dialog 101, WM_INITDIALOG checks for FILE.1 and queues
 // the command that joins the pieces, and the dialog ends with its number.
+#include "opens.h"
 #include "pieces.h"
 #include "shell/shell.h"
 
@@ -67,6 +68,14 @@ protected:
         LauncherShell::SetUp();
         AcknowledgeEveryBox();
     }
+
+    // The launcher runs, takes the missing-FILE.1 road and never tries to
+    // open anything: the path was given up on before.
+    void ExpectMissingBeforeAnyOpen() {
+        EXPECT_EQ(0, RunLauncher());
+        ExpectMissingFile1Road();
+        EXPECT_TRUE(sim::CallsTo("CreateFileA").empty());
+    }
 };
 
 TEST_F(MissingFile1, ShowsOneStopBoxAndEndsTheDialogWith2) {
@@ -84,10 +93,7 @@ TEST_F(MissingFile1, UnknownModulePathCountsAsMissing) {
     PutSideBySide("C:\\SETUP", 1);
     sim::FailGetModuleFileName();
 
-    EXPECT_EQ(0, RunLauncher());
-
-    ExpectMissingFile1Road();
-    EXPECT_TRUE(sim::CallsTo("CreateFileA").empty());
+    ExpectMissingBeforeAnyOpen();
 }
 
 TEST_F(MissingFile1, DirectoryTooLongForFile1CountsAsMissing) {
@@ -95,10 +101,7 @@ TEST_F(MissingFile1, DirectoryTooLongForFile1CountsAsMissing) {
     sim::MakeDirectory(directory);
     sim::SetModuleFileName(directory + "\\A.EXE");
 
-    EXPECT_EQ(0, RunLauncher());
-
-    ExpectMissingFile1Road();
-    EXPECT_TRUE(sim::CallsTo("CreateFileA").empty());
+    ExpectMissingBeforeAnyOpen();
 }
 
 TEST_F(MissingFile1, ModulePathThatFillsTheBufferCountsAsMissing) {
@@ -106,10 +109,7 @@ TEST_F(MissingFile1, ModulePathThatFillsTheBufferCountsAsMissing) {
     sim::MakeDirectory(directory);
     sim::SetModuleFileName(directory + "\\LAUNCHER.EXE");  // 263 characters
 
-    EXPECT_EQ(0, RunLauncher());
-
-    ExpectMissingFile1Road();
-    EXPECT_TRUE(sim::CallsTo("CreateFileA").empty());
+    ExpectMissingBeforeAnyOpen();
 }
 
 TEST_F(MissingFile1, File1ThatCannotBeOpenedCountsAsMissing) {
@@ -131,11 +131,7 @@ TEST_F(File1Path, IsBuiltBesideTheLauncherAndOpenedForSharedReading) {
     std::vector<sim::Call> opens = sim::CallsTo("CreateFileA");
     ASSERT_FALSE(opens.empty());
     EXPECT_EQ("C:\\SETUP\\FILE.1", opens[0].Str(0));
-    EXPECT_EQ(0x80000000u, opens[0].Num(1));
-    EXPECT_EQ(1u, opens[0].Num(2));
-    EXPECT_TRUE(opens[0].IsNull(3));
-    EXPECT_EQ(3u, opens[0].Num(4));
-    EXPECT_EQ(0x08000080u, opens[0].Num(5));
+    ExpectOpenedWith(opens[0], 0x80000000u, 1u, 3u, 0x08000080u);
     ASSERT_EQ(1u, sim::Launches().size());
     EXPECT_EQ(installer, sim::Launches()[0].image);
 }
@@ -170,6 +166,17 @@ TEST_F(File1Path, ModuleNameWithoutBackslashIsNotCut) {
 class ShownName : public LauncherShell {
 protected:
     std::vector<sim::Call> NameSets() const { return sim::CallsTo("SetDlgItemTextA"); }
+
+    // A FILE.1 whose name cannot be read: the placeholder stays, and the
+    // assembly, not the missing-file check, refuses the disk.
+    void ExpectPlaceholderAndUnreadableDisk1() {
+        AcknowledgeEveryBox();
+        EXPECT_EQ(0, RunLauncher());
+        EXPECT_TRUE(NameSets().empty());
+        EXPECT_EQ(kPlaceholder, sim::ControlText(1000));
+        ExpectOnlyStopBox("Could not read disk 1");
+        EXPECT_FALSE(Started());
+    }
 };
 
 TEST_F(ShownName, NameOf259CharactersIsShownWhole) {
@@ -215,27 +222,15 @@ TEST_F(ShownName, File1EndingBeforeTheNulShowsWhatItHolds) {
 
 TEST_F(ShownName, EmptyFile1KeepsThePlaceholder) {
     sim::PutFile("C:\\SETUP\\FILE.1", "");
-    AcknowledgeEveryBox();
 
-    EXPECT_EQ(0, RunLauncher());
-
-    EXPECT_TRUE(NameSets().empty());
-    EXPECT_EQ(kPlaceholder, sim::ControlText(1000));
-    ExpectOnlyStopBox("Could not read disk 1");
-    EXPECT_FALSE(Started());
+    ExpectPlaceholderAndUnreadableDisk1();
 }
 
 TEST_F(ShownName, UnreadableFile1KeepsThePlaceholderAndIsNotReportedMissing) {
     PutSideBySide("C:\\SETUP", 1);
     sim::FailReadAt("C:\\SETUP\\FILE.1", 0);
-    AcknowledgeEveryBox();
 
-    EXPECT_EQ(0, RunLauncher());
-
-    EXPECT_TRUE(NameSets().empty());
-    EXPECT_EQ(kPlaceholder, sim::ControlText(1000));
-    ExpectOnlyStopBox("Could not read disk 1");
-    EXPECT_FALSE(Started());
+    ExpectPlaceholderAndUnreadableDisk1();
     EXPECT_EQ(1, TheDialog().result);
 }
 

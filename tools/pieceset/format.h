@@ -9,11 +9,8 @@
 #include <optional>
 #include <string_view>
 
-// The launcher's definition of a piece, in a namespace of its own here so
-// that its names do not meet the tool's.
-namespace launcher_piece {
+// The launcher's definition of a piece (kHeaderSize, PieceHeader, ...).
 #include "assembly/piece.h"
-}  // namespace launcher_piece
 
 namespace pieceset {
 
@@ -26,14 +23,14 @@ namespace pieceset {
 // Those sizes are the launcher's own, taken from its header so that the two
 // cannot disagree.
 
-constexpr std::size_t kHeaderSize = launcher_piece::kHeaderSize;
-constexpr std::size_t kIdentitySize = launcher_piece::kIdentitySize;
-constexpr std::size_t kLastPieceOffset = offsetof(launcher_piece::PieceHeader, last_piece);
+constexpr std::size_t kHeaderSize = ::kHeaderSize;
+constexpr std::size_t kIdentitySize = ::kIdentitySize;
+constexpr std::size_t kLastPieceOffset = offsetof(::PieceHeader, last_piece);
 
 // The launcher reads 260 bytes of FILE.1 and shows the text before the first
 // NUL, so the name and its NUL live in the first 260 bytes; the rest of that
 // area is zero.
-constexpr std::size_t kNameAreaSize = launcher_piece::kNameLimit;
+constexpr std::size_t kNameAreaSize = ::kNameLimit;
 constexpr std::size_t kMaxNameLength = kNameAreaSize - 1;
 
 // What pieceset adds after the name area. Integers are little-endian.

@@ -1,7 +1,7 @@
-"""The sample application's installer (sample/, compiled by makensis) as the
-suite and the demo see it: where its build lies, what it leaves in a Wine
-prefix when it has run (files, Start-menu entry, uninstall entry), and the
-starts that tell whether it ran.
+"""The sample application's installer (sample.nsi, compiled by makensis) as
+the Wine suite and the demo drive and read it: where its build lies, its
+wizard page by page, what it leaves in a Wine prefix when it has run (files,
+Start-menu entry, uninstall entry), and the starts that tell whether it ran.
 
 Every reading goes through the rig, so a failed reg or probe run is a
 RigError and never taken for "not installed".
@@ -23,6 +23,18 @@ UNINSTALL_KEY = "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall"
 ENTRY = "Sample Application"
 SHORTCUT = "Sample Application.lnk"
 
+# The wizard, page by page: the heading it shows, the button the demo presses
+# there, and the screenshot it takes.
+WIZARD = [
+    ("Welcome to Sample Application 1.0 Setup", "&Next >", "installer-first-page.png"),
+    ("Choose Install Location", "&Install", "installer-folder.png"),
+    ("Installation Complete", "&Next >", None),
+    ("Completing Sample Application 1.0 Setup", "&Finish", "installer-last-page.png"),
+]
+# The headings are these static controls: welcome and finish pages, inner pages.
+HEADING_IDS = (1201, 1037)
+WS_DISABLED = 0x08000000
+
 
 def build_file(road, name):
     """A file of the sample's build in the road's tree; missing is a failure."""
@@ -35,6 +47,36 @@ def build_file(road, name):
 def read_build_file(road, name):
     with open(build_file(road, name), "rb") as f:
         return f.read()
+
+
+def wizard_page(rig):
+    """The wizard as wine_probe reads it: (heading, buttons, enabled
+    buttons), or None while it shows no window."""
+    found = rig.window(SETUP_CAPTION)
+    if not found:
+        return None
+    controls = found[1]
+    headings = [c["text"] for c in controls if c["class"] == "Static" and c["visible"]
+                and c["id"] in HEADING_IDS and c["text"]]
+    buttons = [c for c in controls if c["class"] == "Button" and c["visible"]
+               and c["id"] in (1, 2, 3)]
+    return (headings[0] if headings else "", [c["text"] for c in buttons],
+            [c["text"] for c in buttons if not c["style"] & WS_DISABLED])
+
+
+def wizard_xid(rig):
+    """The X window of the wizard, or None."""
+    # MUI's inner pages add a space to the caption.
+    for caption in (SETUP_CAPTION, SETUP_CAPTION + " "):
+        xids = rig.visible_windows(caption)
+        if xids:
+            return xids[0]
+    return None
+
+
+def press(rig, button):
+    """Presses a button of the wizard's page by its text; whether it could."""
+    return rig.probe("press", SETUP_CAPTION, button).strip() == "pressed=1"
 
 
 def install_dir(rig):
@@ -71,7 +113,7 @@ def clear(rig):
             for name in os.listdir(path):
                 os.unlink(os.path.join(path, name))
             os.rmdir(path)
-    rig.wine(["reg", "delete", UNINSTALL_KEY + "\\" + ENTRY, "/reg:64", "/f"], check=False)
+    rig.delete_registry(UNINSTALL_KEY + "\\" + ENTRY, native_view=True)
     if uninstall_entry(rig) is not None:
         raise RigError("the sample's uninstall entry survived reg delete")
 

@@ -1,7 +1,7 @@
 """The bench's arithmetic and its words: ratios are taken round by round, and
 the page claims only what holds over the whole spread.
 
-  PYTHONPATH=. python3 -m unittest bench.test_report      (part of make bench)
+  PYTHONPATH=. python3 -m unittest tests/bench/test_report.py   (part of make bench)
 """
 
 import json
@@ -9,10 +9,11 @@ import os
 import tempfile
 import unittest
 
-from bench import run
+from bench import common, files, measure, plot, report, stats
 from tests.lib.seeded import seeded_bytes
 
 MiB = 1 << 20
+DOCS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "docs")
 
 
 def size_rows(mib, pieces, launcher, closed, cat, dd, dd_floor):
@@ -41,9 +42,9 @@ def a_run(sizes, handoff, road=None, cut=None):
             "filesystem": {"path": "/t", "device": "/dev/x", "type": "ext4", "mount": "/",
                            "options": "rw"},
             "load": ["1.00 1.00 1.00", "2.00 2.00 2.00"], "launcher_size": 6656,
-            "bare_size": 3072, "timing_size": 3072, "summary": run.summarise(sizes),
-            "footprint": foot, "verdict": "pass.", "handoff": run.summarise_handoff(handoff),
-            "cut": run.summarise_cut(cut),
+            "bare_size": 3072, "timing_size": 3072, "summary": stats.summarise(sizes),
+            "footprint": foot, "verdict": "pass.", "handoff": stats.summarise_handoff(handoff),
+            "cut": stats.summarise_cut(cut),
             "pieceset": {"binary": "build/native/pieceset", "sha256": "0123456789abcdef" * 4,
                          "built": "2026-12-09 16:48:00 UTC", "commit": "abc1234",
                          "tool_commit": "abc1234 2026-12-09 16:40 UTC pieceset: x",
@@ -54,7 +55,15 @@ def a_run(sizes, handoff, road=None, cut=None):
 def page(run_dict):
     with tempfile.TemporaryDirectory() as d:
         path = os.path.join(d, "benchmarks.md")
-        run.write_doc(path, "benchmarks.json", "benchmarks-throughput.svg", run_dict)
+        report.write_doc(path, "benchmarks.json", "benchmarks-throughput.svg", run_dict)
+        with open(path) as f:
+            return f.read()
+
+
+def svg(summary):
+    with tempfile.TemporaryDirectory() as d:
+        path = os.path.join(d, "plot.svg")
+        plot.svg_plot(summary, path)
         with open(path) as f:
             return f.read()
 
@@ -66,11 +75,11 @@ def flat(text):
 
 class RatiosAreTakenRoundByRound(unittest.TestCase):
     def test_ratio_is_the_baselines_time_over_the_subjects(self):
-        self.assertEqual(run.paired_ratios([2.0, 1.0, 0.5], [1.0, 1.0, 1.0]), [0.5, 1.0, 2.0])
+        self.assertEqual(stats.paired_ratios([2.0, 1.0, 0.5], [1.0, 1.0, 1.0]), [0.5, 1.0, 2.0])
 
     def test_unpaired_runs_are_refused(self):
-        with self.assertRaises(run.BenchError):
-            run.paired_ratios([1.0, 2.0], [1.0])
+        with self.assertRaises(common.BenchError):
+            stats.paired_ratios([1.0, 2.0], [1.0])
 
     def test_spread_is_over_rounds_not_a_ratio_of_medians(self):
         # Round by round the launcher is twice as fast as dd each time, though
@@ -78,7 +87,7 @@ class RatiosAreTakenRoundByRound(unittest.TestCase):
         rows = size_rows(64, 47, launcher=[1.0, 2.0, 4.0], closed=[0.9, 1.8, 3.6],
                          cat=[0.5, 1.0, 2.0], dd=[2.0, 4.0, 8.0], dd_floor=[0.1, 0.1, 0.1])
         rows["dd"] = [2.0, 4.0, 1.0]
-        e = run.summarise([rows])[0]
+        e = stats.summarise([rows])[0]
         self.assertEqual(e["ratios"]["dd"], {"median": 2.0, "min": 0.25, "max": 2.0})
         self.assertEqual(e["launcher_s"], 2.0)
         self.assertEqual(e["dd_s"], 2.0)
@@ -88,7 +97,7 @@ class RatiosAreTakenRoundByRound(unittest.TestCase):
     def test_no_net_dd_ratio_when_a_round_had_no_net_time(self):
         rows = size_rows(1, 1, launcher=[0.02, 0.03, 0.02], closed=[0.003] * 3,
                          cat=[0.004] * 3, dd=[0.004, 0.003, 0.004], dd_floor=[0.003, 0.004, 0.004])
-        e = run.summarise([rows])[0]
+        e = stats.summarise([rows])[0]
         self.assertNotIn("dd_net", e["ratios"])
         self.assertNotIn("dd_net", e["copy_ratios"])
         self.assertIsNone(e["dd_net_mbps"])
@@ -97,33 +106,33 @@ class RatiosAreTakenRoundByRound(unittest.TestCase):
     def test_sizes_come_out_smallest_first(self):
         big = size_rows(512, 369, [2.4] * 3, [2.0] * 3, [0.3] * 3, [1.9] * 3, [0.4] * 3)
         small = size_rows(1, 1, [0.02] * 3, [0.004] * 3, [0.003] * 3, [0.006] * 3, [0.003] * 3)
-        self.assertEqual([e["mib"] for e in run.summarise([big, small])], [1, 512])
+        self.assertEqual([e["mib"] for e in stats.summarise([big, small])], [1, 512])
 
 
 class WordsSayOnlyWhatHoldsOverTheSpread(unittest.TestCase):
     def test_faster_slower_or_within(self):
-        self.assertEqual(run.against({"median": 1.2, "min": 1.05, "max": 1.4}, "dd"),
+        self.assertEqual(report.against({"median": 1.2, "min": 1.05, "max": 1.4}, "dd"),
                          "faster than dd in every paired run (1.05× to 1.40×)")
-        self.assertEqual(run.against({"median": 0.8, "min": 0.7, "max": 0.95}, "dd"),
+        self.assertEqual(report.against({"median": 0.8, "min": 0.7, "max": 0.95}, "dd"),
                          "slower than dd in every paired run (0.70× to 0.95×)")
-        self.assertEqual(run.against({"median": 0.9, "min": 0.94, "max": 1.29}, "dd"),
+        self.assertEqual(report.against({"median": 0.9, "min": 0.94, "max": 1.29}, "dd"),
                          "as fast as dd within the spread: faster in some paired runs, slower "
                          "in others (0.94× to 1.29×)")
         # Exactly as fast in the slowest round is not faster in every round.
-        self.assertTrue(run.against({"median": 1.1, "min": 1.0, "max": 1.2}, "dd")
+        self.assertTrue(report.against({"median": 1.1, "min": 1.0, "max": 1.2}, "dd")
                         .startswith("as fast as dd within the spread"))
 
     def test_ratio_and_time_texts(self):
-        self.assertEqual(run.ratio_text({"median": 0.8, "min": 0.72, "max": 0.914}),
+        self.assertEqual(report.ratio_text({"median": 0.8, "min": 0.72, "max": 0.914}),
                          "0.80 (0.72 – 0.91)")
-        self.assertEqual(run.seconds_text({"median": 0.0734, "min": 0.02, "max": 0.4071}),
+        self.assertEqual(report.seconds_text({"median": 0.0734, "min": 0.02, "max": 0.4071}),
                          "0.073 s (0.020 – 0.407)")
 
     def test_growth_needs_the_whole_spreads_apart(self):
         apart = [{"handoff": {"min": 0.01, "max": 0.03}}, {"handoff": {"min": 0.31, "max": 0.4}}]
         touching = [{"handoff": {"min": 0.01, "max": 0.35}}, {"handoff": {"min": 0.31, "max": 0.4}}]
-        self.assertTrue(run.growth(apart, "handoff")[0])
-        self.assertFalse(run.growth(touching, "handoff")[0])
+        self.assertTrue(stats.growth(apart, "handoff")[0])
+        self.assertFalse(stats.growth(touching, "handoff")[0])
 
 
 class ThePage(unittest.TestCase):
@@ -199,6 +208,14 @@ class ThePage(unittest.TestCase):
         self.assertIn("sources newer than the binary: `tools/pieceset/format.h` (so it may not "
                       "be built from that commit)", text)
 
+    def test_the_stored_run_gives_the_stored_page_and_plot(self):
+        with open(os.path.join(DOCS, "benchmarks.json")) as f:
+            stored = json.load(f)
+        for name, make in (("benchmarks.md", lambda: page(stored)),
+                           ("benchmarks-throughput.svg", lambda: svg(stored["summary"]))):
+            with open(os.path.join(DOCS, name)) as f:
+                self.assertEqual(make(), f.read(), name)
+
     def test_the_run_survives_json(self):
         r = a_run(self.SIZES, self.HANDOFF, cut=self.CUT)
         self.assertEqual(json.loads(json.dumps(r))["summary"][1]["ratios"]["dd"]["min"],
@@ -214,23 +231,23 @@ class FilesTheBenchMakes(unittest.TestCase):
     def test_a_padded_installer_keeps_its_program_and_has_the_size_asked(self):
         with open(self.path("prog.exe"), "wb") as f:
             f.write(b"MZ" + bytes(3070))
-        digest = run.write_installer(self.path("big.exe"), 3 * MiB + 5, self.path("prog.exe"))
+        digest = files.write_installer(self.path("big.exe"), 3 * MiB + 5, self.path("prog.exe"))
         with open(self.path("big.exe"), "rb") as f:
             data = f.read()
         self.assertEqual(len(data), 3 * MiB + 5)
         self.assertEqual(data[:3072], b"MZ" + bytes(3070))
-        self.assertEqual(digest, run.sha256_file(self.path("big.exe")))
+        self.assertEqual(digest, files.sha256_file(self.path("big.exe")))
         # Every MiB of padding differs, so no file system can fold them.
         self.assertNotEqual(data[3072:3072 + 4096], data[3072 + MiB:3072 + MiB + 4096])
 
     def test_a_timed_close_writes_every_byte_and_never_reuses_a_file(self):
         for truncate in (True, False):
             name = self.path("close-%s.bin" % truncate)
-            seconds = run.timed_close(name, 2 * MiB + 3, truncate, seeded_bytes("close", MiB))
+            seconds = measure.timed_close(name, 2 * MiB + 3, truncate, seeded_bytes("close", MiB))
             self.assertGreaterEqual(seconds, 0)
             self.assertEqual(os.path.getsize(name), 2 * MiB + 3)
             with self.assertRaises(FileExistsError):
-                run.timed_close(name, 10, truncate, b"x" * 10)
+                measure.timed_close(name, 10, truncate, b"x" * 10)
 
     def test_clear_removes_a_link_not_what_it_points_at(self):
         os.makedirs(self.path("target"))
@@ -240,12 +257,12 @@ class FilesTheBenchMakes(unittest.TestCase):
         os.makedirs(self.path("tree", "sub"))
         with open(self.path("file"), "w") as f:
             f.write("x")
-        run.clear([self.path("link"), self.path("tree"), self.path("file"), self.path("none")])
+        files.clear([self.path("link"), self.path("tree"), self.path("file"), self.path("none")])
         self.assertEqual(sorted(os.listdir(self.dir.name)), ["target"])
         self.assertEqual(os.listdir(self.path("target")), ["keep"])
 
     def test_rounds_turn_the_order_round(self):
-        self.assertEqual([run.rotated(["a", "b", "c"], i) for i in range(4)],
+        self.assertEqual([files.rotated(["a", "b", "c"], i) for i in range(4)],
                          [["a", "b", "c"], ["b", "c", "a"], ["c", "a", "b"], ["a", "b", "c"]])
 
 

@@ -1,7 +1,7 @@
-// The memory helpers that the compiler may call on its own (block copies,
-// zeroing), since the exe carries no C runtime. Built with
-// -fno-tree-loop-distribute-patterns so that these loops do not become calls
-// to themselves.
+// The exe's memcpy and its kin, since it carries no C runtime: the subsystems call
+// them through helpers.h, and the compiler on its own for block copies and
+// zeroing. Built with -fno-tree-loop-distribute-patterns so that these loops
+// do not become calls to themselves.
 #include <stddef.h>
 
 extern "C" {

@@ -1,0 +1,110 @@
+"""The sets, files and shell runs the measurements are made of: padded
+installers, cut sets, payload copies, and a level start before each timed run."""
+
+import hashlib
+import os
+import shutil
+import subprocess
+import time
+
+from .common import HEADER, MEDIA, MiB
+
+
+def write_installer(path, size, program):
+    """The program padded to size bytes (PE loaders ignore bytes after the
+    last section); returns its SHA-256."""
+    with open(program, "rb") as f:
+        head = f.read()
+    block = bytearray(os.urandom(MiB))
+    digest = hashlib.sha256()
+    with open(path, "wb") as f:
+        f.write(head)
+        digest.update(head)
+        left = size - len(head)
+        while left > 0:
+            chunk = bytes(block[:min(left, MiB)])
+            f.write(chunk)
+            digest.update(chunk)
+            left -= len(chunk)
+            block[0] = (block[0] + 1) & 0xFF
+    return digest.hexdigest()
+
+
+def cut_set(installer, set_dir, launcher, tool):
+    clear([set_dir])
+    subprocess.run([tool, "cut", installer, "--name", "Bench", "--media", MEDIA,
+                    "--flat", "-o", set_dir], check=True, stdout=subprocess.DEVNULL,
+                   timeout=600)
+    shutil.copy(launcher, os.path.join(set_dir, "launcher.exe"))
+    pieces = []
+    n = 1
+    while os.path.exists(os.path.join(set_dir, "FILE.%d" % n)):
+        pieces.append(os.path.join(set_dir, "FILE.%d" % n))
+        n += 1
+    return pieces
+
+
+def payload_copies(pieces, directory):
+    """Each piece's payload as a file of its own, cut off with dd."""
+    clear([directory])
+    os.makedirs(directory)
+    copies = []
+    for n, piece in enumerate(pieces, start=1):
+        out = os.path.join(directory, "P.%d" % n)
+        subprocess.run(["dd", "if=" + piece, "of=" + out, "bs=%d" % HEADER, "skip=1",
+                        "status=none"], check=True, timeout=60)
+        copies.append(out)
+    return copies
+
+
+def warm(paths):
+    for path in paths:
+        with open(path, "rb") as f:
+            while f.read(MiB):
+                pass
+
+
+def sha256_file(path):
+    digest = hashlib.sha256()
+    with open(path, "rb") as f:
+        while True:
+            chunk = f.read(MiB)
+            if not chunk:
+                return digest.hexdigest()
+            digest.update(chunk)
+
+
+def clear(paths):
+    for path in paths:
+        if os.path.isdir(path) and not os.path.islink(path):
+            shutil.rmtree(path)
+        elif os.path.lexists(path):
+            os.unlink(path)
+
+
+def settle(paths):
+    """A level start for the next timed run: no old output, nothing dirty."""
+    clear(paths)
+    subprocess.run(["sync"], check=True, timeout=300)
+
+
+def time_shell(script):
+    start = time.monotonic()
+    subprocess.run(["sh", "-c", script], check=True, timeout=600)
+    return time.monotonic() - start
+
+
+def time_command(args):
+    start = time.monotonic()
+    subprocess.run(args, check=True, stdout=subprocess.DEVNULL, timeout=600)
+    return time.monotonic() - start
+
+
+def sh_quote(path):
+    return "'" + path.replace("'", "'\\''") + "'"
+
+
+def rotated(steps, i):
+    """The steps in the order of round i, so that none always goes first."""
+    k = i % len(steps)
+    return steps[k:] + steps[:k]

@@ -1,0 +1,280 @@
+"""The measurements, each a round-by-round record of raw times: joining
+throughput by set size, the start-up footprint, what the hand-off is made of,
+and pieceset's cut against split."""
+
+import os
+import shutil
+import subprocess
+import time
+
+from .common import HEADER, MARK_DIR, MEDIA, PAYLOAD_BYTES, TEMP_NAME, BenchError, MiB, log
+from .files import (clear, cut_set, payload_copies, rotated, settle, sh_quote, sha256_file,
+                    time_command, time_shell, warm, write_installer)
+from .stats import median
+from .watch import IN_CLOSE_WRITE, IN_CREATE, run_program
+
+
+def launcher_run(rig, watch, temp, set_windows_dir):
+    mark_dir = rig.c_drive(MARK_DIR)
+    r = run_program(rig, watch, set_windows_dir + "\\launcher.exe", {
+        "created": (temp, IN_CREATE, TEMP_NAME),
+        "closed": (temp, IN_CLOSE_WRITE, TEMP_NAME),
+        "installer": (mark_dir, IN_CREATE, "started"),
+    })
+    for key in ("created", "closed", "installer"):
+        if r[key] is None:
+            raise BenchError("launcher run without a %r mark (exit code %s)" % (key, r["code"]))
+    if r["hwm_kib"] is None:
+        raise BenchError("the launcher's process was gone before its memory could be read")
+    return r
+
+
+def bench_size(rig, watch, size_mib, runs, work, tool):
+    size = size_mib * MiB
+    road = rig.road
+    temp = rig.temp_dir()[0]
+    joined = os.path.join(temp, TEMP_NAME)
+    cat_out = os.path.join(temp, "bench-cat.out")
+    dd_out = os.path.join(temp, "bench-dd.out")
+    installer = os.path.join(work, "installer.exe")
+    set_dir = rig.c_drive("bench", "set")
+    copies_dir = rig.c_drive("bench", "payload")
+    mark = rig.c_drive(MARK_DIR, "started")
+
+    log("%d MiB: making the installer and cutting it into %s pieces" % (size_mib, MEDIA))
+    want = write_installer(installer, size,
+                           os.path.join(road.bench_programs, "timing_installer.exe"))
+    pieces = cut_set(installer, set_dir, road.launcher, tool)
+    os.unlink(installer)
+    copies = payload_copies(pieces, copies_dir)
+    warm(pieces + copies + [os.path.join(set_dir, "launcher.exe")])
+
+    cat_script = "cat %s > %s" % (" ".join(sh_quote(p) for p in copies), sh_quote(cat_out))
+    dd_script = "; ".join("dd if=%s of=%s bs=%d skip=1 oflag=append conv=notrunc status=none"
+                          % (sh_quote(p), sh_quote(dd_out), HEADER) for p in pieces)
+    dd_floor_script = "; ".join("dd if=%s of=/dev/null bs=%d count=0 status=none"
+                                % (sh_quote(p), HEADER) for p in pieces)
+
+    rows = {"launcher_installer": [], "launcher_closed": [], "cat": [], "dd": [],
+            "dd_floor": [], "hwm_kib": [], "launcher_exit": []}
+
+    def one_launcher(check):
+        settle([joined, mark, cat_out, dd_out])
+        r = launcher_run(rig, watch, temp, r"C:\bench\set")
+        rows["launcher_installer"].append(r["installer"] - r["created"])
+        rows["launcher_closed"].append(r["closed"] - r["created"])
+        rows["launcher_exit"].append(r["exit"] - r["start"])
+        rows["hwm_kib"].append(r["hwm_kib"])
+        if check and sha256_file(joined) != want:
+            raise BenchError("%d MiB: the launcher's kqtmpins.exe differs from the installer"
+                             % size_mib)
+
+    def one_cat(check):
+        settle([joined, mark, cat_out, dd_out])
+        rows["cat"].append(time_shell(cat_script))
+        if check and sha256_file(cat_out) != want:
+            raise BenchError("%d MiB: cat's output differs from the installer" % size_mib)
+
+    def one_dd(check):
+        settle([joined, mark, cat_out, dd_out])
+        rows["dd"].append(time_shell(dd_script))
+        if check and sha256_file(dd_out) != want:
+            raise BenchError("%d MiB: dd's output differs from the installer" % size_mib)
+        rows["dd_floor"].append(time_shell(dd_floor_script))
+
+    # One round runs each method once: the rounds are the pairs of the ratios.
+    for i in range(runs):
+        for step in rotated([one_launcher, one_cat, one_dd], i):
+            step(i == 0)
+        log("%d MiB run %d/%d: launcher %.3f s, cat %.3f s, dd %.3f s"
+            % (size_mib, i + 1, runs, rows["launcher_installer"][-1], rows["cat"][-1],
+               rows["dd"][-1]))
+
+    settle([joined, mark, cat_out, dd_out, set_dir, copies_dir])
+    rows.update({"size": size, "pieces": len(pieces)})
+    return rows
+
+
+def bench_footprint(rig, watch, runs, work, tool):
+    """Process start to the installer's start for a one-piece set, against
+    the same for programs that do nothing."""
+    road = rig.road
+    temp = rig.temp_dir()[0]
+    mark_dir = rig.c_drive(MARK_DIR)
+    mark = os.path.join(mark_dir, "started")
+    set_dir = rig.c_drive("bench", "one")
+    programs = rig.c_drive("bench", "programs")
+    os.makedirs(programs, exist_ok=True)
+    for name in ("bare_exit.exe", "timing_installer.exe"):
+        shutil.copy(os.path.join(road.bench_programs, name), programs)
+    pieces = cut_set(os.path.join(programs, "timing_installer.exe"), set_dir, road.launcher,
+                     tool)
+    if len(pieces) != 1:
+        raise BenchError("the one-piece set has %d pieces" % len(pieces))
+    warm(pieces)
+
+    rows = {"bare_exit": [], "installer_direct": [], "launcher_installer": [],
+            "launcher_exit": [], "cold_launcher_installer": [], "cold_launcher_exit": []}
+    # First with no desktop process: Wine starts one for the launcher's dialog.
+    for i in range(runs):
+        rig.wait_desktop_gone()
+        settle([mark, os.path.join(temp, TEMP_NAME)])
+        r = launcher_run(rig, watch, temp, r"C:\bench\one")
+        rows["cold_launcher_installer"].append(r["installer"] - r["start"])
+        rows["cold_launcher_exit"].append(r["exit"] - r["start"])
+        log("footprint, no desktop, run %d/%d: launcher to installer %.3f s"
+            % (i + 1, runs, rows["cold_launcher_installer"][-1]))
+    rig.hold_desktop(os.path.join(road.bench_programs, "desktop_holder.exe"),
+                     os.path.join(mark_dir, "desktop"))
+    for i in range(runs):
+        settle([mark])
+        r = run_program(rig, watch, r"C:\bench\programs\bare_exit.exe", {})
+        rows["bare_exit"].append(r["exit"] - r["start"])
+
+        settle([mark])
+        r = run_program(rig, watch, r"C:\bench\programs\timing_installer.exe",
+                        {"installer": (mark_dir, IN_CREATE, "started")})
+        if r["installer"] is None:
+            raise BenchError("the timing installer left no mark")
+        rows["installer_direct"].append(r["installer"] - r["start"])
+
+        settle([mark, os.path.join(temp, TEMP_NAME)])
+        r = launcher_run(rig, watch, temp, r"C:\bench\one")
+        rows["launcher_installer"].append(r["installer"] - r["start"])
+        rows["launcher_exit"].append(r["exit"] - r["start"])
+        log("footprint run %d/%d: bare exit %.3f s, launcher to installer %.3f s"
+            % (i + 1, runs, rows["bare_exit"][-1], rows["launcher_installer"][-1]))
+    settle([mark, os.path.join(temp, TEMP_NAME), set_dir])
+    return rows
+
+
+def timed_close(path, size, truncate, block):
+    """Writes size bytes to a new file and returns how long its close takes.
+
+    truncate: ftruncate(0) right after the creation, as wineserver does for
+    a file created with CREATE_ALWAYS. On ext4 (auto_da_alloc) a truncation to
+    zero makes the last close start writing the file's delayed blocks out."""
+    fd = os.open(path, os.O_WRONLY | os.O_CREAT | os.O_EXCL, 0o644)
+    try:
+        if truncate:
+            os.ftruncate(fd, 0)
+        left = size
+        while left > 0:
+            left -= os.write(fd, block[:min(left, len(block))])
+    except BaseException:
+        os.close(fd)
+        raise
+    start = time.monotonic()
+    os.close(fd)
+    return time.monotonic() - start
+
+
+def bench_handoff(rig, watch, sizes_mib, runs):
+    """What in the step from the close of kqtmpins.exe to the installer's
+    start follows the installer's size: the close of a just-written file (with
+    and without the truncation wineserver makes), and the start of an exe of
+    that size, just written and once written out."""
+    road = rig.road
+    temp = rig.temp_dir()[0]
+    mark_dir = rig.c_drive(MARK_DIR)
+    mark = os.path.join(mark_dir, "started")
+    probe = os.path.join(temp, "bench-close.bin")
+    exe = rig.c_drive("bench", "programs", "padded.exe")
+    program = os.path.join(road.bench_programs, "timing_installer.exe")
+    block = os.urandom(MiB)
+    out = []
+
+    def start_to_mark():
+        r = run_program(rig, watch, r"C:\bench\programs\padded.exe",
+                        {"installer": (mark_dir, IN_CREATE, "started")})
+        if r["installer"] is None:
+            raise BenchError("the padded timing installer left no mark")
+        return r["installer"] - r["start"]
+
+    for mib in sizes_mib:
+        rows = {"mib": mib, "close_truncated": [], "close_plain": [],
+                "start_written": [], "start_synced": []}
+        for i in range(runs):
+            for truncate in rotated([True, False], i):
+                settle([probe])
+                rows["close_truncated" if truncate else "close_plain"].append(
+                    timed_close(probe, mib * MiB, truncate, block))
+            settle([probe, exe, mark])
+            write_installer(exe, mib * MiB, program)
+            rows["start_written"].append(start_to_mark())
+            subprocess.run(["sync"], check=True, timeout=300)
+            clear([mark])
+            rows["start_synced"].append(start_to_mark())
+        log("hand-off, %d MiB: close %.3f s after a truncation, %.3f s without; exe start "
+            "%.3f s just written, %.3f s written out"
+            % (mib, median(rows["close_truncated"]), median(rows["close_plain"]),
+               median(rows["start_written"]), median(rows["start_synced"])))
+        out.append(rows)
+    settle([probe, exe, mark])
+    return out
+
+
+def bench_cut(work, size_mib, runs, program, tool):
+    """pieceset cut onto disk folders (and with images) against split -b,
+    sha256sum and sync of the same bytes, round by round."""
+    directory = os.path.join(work, "cut")
+    clear([directory])
+    os.makedirs(directory)
+    installer = os.path.join(directory, "installer.exe")
+    log("cut: a %d MiB installer" % size_mib)
+    write_installer(installer, size_mib * MiB, program)
+    warm([installer])
+    folders = os.path.join(directory, "folders")
+    images = os.path.join(directory, "images")
+    split_dir = os.path.join(directory, "split")
+    outputs = [folders, images, split_dir]
+    cut = [tool, "cut", installer, "--name", "Bench", "--media", MEDIA]
+    split_script = ("mkdir %s && split -b %d -a 4 -d %s %s/FILE. && sha256sum %s > /dev/null"
+                    " && sync %s/FILE.*" % (sh_quote(split_dir), PAYLOAD_BYTES,
+                                            sh_quote(installer), sh_quote(split_dir),
+                                            sh_quote(installer), sh_quote(split_dir)))
+    rows = {"size": size_mib * MiB, "pieceset": [], "pieceset_images": [], "split": []}
+
+    def one_folders(check):
+        settle(outputs)
+        rows["pieceset"].append(time_command(cut + ["-o", folders]))
+        if check:
+            check_cut(folders, installer, tool)
+
+    def one_images(check):
+        settle(outputs)
+        rows["pieceset_images"].append(time_command(cut + ["--images", "-o", images]))
+        if check:
+            check_cut(images, installer, tool, images=True)
+
+    def one_split(check):
+        settle(outputs)
+        rows["split"].append(time_shell(split_script))
+        if check:
+            rows["pieces"] = len(os.listdir(split_dir))
+
+    for i in range(runs):
+        for step in rotated([one_folders, one_images, one_split], i):
+            step(i == 0)
+        log("cut run %d/%d: pieceset %.3f s, with images %.3f s, split+sha256sum+sync %.3f s"
+            % (i + 1, runs, rows["pieceset"][-1], rows["pieceset_images"][-1],
+               rows["split"][-1]))
+    settle([directory])
+    return rows
+
+
+def check_cut(out, installer, tool, images=False):
+    """The cut (or its images alone) joins back to the installer, by
+    pieceset's own join, untimed."""
+    joined = out + ".joined"
+    clear([joined])
+    paths = sorted(os.path.join(out, n) for n in os.listdir(out) if n.endswith(".img")) \
+        if images else [out]
+    if not paths:
+        raise BenchError("pieceset cut --images wrote no image into %s" % out)
+    done = subprocess.run([tool, "join"] + paths + ["-o", joined], stdout=subprocess.DEVNULL,
+                          stderr=subprocess.PIPE, timeout=600)
+    if done.returncode != 0 or sha256_file(joined) != sha256_file(installer):
+        raise BenchError("pieceset's cut in %s does not join back to the installer: %s"
+                         % (out, done.stderr.decode("utf-8", "replace").strip()))
+    clear([joined])

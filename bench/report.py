@@ -1,0 +1,208 @@
+"""The benchmarks page: the prose of report.md.in, filled with a run's
+figures. The page is made from the same dictionary that is written beside it
+as JSON, so that it can be made again from that file alone."""
+
+import os
+import textwrap
+
+from .common import HEADER, MEDIA, PAYLOAD_BYTES
+from .stats import growth, median, spread, within_smallest
+
+TEMPLATE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "report.md.in")
+WIDTH = 92
+
+
+def ratio_text(r):
+    if r is None:
+        return "— (dd's net time was nothing in some round)"
+    return "%.2f (%.2f – %.2f)" % (r["median"], r["min"], r["max"])
+
+
+def against(r, name):
+    """What holds for a ratio over all its paired runs, in words."""
+    span = "%.2f× to %.2f×" % (r["min"], r["max"])
+    if r["min"] > 1:
+        return "faster than %s in every paired run (%s)" % (name, span)
+    if r["max"] < 1:
+        return "slower than %s in every paired run (%s)" % (name, span)
+    return "as fast as %s within the spread: faster in some paired runs, slower in others (%s)" \
+        % (name, span)
+
+
+def seconds_text(r):
+    return "%.3f s (%.3f – %.3f)" % (r["median"], r["min"], r["max"])
+
+
+def render(template, values):
+    """The template's lines, kept or dropped by its %if lines, filled with
+    values, its paragraphs wrapped."""
+    out = []
+    keep = [True]
+    paragraph = None
+
+    def flush():
+        if paragraph is not None:
+            text = " ".join(paragraph).format_map(values)
+            indent = "  " if text.startswith("- ") else ""
+            out.extend(textwrap.wrap(text, WIDTH, subsequent_indent=indent,
+                                     break_on_hyphens=False))
+
+    for line in template.splitlines():
+        if paragraph is not None and line.startswith("  ") and all(keep):
+            paragraph.append(line.strip())
+            continue
+        flush()
+        paragraph = None
+        if line.startswith("%%"):
+            continue
+        if line.startswith("%if "):
+            keep.append(bool(values[line[4:].strip()]))
+        elif line == "%else":
+            keep[-1] = not keep[-1]
+        elif line == "%end":
+            keep.pop()
+        elif not all(keep):
+            continue
+        elif line.startswith("+ "):
+            paragraph = [line[2:]]
+        else:
+            out.append(line.format_map(values))
+    flush()
+    return "\n".join(out)
+
+
+def throughput_rows(summary):
+    rows = []
+    for e in summary:
+        first = True
+        for label, key in (("launcher, created → installer started", "launcher"),
+                           ("launcher, created → closed (copy only)", "launcher_join"),
+                           ("cat of the payloads", "cat"),
+                           ("dd bs=1024 per piece", "dd"),
+                           ("dd bs=1024 per piece, net of %d process start%s (%.3f s)"
+                            % (e["pieces"], "" if e["pieces"] == 1 else "s", e["dd_floor_s"]),
+                            "dd_net")):
+            ratio = "" if key.startswith("launcher") else ratio_text(e["ratios"].get(key))
+            speed = "%.0f" % e[key + "_mbps"] if e[key + "_mbps"] else "—"
+            rows.append("| %s | %s | %s | %.3f | %.3f – %.3f | %s | %s |"
+                        % ("%d MiB" % e["mib"] if first else "", e["pieces"] if first else "",
+                           label, e[key + "_s"], e[key + "_range"][0], e[key + "_range"][1],
+                           speed, ratio))
+            first = False
+    return rows
+
+
+def footprint_rows(foot):
+    rows = []
+    for label, until, key in (("`bare_exit.exe` (only calls ExitProcess)", "`wine` returns",
+                               "bare_exit"),
+                              ("`timing_installer.exe`, started directly",
+                               "its marker file appears", "installer_direct"),
+                              ("`launcher.exe`", "the installer's marker file appears",
+                               "launcher_installer"),
+                              ("`launcher.exe`", "`wine` returns", "launcher_exit"),
+                              ("`launcher.exe`, no desktop process yet",
+                               "the installer's marker file appears", "cold_launcher_installer"),
+                              ("`launcher.exe`, no desktop process yet", "`wine` returns",
+                               "cold_launcher_exit")):
+        s = spread(foot[key])
+        rows.append("| %s | %s | %.3f | %.3f – %.3f |"
+                    % (label, until, s["median"], s["min"], s["max"]))
+    return rows
+
+
+def cut_figures(cut, ps):
+    """The figures of the pieceset section; none when the cut was not measured."""
+    if not cut:
+        return {"cut_versus": "", "cut_images_versus": "", "cut_rows": "", "ps": {},
+                "ps_digest": "", "ps_state": ""}
+    rows = ["| %s | %.3f | %.3f – %.3f | %s |"
+            % (label, cut[key]["median"], cut[key]["min"], cut[key]["max"],
+               ratio_text(ratio) if ratio else "")
+            for label, key, ratio in (("pieceset cut", "pieceset", cut["ratio"]),
+                                      ("pieceset cut --images", "pieceset_images",
+                                       cut["ratio_images"]),
+                                      ("split -b, sha256sum, sync", "split", None))]
+    state = []
+    if ps["uncommitted"]:
+        state.append("uncommitted changes to %s" % ", ".join("`%s`" % p for p in ps["uncommitted"]))
+    if ps["newer_than_binary"]:
+        state.append("sources newer than the binary: %s (so it may not be built from "
+                     "that commit)" % ", ".join("`%s`" % p for p in ps["newer_than_binary"]))
+    return {"cut_versus": against(cut["ratio"], "`split -b`, `sha256sum` and `sync` of the "
+                                  "same bytes"),
+            "cut_images_versus": against(cut["ratio_images"], "the same"),
+            "cut_rows": "\n".join(rows), "ps": ps, "ps_digest": ps["sha256"][:16],
+            "ps_state": "; ".join(state) if state else "no uncommitted change to tools/pieceset "
+            "and none of its sources newer than the binary"}
+
+
+def figures(raw_name, plot_name, run):
+    """Every value the template names, from the run."""
+    road, info, fs, foot = run["road"], run["machine"], run["filesystem"], run["footprint"]
+    summary, handoff = run["summary"], run["handoff"]
+    small, big = summary[0], summary[-1]
+    hs, hb = handoff[0], handoff[-1]
+    grows, _, _ = growth(summary, "handoff")
+    flat = ", ".join("%d MiB" % m for m in within_smallest(summary, "handoff"))
+    versus = [against(big["ratios"]["dd"], "`dd bs=1024` over the same pieces")]
+    if "dd_net" in big["ratios"]:
+        versus.append(against(big["ratios"]["dd_net"], "dd with its process starts taken out"))
+    versus.append(against(big["ratios"]["cat"], "`cat`"))
+    values = {
+        "launcher": road["launcher"], "raw_name": raw_name, "plot_name": plot_name,
+        "road_summary": road["summary"], "stamp": run["stamp"], "runs": run["runs"],
+        "elapsed": run["elapsed"], "cores": info["cores"], "load_start": run["load"][0],
+        "load_end": run["load"][1], "small": small, "big": big, "hs": hs, "hb": hb,
+        "versus": "; ".join(versus), "grows": grows,
+        "small_handoff": seconds_text(small["handoff"]), "big_handoff": seconds_text(big["handoff"]),
+        "flat_note": " (at %s still within the %d MiB spread)" % (flat, small["mib"]) if flat else "",
+        "flat_sentence": " At %s it is still within the %d MiB spread." % (flat, small["mib"])
+        if flat else "",
+        "verdict": run["verdict"], "launcher_size": run["launcher_size"],
+        "bare_size": run["bare_size"], "timing_size": run["timing_size"],
+        "foot_launcher": seconds_text(spread(foot["launcher_installer"])),
+        "foot_bare": seconds_text(spread(foot["bare_exit"])), "foot_runs": len(foot["bare_exit"]),
+        "foot_extra": median(foot["launcher_installer"]) - median(foot["bare_exit"]),
+        "foot_direct": median(foot["installer_direct"]), "cut": run["cut"], "media": MEDIA,
+        "cpu": "%s%s" % (info["cpu"], ", %s MHz" % info["mhz"] if info["mhz"] else ""),
+        "ram_gib": info["ram_gib"], "kernel": info["kernel"], "wine": info["wine"],
+        "fs_text": "%s on %s (%s, mounted at %s, %s)" % (fs["path"], fs["device"], fs["type"],
+                                                          fs["mount"], fs["options"]),
+        "wine_road": "the shipped 32-bit exe under `wine`" if road["shipped"] else
+        "the 64-bit build of the same sources under `wine64`, in a 64-bit prefix",
+        "payload_bytes": PAYLOAD_BYTES, "header": HEADER,
+        "throughput_rows": "\n".join(throughput_rows(summary)),
+        "copy_rows": "\n".join("| %d MiB | %s | %s | %s |"
+                               % (e["mib"], ratio_text(e["copy_ratios"]["cat"]),
+                                  ratio_text(e["copy_ratios"]["dd"]),
+                                  ratio_text(e["copy_ratios"].get("dd_net"))) for e in summary),
+        "handoff_rows": "\n".join("| %d MiB | %s |" % (e["mib"], seconds_text(e["handoff"]))
+                                  for e in summary),
+        "parts_rows": "\n".join("| %d MiB | %s | %s | %s | %s |"
+                                % (h["mib"], seconds_text(h["start_written"]),
+                                   seconds_text(h["start_synced"]),
+                                   seconds_text(h["close_truncated"]),
+                                   seconds_text(h["close_plain"])) for h in handoff),
+        "start_grows": hb["start_written"]["min"] > hs["start_written"]["max"],
+        "close_grows": hb["close_truncated"]["min"] > max(hs["close_truncated"]["max"],
+                                                          hb["close_plain"]["max"]),
+        "hb_close_truncated": seconds_text(hb["close_truncated"]),
+        "hb_close_plain": seconds_text(hb["close_plain"]),
+        "hs_close_truncated": seconds_text(hs["close_truncated"]),
+        "memory_rows": "\n".join("| %d MiB | %d | %.1f MiB (%d KiB) | %.1f MiB (%d KiB) |"
+                                 % (e["mib"], e["pieces"], e["hwm_kib_max"] / 1024,
+                                    e["hwm_kib_max"], e["hwm_kib_median"] / 1024,
+                                    e["hwm_kib_median"]) for e in summary),
+        "footprint_rows": "\n".join(footprint_rows(foot)),
+    }
+    values.update(cut_figures(run["cut"], run.get("pieceset")))
+    return values
+
+
+def write_doc(path, raw_name, plot_name, run):
+    """The page, from the same dictionary that is written beside it as JSON."""
+    with open(TEMPLATE) as f:
+        template = f.read()
+    with open(path, "w") as f:
+        f.write(render(template, figures(raw_name, plot_name, run)))

@@ -1,0 +1,111 @@
+"""The figures from the raw times: medians, spreads, ratios taken round by
+round, and what holds over the whole spread."""
+
+import statistics
+
+from .common import BenchError, MiB
+
+# The launcher must not hold more of a big set than of a small one.
+MEMORY_TOLERANCE = 4 * MiB
+
+
+def median(values):
+    return statistics.median(values)
+
+
+def mbps(size, seconds):
+    return size / seconds / 1e6
+
+
+def spread(values):
+    return {"median": median(values), "min": min(values), "max": max(values)}
+
+
+def paired_ratios(subject, baseline):
+    """The subject's speed over the baseline's, round by round: the baseline's
+    time over the subject's (1.00 = as fast, above 1 = faster)."""
+    if len(subject) != len(baseline):
+        raise BenchError("unpaired runs: %d against %d" % (len(subject), len(baseline)))
+    return [b / s for s, b in zip(subject, baseline)]
+
+
+def growth(by_size, key):
+    """Whether a time at the largest size lies above its whole spread at the
+    smallest: (True/False, smallest entry, largest entry)."""
+    small, big = by_size[0], by_size[-1]
+    return big[key]["min"] > small[key]["max"], small, big
+
+
+def within_smallest(by_size, key):
+    """The sizes between the smallest and the largest whose time is not above
+    the smallest's whole spread."""
+    small = by_size[0]
+    return [e["mib"] for e in by_size[1:-1] if e[key]["min"] <= small[key]["max"]]
+
+
+def summarise(sizes):
+    out = []
+    for rows in sorted(sizes, key=lambda r: r["size"]):
+        size = rows["size"]
+        dd_net = [d - f for d, f in zip(rows["dd"], rows["dd_floor"])]
+        launcher = rows["launcher_installer"]
+        copy = rows["launcher_closed"]
+        entry = {
+            "mib": size // MiB, "pieces": rows["pieces"], "size": size,
+            "launcher_s": median(launcher),
+            "launcher_join_s": median(copy),
+            "cat_s": median(rows["cat"]),
+            "dd_s": median(rows["dd"]),
+            "dd_net_s": median(dd_net),
+            "dd_floor_s": median(rows["dd_floor"]),
+            "hwm_kib_max": max(rows["hwm_kib"]),
+            "hwm_kib_median": median(rows["hwm_kib"]),
+            "launcher_exit_s": median(rows["launcher_exit"]),
+            "runs": len(rows["cat"]),
+            "handoff": spread([i - c for i, c in zip(launcher, copy)]),
+        }
+        # With few pieces dd's process starts can be all its time, and the
+        # net time of a round nothing or less: no speed to compare with then.
+        baselines = [("cat", rows["cat"]), ("dd", rows["dd"])]
+        if min(dd_net) > 0:
+            baselines.append(("dd_net", dd_net))
+        entry["ratios"] = {name: spread(paired_ratios(launcher, base)) for name, base in baselines}
+        entry["copy_ratios"] = {name: spread(paired_ratios(copy, base))
+                                for name, base in baselines}
+        spans = {"launcher": launcher, "launcher_join": copy,
+                 "cat": rows["cat"], "dd": rows["dd"], "dd_net": dd_net}
+        for key, values in spans.items():
+            entry[key + "_mbps"] = mbps(size, entry[key + "_s"]) if entry[key + "_s"] > 0 else None
+            entry[key + "_range"] = [min(values), max(values)]
+        out.append(entry)
+    return out
+
+
+def summarise_handoff(handoff):
+    return [dict({"mib": rows["mib"]},
+                 **{key: spread(rows[key]) for key in ("close_truncated", "close_plain",
+                                                       "start_written", "start_synced")})
+            for rows in sorted(handoff, key=lambda r: r["mib"])]
+
+
+def summarise_cut(cut):
+    if cut is None:
+        return None
+    return {"mib": cut["size"] // MiB, "pieces": cut["pieces"],
+            "pieceset": spread(cut["pieceset"]), "pieceset_images": spread(cut["pieceset_images"]),
+            "split": spread(cut["split"]),
+            "ratio": spread(paired_ratios(cut["pieceset"], cut["split"])),
+            "ratio_images": spread(paired_ratios(cut["pieceset_images"], cut["split"]))}
+
+
+def memory_verdict(summary):
+    """Whether the launcher's peak grows with the set: (grows, the words)."""
+    small, big = summary[0], summary[-1]
+    growth_kib = big["hwm_kib_max"] - small["hwm_kib_max"]
+    grows = growth_kib * 1024 > MEMORY_TOLERANCE
+    return grows, ("%s. The highest VmHWM with the %d MiB set is %+.1f MiB against the %d MiB "
+                   "set (tolerance %d MiB): %s"
+                   % ("FAIL" if grows else "pass", big["mib"], growth_kib / 1024, small["mib"],
+                      MEMORY_TOLERANCE // MiB,
+                      "the peak grows with the set." if grows else
+                      "the peak does not grow with the set."))

@@ -1,0 +1,29 @@
+// Text and memory helpers shared by the launcher's subsystems. The exe has no C
+// runtime: memcpy and its kin come from helpers/memory.cpp there, and from
+// the C library in the unit tests.
+#pragma once
+
+#include <string.h>
+
+#include "platform/platform.h"
+
+// Length of a NUL-terminated text.
+inline DWORD TextLength(const char* text)
+{
+    DWORD length = 0;
+    while (text[length] != '\0')
+        ++length;
+    return length;
+}
+
+// Writes text and its NUL at offset `at` of a buffer of size bytes, cutting
+// off whatever stood there; false, with the buffer untouched, when they would
+// not fit.
+inline bool PutText(char* buffer, DWORD size, DWORD at, const char* text)
+{
+    DWORD length = TextLength(text);
+    if (at + length >= size)
+        return false;
+    memcpy(buffer + at, text, length + 1);
+    return true;
+}
