@@ -222,8 +222,9 @@ SetInfo Cut(const CutOptions& options) {
                          ": give a preset, or --fs fat12, fat16 or iso9660");
       }
     }
-    ImageEpoch();  // a bad SOURCE_DATE_EPOCH is refused before any work
   }
+  // A bad SOURCE_DATE_EPOCH is refused before any work.
+  const std::int64_t epoch = options.images ? ImageEpoch() : 0;
 
   RefuseToReplaceInput(options.out, options.installer);
   if (options.launcher) RefuseToReplaceInput(options.out, *options.launcher);
@@ -310,8 +311,9 @@ SetInfo Cut(const CutOptions& options) {
       char serial[9];
       std::snprintf(serial, sizeof serial, "%08x",
                     LoadLE<std::uint32_t>(info.set_id.data()) + n);
-      WriteImage(out.path() / image, medium, "DISK" + std::to_string(n), serial,
-                 disk_files[n - 1]);
+      ImageRequest request{medium, "DISK" + std::to_string(n), serial, disk_files[n - 1], epoch,
+                           n <= 2};
+      WriteImage(out.path() / image, request);
       image_progress.Advance(1);
     }
   }

@@ -45,6 +45,8 @@ class File {
  public:
   // Only a regular file: a FIFO or a device as input is refused, not waited on.
   static File OpenRead(const fs::path& path);
+  // A regular file or a block device, as a disk is read.
+  static File OpenDisk(const fs::path& path);
   static File Create(const fs::path& path);  // new file, fails if it exists
   File(File&& other) noexcept;
   File& operator=(File&& other) noexcept;
@@ -52,10 +54,12 @@ class File {
   File& operator=(const File&) = delete;
   ~File();
 
-  std::uint64_t Size() const;
+  std::uint64_t Size() const;  // of a block device too
   bool IsRegular() const;
   // Reads up to `size` bytes, fewer only at the end of the file.
   std::size_t Read(void* buffer, std::size_t size);
+  // The same from `offset`, leaving the position alone.
+  std::size_t ReadAt(std::uint64_t offset, void* buffer, std::size_t size);
   void Write(const void* data, std::size_t size);
   // Flushes to the medium and closes, reporting what a late write error says.
   void Finish();

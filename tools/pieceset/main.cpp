@@ -125,11 +125,11 @@ int RunVerify(const std::vector<std::string>& places) {
   return report.good ? 0 : 1;
 }
 
-// One line for one piece file: `path` to read, `shown` in the line, and the
-// piece number its name gives, if any.
-void ShowPiece(const fs::path& path, const std::string& shown,
-               std::optional<std::uint32_t> number) {
-  File file = File::OpenRead(path);
+// One line for one piece file: `piece` to read and show, and the piece
+// number its name gives, if any.
+void ShowPiece(const PieceFile& piece, std::optional<std::uint32_t> number) {
+  const std::string& shown = piece.shown;
+  PieceReader file(piece);
   const std::uint64_t size = file.Size();
   HeaderBytes header{};
   if (file.Read(header.data(), header.size()) < kHeaderSize) {
@@ -187,19 +187,22 @@ int RunShow(const std::vector<std::string>& files) {
     try {
       if (KindOf(path).empty()) throw UsageError("no such file: " + ShownPath(path));
       const auto number = PieceNumber(fs::path(path).filename().string());
-      if (!number && KindOf(path) == "a file" && (LooksLikeIso9660(path) || LooksLikeFat(path))) {
+      if (!number && KindOf(path) == "a file" && LooksLikeDisk(path)) {
         // An image: the pieces on it, as verify finds them.
         PieceSources sources;
         sources.Add(path);
+        for (const DiskProblem& problem : sources.problems()) {
+          throw Error(problem.shown + ": " + problem.why);
+        }
         if (sources.pieces().empty()) {
           throw Error(ShownPath(path) + ": an image without pieces (FILE.1, FILE.2, ...)");
         }
         for (const auto& [n, pieces] : sources.pieces()) {
-          for (const PieceFile& piece : pieces) ShowPiece(piece.path, piece.shown, n);
+          for (const PieceFile& piece : pieces) ShowPiece(piece, n);
         }
         continue;
       }
-      ShowPiece(path, ShownPath(path), number);
+      ShowPiece({path, ShownPath(path), nullptr, nullptr}, number);
     } catch (const Interrupted&) {
       throw;
     } catch (const Error& error) {

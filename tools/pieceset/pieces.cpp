@@ -1,3 +1,5 @@
+// Finding the pieces of a set in folders and on disks, and checking them in
+// the order the launcher reads them.
 #include "pieces.h"
 
 #include <sys/stat.h>
@@ -7,7 +9,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "mtools.h"
+#include "disk.h"
 
 namespace pieceset {
 
@@ -110,8 +112,12 @@ void PieceSources::Add(const fs::path& place) {
     AddFolder(place, true);
     return;
   }
+  if (S_ISBLK(st.st_mode)) {
+    AddImage(place, true);
+    return;
+  }
   if (!S_ISREG(st.st_mode)) {
-    // Nothing here reads a FIFO or a device: it could block for ever.
+    // Nothing here reads a FIFO or a character device: it could block for ever.
     throw Error("cannot read " + ShownPath(place) + ": " + KindOf(place) +
                 ", not a piece, an image or a folder");
   }
@@ -119,8 +125,8 @@ void PieceSources::Add(const fs::path& place) {
     AddFile(place, ShownPath(place));
     return;
   }
-  if (LooksLikeIso9660(place) || LooksLikeFat(place)) {
-    AddImage(place);
+  if (LooksLikeDisk(place)) {
+    AddImage(place, true);
     return;
   }
   // A piece under another name: the launcher would never find it.
@@ -137,10 +143,13 @@ void PieceSources::Add(const fs::path& place) {
   throw Error("cannot read " + ShownPath(place) + ": " + what);
 }
 
-void PieceSources::AddFile(const fs::path& path, const std::string& shown) {
-  if (!FirstSight(path)) return;  // the same file named twice is one piece
-  const std::uint32_t number = *PieceNumber(path.filename().string());
-  pieces_[number].push_back({path, shown});
+void PieceSources::AddFile(const fs::path& path, const std::string& shown,
+                           std::shared_ptr<const Disk> disk, const DiskFile* entry) {
+  // The same file named twice is one piece; an image's files are its own.
+  if (entry == nullptr && !FirstSight(path)) return;
+  const std::uint32_t number =
+      *PieceNumber(entry != nullptr ? entry->name : path.filename().string());
+  pieces_[number].push_back({path, shown, std::move(disk), entry});
 }
 
 void PieceSources::AddFolder(const fs::path& folder, bool descend) {
@@ -178,29 +187,51 @@ void PieceSources::AddFolder(const fs::path& folder, bool descend) {
   if (!disk_folders.empty()) {
     for (const auto& [n, path] : disk_folders) AddFolder(path, false);
   } else {
-    for (const auto& [n, path] : disk_images) AddImage(path);
+    for (const auto& [n, path] : disk_images) AddImage(path, false);
   }
 }
 
-void PieceSources::AddImage(const fs::path& image) {
+void PieceSources::AddImage(const fs::path& image, bool named) {
   if (!FirstSight(image)) return;
-  std::vector<ImageEntry> entries;
-  for (const ImageEntry& entry : ListImage(image)) {
+  std::shared_ptr<const Disk> disk;
+  try {
+    // A FIFO or a device found inside a folder is never read: only what was
+    // named on the command line may be a device.
+    std::error_code ignored;
+    if (!named && !fs::is_regular_file(image, ignored)) {
+      throw Error(KindOf(image) + ", not an image file");
+    }
+    disk = std::make_shared<const Disk>(ReadDisk(image));
+  } catch (const Interrupted&) {
+    throw;
+  } catch (const Error& error) {
+    problems_.push_back({ShownPath(image), error.what()});
+    return;
+  }
+  if (!disk->note.empty()) notes_.push_back(ShownPath(image) + ": " + disk->note);
+  for (const DiskFile& entry : disk->files) {
+    const std::string shown = ShownPath(image.string() + "::" + entry.name);
     if (PieceNumber(entry.name)) {
-      entries.push_back(entry);
+      AddFile(image, shown, disk, &entry);
     } else if (LooksLikePiece(entry.name)) {
-      notes_.push_back(ShownPath(image.string() + "::" + entry.name) +
-                       ": not a piece name (the launcher counts FILE.1, FILE.2, ... "
-                       "without leading zeros)");
+      notes_.push_back(shown + ": not a piece name (the launcher counts FILE.1, FILE.2, ... "
+                               "without leading zeros)");
     }
   }
-  if (entries.empty()) return;
-  auto scratch = std::make_unique<ScratchFolder>();
-  ExtractFromImage(image, entries, scratch->path());
-  for (const ImageEntry& entry : entries) {
-    AddFile(scratch->path() / entry.name, ShownPath(image.string() + "::" + entry.name));
+}
+
+PieceReader::PieceReader(const PieceFile& piece) {
+  if (piece.entry != nullptr) {
+    disk_.emplace(*piece.disk, *piece.entry);
+  } else {
+    file_.emplace(File::OpenRead(piece.path));
   }
-  scratch_.push_back(std::move(scratch));
+}
+
+std::uint64_t PieceReader::Size() const { return file_ ? file_->Size() : disk_->Size(); }
+
+std::size_t PieceReader::Read(void* buffer, std::size_t size) {
+  return file_ ? file_->Read(buffer, size) : disk_->Read(buffer, size);
 }
 
 namespace {
@@ -221,7 +252,7 @@ class SetWalk {
   }
   // Returns whether the walk goes on to the next number.
   bool CheckPiece(std::uint32_t number, const PieceFile& piece);
-  std::uint64_t CopyPayload(File& file, std::uint32_t number, Digest* digest);
+  std::uint64_t CopyPayload(PieceReader& file, std::uint32_t number, Digest* digest);
 
   const PieceSources& sources_;
   const PayloadSink& sink_;
@@ -233,10 +264,11 @@ class SetWalk {
   std::uint64_t joined_size_ = 0;
   std::uint64_t total_bytes_ = 0;
   bool ended_by_mark_ = false;
+  std::optional<bool> header_last_;  // the mark of the piece being read, once known
   std::unique_ptr<Progress> progress_;
 };
 
-std::uint64_t SetWalk::CopyPayload(File& file, std::uint32_t number, Digest* digest) {
+std::uint64_t SetWalk::CopyPayload(PieceReader& file, std::uint32_t number, Digest* digest) {
   std::vector<std::uint8_t> buffer(1 << 20);
   Sha256 piece_sha;
   std::uint64_t copied = 0;
@@ -257,7 +289,7 @@ std::uint64_t SetWalk::CopyPayload(File& file, std::uint32_t number, Digest* dig
 }
 
 bool SetWalk::CheckPiece(std::uint32_t number, const PieceFile& piece) {
-  File file = Reading([&] { return File::OpenRead(piece.path); });
+  PieceReader file = Reading([&] { return PieceReader(piece); });
   const std::uint64_t size = Reading([&] { return file.Size(); });
   HeaderBytes header{};
   const std::size_t got =
@@ -271,6 +303,7 @@ bool SetWalk::CheckPiece(std::uint32_t number, const PieceFile& piece) {
   }
   const DecodedHeader decoded = DecodeHeader(header);
   const bool last = decoded.last;
+  header_last_ = last;
 
   if (number == 1) {
     reference_ = header;
@@ -347,10 +380,13 @@ SetReport SetWalk::Run() {
   for (const auto& [number, files] : pieces) {
     for (const PieceFile& file : files) {
       std::error_code ignored;
-      total_bytes_ += fs::file_size(file.path, ignored);
+      total_bytes_ += file.entry != nullptr ? file.entry->size : fs::file_size(file.path, ignored);
     }
   }
   progress_ = std::make_unique<Progress>("checking", total_bytes_);
+  for (const DiskProblem& problem : sources_.problems()) {
+    report_.lines.push_back({0, PieceLine::Status::kBad, problem.shown, problem.why});
+  }
 
   std::uint32_t number = 1;
   for (;; ++number) {
@@ -373,11 +409,18 @@ SetReport SetWalk::Run() {
       Bad(number, files[0].shown, "found twice: also " + files[1].shown);
     }
     bool go_on = true;
+    header_last_.reset();
     try {
       go_on = CheckPiece(number, files[0]);
     } catch (const ReadFailure& error) {
       Bad(number, files[0].shown, error.what());
-      go_on = number != 1;
+      // A payload that breaks off still leaves its header to go by.
+      if (header_last_) {
+        ended_by_mark_ = *header_last_;
+        go_on = !*header_last_;
+      } else {
+        go_on = number != 1;
+      }
     }
     if (!go_on) break;
     if (number == kMaxPieces * 2u) break;  // nothing sane is that long
