@@ -17,7 +17,7 @@ packages=(
   cmake make g++ googletest libgtest-dev libgmock-dev
   mingw-w64
   wine wine64 wine32:i386 xvfb xdotool x11-apps imagemagick
-  mtools xorriso nsis libcli11-dev libssl-dev python3 python3-pefile
+  mtools xorriso nsis libcli11-dev libssl-dev libtsk-dev python3 python3-pefile
   mandoc groff-base man-db lintian dpkg-dev file bash-completion
   clang
 )
