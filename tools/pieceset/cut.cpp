@@ -128,6 +128,11 @@ const char* FileSystemName(FileSystem file_system) {
 Medium CustomMedium(std::uint64_t bytes, FileSystem file_system) {
   const std::string size = std::to_string(bytes) + " bytes";
   if (file_system == FileSystem::kIso9660) {
+    // Its volume descriptor counts the volume's sectors in 32 bits.
+    if (bytes / 2048 > 0xffffffffULL) {
+      throw UsageError(size + " is too large for ISO 9660, whose volumes hold at most "
+                       "4294967295 sectors of 2048 bytes");
+    }
     return {"", file_system, 2048, bytes / 2048, 1, 0, 0, 0, kCdOverheadSectors, 0, 0, 0};
   }
   const bool fat12 = file_system == FileSystem::kFat12;
@@ -167,8 +172,7 @@ FileSystem ParseFileSystem(const std::string& text) {
 Medium ParseMedia(const std::string& text, std::optional<FileSystem> file_system) {
   // A preset keeps its own file system, whatever --fs says of plain sizes.
   if (auto preset = FindPreset(text)) return *preset;
-  const bool digits = !text.empty() && text.size() <= 19 &&
-                      std::all_of(text.begin(), text.end(), [](unsigned char c) {
+  const bool digits = !text.empty() && std::all_of(text.begin(), text.end(), [](unsigned char c) {
                         return std::isdigit(c) != 0;
                       });
   if (!digits) {
@@ -177,7 +181,15 @@ Medium ParseMedia(const std::string& text, std::optional<FileSystem> file_system
     throw UsageError("unknown media size '" + ShownPath(text) +
                      "': give a number of bytes or one of " + names);
   }
-  const std::uint64_t bytes = std::stoull(text);
+  // No file, and so no disk of files, is larger than a signed 64-bit offset.
+  const std::string significant = text.substr(std::min(text.find_first_not_of('0'), text.size()));
+  constexpr std::string_view kLargest = "9223372036854775807";
+  if (significant.size() > kLargest.size() ||
+      (significant.size() == kLargest.size() && significant > kLargest)) {
+    throw UsageError("media size " + text + " is too large: at most " + std::string(kLargest) +
+                     " bytes");
+  }
+  const std::uint64_t bytes = significant.empty() ? 0 : std::stoull(significant);
   return file_system ? CustomMedium(bytes, *file_system) : BytesMedium(bytes);
 }
 

@@ -20,7 +20,8 @@ namespace {
 
 volatile sig_atomic_t g_interrupted = 0;
 
-extern "C" void OnInterrupt(int) { g_interrupted = 1; }
+// The signal that asked, so that the exit status can say which.
+extern "C" void OnInterrupt(int signal_number) { g_interrupted = signal_number; }
 
 mode_t CurrentUmask() {
   const mode_t mask = umask(0);
@@ -400,7 +401,7 @@ void CatchInterrupts() {
   std::memset(&action, 0, sizeof action);
   action.sa_handler = OnInterrupt;
   sigemptyset(&action.sa_mask);
-  for (int signal_number : {SIGINT, SIGTERM, SIGHUP}) {
+  for (int signal_number : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) {
     sigaction(signal_number, &action, nullptr);
   }
 }
@@ -408,7 +409,7 @@ void CatchInterrupts() {
 bool InterruptRequested() { return g_interrupted != 0; }
 
 void ThrowIfInterrupted() {
-  if (g_interrupted) throw Interrupted();
+  if (g_interrupted) throw Interrupted(g_interrupted);
 }
 
 Progress::Progress(std::string label, std::uint64_t total)

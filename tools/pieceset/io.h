@@ -17,10 +17,15 @@ class Error : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// Ctrl-C or a termination request.
+// Ctrl-C or a termination request; the program exits 128 plus the signal's
+// number, as a shell reports a command the signal ended.
 class Interrupted : public Error {
  public:
-  Interrupted() : Error("interrupted") {}
+  explicit Interrupted(int signal_number) : Error("interrupted"), signal_(signal_number) {}
+  int exit_status() const { return 128 + signal_; }
+
+ private:
+  int signal_;
 };
 
 // A command line that cannot be carried out as given: exit code 2.

@@ -226,7 +226,9 @@ void WriteFatImage(const fs::path& image, const ImageRequest& request) {
                  "-s", std::to_string(medium.track_sectors), "-c",
                  std::to_string(medium.sectors_per_cluster), "-r",
                  std::to_string(RootDirectorySectors(medium)), "-R",
-                 std::to_string(medium.reserved_sectors), "-d", std::to_string(medium.fat_count)});
+                 std::to_string(medium.reserved_sectors), "-d", std::to_string(medium.fat_count),
+                 // A fixed disk's media byte, as Zip drives and hard disks carry.
+                 "-m", "0xf8"});
   }
   argv.insert(argv.end(), {"-v", request.label, "-N", request.serial, "::"});
   ToolResult result = RunTool(argv, request.epoch);
