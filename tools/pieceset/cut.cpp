@@ -1,3 +1,4 @@
+// Planning a cut (media, layout) and writing the set and its images.
 #include "cut.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// Files, all-or-nothing outputs, messages' escapes, interrupts and progress
+// for the pieceset commands.
 #include "io.h"
 
 #include <fcntl.h>
@@ -54,15 +56,33 @@ bool Exists(const fs::path& path) {
 
 }  // namespace
 
+namespace {
+
+// The one escape of messages: "\xNN".
+void AppendEscape(std::string& shown, unsigned char c) {
+  constexpr char kDigits[] = "0123456789abcdef";
+  shown += "\\x";
+  shown += kDigits[c >> 4];
+  shown += kDigits[c & 15];
+}
+
+}  // namespace
+
+std::string Printable(std::string_view text) {
+  std::string shown;
+  for (unsigned char c : text) {
+    if (c >= 0x20 && c < 0x7f && c != '\\' && c != '"') {
+      shown += static_cast<char>(c);
+    } else {
+      AppendEscape(shown, c);
+    }
+  }
+  return shown;
+}
+
 std::string ShownPath(const fs::path& path) {
-  static const char kDigits[] = "0123456789abcdef";
   const std::string text = path.string();
   std::string shown;
-  auto escape = [&](unsigned char c) {
-    shown += "\\x";
-    shown += kDigits[c >> 4];
-    shown += kDigits[c & 15];
-  };
   for (std::size_t i = 0; i < text.size();) {
     const auto c = static_cast<unsigned char>(text[i]);
     if (c >= 0x20 && c < 0x7f && c != '\\') {
@@ -87,7 +107,7 @@ std::string ShownPath(const fs::path& path) {
       shown.append(text, i, length);
       i += length;
     } else {
-      escape(c);
+      AppendEscape(shown, c);
       ++i;
     }
   }

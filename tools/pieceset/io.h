@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace pieceset {
 
@@ -38,6 +39,10 @@ class UsageError : public Error {
 // backslash as \xNN, so that a name can neither split the one line of a
 // message nor reach the terminal as an escape sequence.
 std::string ShownPath(const fs::path& path);
+
+// A name from a header with every byte outside printable ASCII (and the
+// quote) written as \xNN, as the launcher's ANSI box would not show it.
+std::string Printable(std::string_view text);
 
 // "a FIFO", "a folder", ... for messages; empty when nothing is there.
 std::string KindOf(const fs::path& path);
