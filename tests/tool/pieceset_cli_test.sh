@@ -200,7 +200,7 @@ case_bad_sizes_leave_nothing() {
   expect_in err.txt "--fs is for a plain SIZE; 1.44M has its own file system"
   expect_status 2 "$PIECESET" cut inst.exe --name A --media 2000000 --fs ntfs -o set
   expect_in err.txt "unknown file system 'ntfs'"
-  expect_status 1 "$PIECESET" cut missing.exe --name A --media 2024 -o set
+  expect_status 2 "$PIECESET" cut missing.exe --name A --media 2024 -o set
   one_line err.txt
   expect_in err.txt "missing.exe"
   expect_status 1 "$PIECESET" cut . --name A --media 2024 -o set

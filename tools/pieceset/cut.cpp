@@ -225,8 +225,13 @@ Layout PlanLayout(std::uint64_t installer_size, const Medium& first,
   return layout;
 }
 
-SetInfo Cut(const CutOptions& options) {
+namespace {
+
+// Everything a cut can refuse before it reads the installer. Returns the
+// date its images get.
+std::int64_t RefuseBadRequest(const CutOptions& options) {
   if (auto problem = NameProblem(options.name)) throw UsageError(*problem);
+  std::int64_t epoch = 0;
   if (options.images) {
     for (const Medium* medium : {&options.first_media, &options.media}) {
       if (!HasImage(*medium)) {
@@ -235,13 +240,82 @@ SetInfo Cut(const CutOptions& options) {
                          ": give a preset, or --fs fat12, fat16 or iso9660");
       }
     }
+    epoch = ImageEpoch();
   }
-  // A bad SOURCE_DATE_EPOCH is refused before any work.
-  const std::int64_t epoch = options.images ? ImageEpoch() : 0;
-
   RefuseToReplaceInput(options.out, options.installer);
   if (options.launcher) RefuseToReplaceInput(options.out, *options.launcher);
   for (const fs::path& input : options.other_inputs) RefuseToReplaceInput(options.out, input);
+  return epoch;
+}
+
+// The pieces, from a second read of the installer checked against the first,
+// so that an installer changing meanwhile cannot yield a set that lies.
+// Returns each disk's files.
+std::vector<std::vector<fs::path>> WritePieces(const CutOptions& options, const SetInfo& info,
+                                               const HeaderBytes& header,
+                                               const HeaderBytes& last_header,
+                                               const fs::path& out) {
+  File installer = File::OpenRead(options.installer);
+  Sha256 again;
+  std::vector<std::uint8_t> buffer(1 << 20);
+  std::vector<std::vector<fs::path>> disk_files(info.piece_count);
+  Progress progress("writing pieces", info.installer_size);
+  for (std::uint32_t n = 1; n <= info.piece_count; ++n) {
+    progress.SetLabel("writing " + PieceName(n));
+    const fs::path folder = options.flat ? out : out / DiskName(n);
+    if (!options.flat) fs::create_directory(folder);
+    File piece = File::Create(folder / PieceName(n));
+    const HeaderBytes& this_header = n == info.piece_count ? last_header : header;
+    piece.Write(this_header.data(), this_header.size());
+    ReadBlocks(installer, info.PayloadOf(n), buffer, progress,
+               [&](const std::uint8_t* data, std::size_t count) {
+                 again.Update(data, count);
+                 piece.Write(data, count);
+               });
+    piece.Finish();
+    disk_files[n - 1].push_back(folder / PieceName(n));
+  }
+  std::uint8_t extra;
+  if (again.Finish() != info.installer_digest || installer.Read(&extra, 1) != 0) {
+    throw InstallerChanged(installer);
+  }
+  return disk_files;
+}
+
+// SETUP.EXE on disk 1, ahead of FILE.1 among its files.
+void CopyLauncher(const CutOptions& options, File& launcher, std::uint64_t size,
+                  const fs::path& out, std::vector<fs::path>& disk1_files) {
+  const fs::path folder = options.flat ? out : out / DiskName(1);
+  File copy = File::Create(folder / kLauncherName);
+  if (CopyBytes(launcher, copy, size) != size || launcher.Size() != size) {
+    throw Error(ShownPath(*options.launcher) + " changed while it was being copied");
+  }
+  copy.Finish();
+  disk1_files.insert(disk1_files.begin(), folder / kLauncherName);
+}
+
+void WriteImages(const CutOptions& options, const SetInfo& info, std::int64_t epoch,
+                 const std::vector<std::vector<fs::path>>& disk_files, const fs::path& out) {
+  Progress progress("writing images", info.piece_count);
+  for (std::uint32_t n = 1; n <= info.piece_count; ++n) {
+    const Medium& medium = n == 1 ? options.first_media : options.media;
+    const std::string image = DiskName(n) + ImageExtension(medium);
+    progress.SetLabel("writing " + image);
+    // A serial number from the set identity keeps images reproducible.
+    char serial[9];
+    std::snprintf(serial, sizeof serial, "%08x", LoadLE<std::uint32_t>(info.set_id.data()) + n);
+    // Disks 1 and 2 are the first of each medium.
+    const ImageRequest request{medium, "DISK" + std::to_string(n), serial, disk_files[n - 1],
+                               epoch, n <= 2};
+    WriteImage(out / image, request);
+    progress.Advance(1);
+  }
+}
+
+}  // namespace
+
+SetInfo Cut(const CutOptions& options) {
+  const std::int64_t epoch = RefuseBadRequest(options);
 
   File installer = File::OpenRead(options.installer);
   SetInfo info;
@@ -268,69 +342,18 @@ SetInfo Cut(const CutOptions& options) {
     std::fprintf(stderr, "pieceset: warning: %s is empty; the set carries an empty installer\n",
                  ShownPath(options.installer).c_str());
   }
-
+  // Every header carries the digests, so the installer is read for them first.
   const InstallerDigests digests = DigestInstaller(installer, layout, info);
   info.installer_digest = digests.whole;
   info.piece_digests = digests.pieces;
   SetInfo last_info = info;
-  const HeaderBytes header = EncodeHeader(info, false);
+  const HeaderBytes header = EncodeHeader(info, false);  // and the set identity in `info`
   const HeaderBytes last_header = EncodeHeader(last_info, true);
 
-  // Second pass: the pieces themselves, checked against the first pass so
-  // that an installer changing meanwhile cannot yield a set that lies.
-  installer = File::OpenRead(options.installer);
-  Sha256 again;
-  std::vector<std::uint8_t> buffer(1 << 20);
-  std::vector<std::vector<fs::path>> disk_files(layout.count);
-  Progress progress("writing pieces", info.installer_size);
-  for (std::uint32_t n = 1; n <= layout.count; ++n) {
-    progress.SetLabel("writing " + PieceName(n));
-    const fs::path folder = options.flat ? out.path() : out.path() / DiskName(n);
-    if (!options.flat) fs::create_directory(folder);
-    File piece = File::Create(folder / PieceName(n));
-    const HeaderBytes& this_header = n == layout.count ? last_header : header;
-    piece.Write(this_header.data(), this_header.size());
-    ReadBlocks(installer, info.PayloadOf(n), buffer, progress,
-               [&](const std::uint8_t* data, std::size_t count) {
-                 again.Update(data, count);
-                 piece.Write(data, count);
-               });
-    piece.Finish();
-    disk_files[n - 1].push_back(folder / PieceName(n));
-  }
-  std::uint8_t extra;
-  if (again.Finish() != info.installer_digest || installer.Read(&extra, 1) != 0) {
-    throw InstallerChanged(installer);
-  }
-
-  if (launcher) {
-    const fs::path folder = options.flat ? out.path() : out.path() / DiskName(1);
-    File copy = File::Create(folder / kLauncherName);
-    if (CopyBytes(*launcher, copy, *launcher_size) != *launcher_size ||
-        launcher->Size() != *launcher_size) {
-      throw Error(ShownPath(*options.launcher) + " changed while it was being copied");
-    }
-    copy.Finish();
-    disk_files[0].insert(disk_files[0].begin(), folder / kLauncherName);
-  }
-
-  if (options.images) {
-    Progress image_progress("writing images", layout.count);
-    for (std::uint32_t n = 1; n <= layout.count; ++n) {
-      const Medium& medium = n == 1 ? options.first_media : options.media;
-      const std::string image = DiskName(n) + ImageExtension(medium);
-      image_progress.SetLabel("writing " + image);
-      // A serial number from the set identity keeps images reproducible.
-      char serial[9];
-      std::snprintf(serial, sizeof serial, "%08x",
-                    LoadLE<std::uint32_t>(info.set_id.data()) + n);
-      ImageRequest request{medium, "DISK" + std::to_string(n), serial, disk_files[n - 1], epoch,
-                           n <= 2};
-      WriteImage(out.path() / image, request);
-      image_progress.Advance(1);
-    }
-  }
-
+  std::vector<std::vector<fs::path>> disk_files =
+      WritePieces(options, info, header, last_header, out.path());
+  if (launcher) CopyLauncher(options, *launcher, *launcher_size, out.path(), disk_files[0]);
+  if (options.images) WriteImages(options, info, epoch, disk_files, out.path());
   out.Commit();
   return info;
 }
