@@ -713,6 +713,8 @@ images_ignore_the_users_settings() {
   SOURCE_DATE_EPOCH=00000946684800 expect_status 0 "$PIECESET" cut tz.exe --name TZ --media 360K --images -o zeros
   cmp -s zeros/disk1.img tz_360K/disk1.img || fail "SOURCE_DATE_EPOCH with leading zeros gave another date"
   [[ $(od -An -tx1 -j21 -N1 tz_360K/disk1.img) == " fd" ]] || fail "a 360K image lacks media byte 0xfd"
+  "$PIECESET" cut tz.exe --name TZ --media 100M --images -o zip100 >/dev/null
+  [[ $(od -An -tx1 -j21 -N1 zip100/disk1.img) == " f8" ]] || fail "a Zip image lacks media byte 0xf8"
 }
 
 # A set of three 1.44M images, each damaged its own way, and a junk fourth.
