@@ -334,6 +334,7 @@ case_images() {
   expect_status 0 "$PIECESET" cut small.exe --name Big --media 1.44M --images --flat -o flat
   [[ -f flat/FILE.1 && $(stat -c %s flat/disk1.img) -eq 1474560 ]] || fail "no 1.44M image for a flat set"
   images_ignore_the_users_settings
+  disk_on_a_block_device
 }
 
 case_show_and_help() {
@@ -756,6 +757,18 @@ damaged_disks_each_get_a_line() {
   printf '\125\252' | dd of=zip.img bs=1 seek=510 conv=notrunc 2>/dev/null
   expect_status 1 "$PIECESET" verify zip.img
   expect_in out.txt "note: zip.img: a partitioned disk: pieceset reads whole-disk images; its FAT16 partition starts at sector 32"
+}
+
+# A disk named by its device is read like its image; the loop device is
+# this test's own, detached again.
+disk_on_a_block_device() {
+  local device
+  device=$(losetup -f --show -r set/disk1.img 2>/dev/null) || { fail "losetup failed (it needs root)"; return; }
+  expect_status 0 "$PIECESET" verify "$device" set/disk2.img set/disk3.img
+  expect_in out.txt "$device::FILE.1: ok"
+  expect_status 0 "$PIECESET" show "$device"
+  expect_in out.txt "$device::FILE.1: name \"Image Set\""
+  losetup -d "$device"
 }
 
 # The command line's mistakes, said in the tool's words, with the exit

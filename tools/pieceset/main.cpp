@@ -215,7 +215,8 @@ int RunShow(const std::vector<std::string>& files) {
     try {
       if (KindOf(path).empty()) throw UsageError("no such file: " + ShownPath(path));
       const auto number = PieceNumber(fs::path(path).filename().string());
-      if (!number && KindOf(path) == "a file" && LooksLikeDisk(path)) {
+      const std::string kind = KindOf(path);
+      if (!number && (kind == "a file" || kind == "a block device") && LooksLikeDisk(path)) {
         // An image: the pieces on it, as verify finds them.
         PieceSources sources;
         sources.Add(path);
