@@ -283,8 +283,8 @@ Disk ReadDisk(const fs::path& path) {
     std::unique_ptr<TSK_FS_FILE, FileCloser> handle(tsk_fs_dir_get(root.get(), i));
     if (!handle || handle->name == nullptr || handle->meta == nullptr ||
         handle->meta->type != TSK_FS_META_TYPE_REG ||
-        (handle->name->flags & TSK_FS_NAME_FLAG_ALLOC) == 0 ||
-        handle->name->name[0] == '$') {  // the library's own entries: $MBR, $FAT1, ...
+        (handle->name->flags & TSK_FS_NAME_FLAG_ALLOC) == 0) {
+      // Folders, deleted entries and the library's own ($MBR, $FAT1, ...).
       tsk_error_reset();
       continue;
     }

@@ -4,18 +4,17 @@
 
 #include "disk.h"
 
-#include <optional>
-
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/stat.h>
-#include <sys/statvfs.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
+#include <initializer_list>
 #include <chrono>
 #include <cstring>
 #include <ctime>
@@ -190,7 +189,7 @@ void RequireImageTools(const Medium& medium) {
 
 std::int64_t ImageEpoch() {
   const char* text = std::getenv("SOURCE_DATE_EPOCH");
-  if (text == nullptr) return 946684800;  // 2000-01-01 00:00:00 UTC
+  if (text == nullptr) return kDefaultEpoch;
   // FAT dates start in 1980; 2099 keeps clear of every file system's end.
   constexpr std::int64_t kEarliest = 315532800;  // 1980-01-01 00:00:00 UTC
   constexpr std::int64_t kLatest = 4102444799;   // 2099-12-31 23:59:59 UTC
