@@ -17,7 +17,7 @@ packages=(
   cmake make g++ googletest libgtest-dev libgmock-dev
   mingw-w64
   wine wine64 wine32:i386 fonts-wine xvfb xdotool x11-apps imagemagick
-  mtools xorriso nsis libcli11-dev libssl-dev libisal-dev python3 python3-pefile
+  mtools xorriso nsis libcli11-dev libssl-dev libisal-dev libtsk-dev python3 python3-pefile
   mandoc groff-base man-db lintian dpkg-dev file bash-completion
   libfuse3-dev fuse3 gddrescue
   clang

@@ -168,6 +168,7 @@ case_damaged_and_mixed_sets() {
   one_line err.txt
   expect_status 2 "$PIECESET" verify
   expect_status 2 "$PIECESET" verify --bogus set
+  damaged_disks_each_get_a_line
 }
 
 case_bad_names_leave_nothing() {
@@ -217,7 +218,7 @@ case_bad_sizes_leave_nothing() {
   expect_in err.txt "--fs is for a plain SIZE; 1.44M has its own file system"
   expect_status 2 "$PIECESET" cut inst.exe --name A --media 2000000 --fs ntfs -o set
   expect_in err.txt "unknown file system 'ntfs'"
-  expect_status 1 "$PIECESET" cut missing.exe --name A --media 2024 -o set
+  expect_status 2 "$PIECESET" cut missing.exe --name A --media 2024 -o set
   one_line err.txt
   expect_in err.txt "missing.exe"
   expect_status 1 "$PIECESET" cut . --name A --media 2024 -o set
@@ -365,6 +366,8 @@ case_images() {
   seeded_file small.exe 3000
   expect_status 0 "$PIECESET" cut small.exe --name Big --media 1.44M --images --flat -o flat
   [[ -f flat/FILE.1 && $(stat -c %s flat/disk1.img) -eq 1474560 ]] || fail "no 1.44M image for a flat set"
+  images_ignore_the_users_settings
+  disk_on_a_block_device
 }
 
 case_show_and_help() {
@@ -546,52 +549,66 @@ case_inputs_that_are_not_files() {
   expect_in err.txt "cannot read fifo: a FIFO"
   [[ ! -e out ]] || fail "a cut from a FIFO left its output"
 
-  # A tool that hangs does not outlive a termination request.
+  # A FIFO or a device inside a folder is never opened, and says what it is.
+  # The set is whole without it: the verdict stays good.
+  rm -r imgs/disk1 && mkfifo imgs/disk2.img
+  expect_status 0 timeout -k 5 20 "$PIECESET" verify imgs
+  expect_in out.txt "imgs/disk2.img: BAD, a FIFO, not an image file"
+  expect_in out.txt "imgs/disk1.img::FILE.1: ok"
+  rm imgs/disk2.img
+
+  # A tool that hangs does not outlive a termination request, and the
+  # signal is in the exit status, as a shell reports it.
   mkdir bin
-  printf '#!/bin/sh\necho $$ >"%s/stuck.pid"\nexec sleep 600\n' "$PWD" >bin/mdir
-  chmod +x bin/mdir
-  PATH="$PWD/bin:$PATH" "$PIECESET" verify imgs/disk1.img >out.txt 2>err.txt &
-  local tool=$!
-  for _ in $(seq 50); do [[ -s stuck.pid ]] && break; sleep 0.1; done
-  [[ -s stuck.pid ]] || fail "the stand-in mdir never ran"
-  kill -TERM $tool
-  local waited=0
-  while kill -0 $tool 2>/dev/null && [[ $waited -lt 100 ]]; do sleep 0.1; waited=$((waited + 1)); done
-  if kill -0 $tool 2>/dev/null; then
-    fail "pieceset still runs 10 s after SIGTERM"
-    kill -KILL $tool
-  fi
-  wait $tool
-  [[ $? -eq 130 ]] || fail "pieceset ended by SIGTERM did not exit 130"
-  expect_in err.txt "interrupted"
-  if kill -0 "$(cat stuck.pid)" 2>/dev/null; then
-    fail "the stuck mdir outlived pieceset"
-    kill -KILL "$(cat stuck.pid)"
-  fi
+  printf '#!/bin/sh\necho $$ >"%s/stuck.pid"\nexec sleep 600\n' "$PWD" >bin/mcopy
+  chmod +x bin/mcopy
+  local signal status
+  for signal in TERM:143 QUIT:131; do
+    rm -f stuck.pid
+    PATH="$PWD/bin:$PATH" "$PIECESET" cut inst.exe --name A --media 360K --images -o stuck >out.txt 2>err.txt &
+    local tool=$!
+    for _ in $(seq 50); do [[ -s stuck.pid ]] && break; sleep 0.1; done
+    [[ -s stuck.pid ]] || fail "the stand-in mcopy never ran"
+    kill -"${signal%:*}" $tool
+    local waited=0
+    while kill -0 $tool 2>/dev/null && [[ $waited -lt 100 ]]; do sleep 0.1; waited=$((waited + 1)); done
+    if kill -0 $tool 2>/dev/null; then
+      fail "pieceset still runs 10 s after SIG${signal%:*}"
+      kill -KILL $tool
+    fi
+    wait $tool
+    status=$?
+    [[ $status -eq ${signal#*:} ]] || fail "pieceset ended by SIG${signal%:*} exited $status, not ${signal#*:}"
+    expect_in err.txt "interrupted"
+    if kill -0 "$(cat stuck.pid)" 2>/dev/null; then
+      fail "the stuck mcopy outlived pieceset"
+      kill -KILL "$(cat stuck.pid)"
+    fi
+    compgen -G ".stuck*" >/dev/null && fail "SIG${signal%:*} left the hidden work folder"
+    [[ ! -e stuck ]] || fail "SIG${signal%:*} left a set"
+  done
 }
 
-# A temp folder too small for the pieces is an error, not a damaged set.
+# Images are read where they lie: no temp folder, and none of mtools or
+# xorriso, whatever they would say.
 case_image_read_into_a_full_temp() {
   seeded_file inst.exe 800000
   "$PIECESET" cut inst.exe --name A --media 360K --images -o set >/dev/null
   rm -r set/disk1 set/disk2 set/disk3
   mkdir small
-  unshare -m bash -c 'mount -t tmpfs -o size=256k tmpfs small &&
+  unshare -m bash -c 'mount -t tmpfs -o size=16k tmpfs small &&
     TMPDIR=$PWD/small "$0" verify set/disk1.img set/disk2.img set/disk3.img' "$PIECESET" >out.txt 2>err.txt
   local got=$?
-  [[ $got -eq 1 ]] || fail "verify into a full temp folder exited $got, not 1 (it needs root for its tmpfs)"
-  expect_in err.txt "cannot read set/disk1.img: No space left on device"
-  one_line err.txt
-  grep -q verdict out.txt && fail "a full temp folder gave a verdict on the set"
+  [[ $got -eq 0 ]] || fail "verify with a full temp folder exited $got, not 0 (it needs root for its tmpfs)"
+  expect_in out.txt "verdict: good set"
 
-  # An extraction that comes out short without saying so is caught too.
   mkdir bin
-  printf '#!/bin/sh\n/usr/bin/mcopy "$@" && for f in "$(eval echo \\${$#})"*; do truncate -s 1000 "$f"; done\n' >bin/mcopy
-  chmod +x bin/mcopy
-  PATH="$PWD/bin:$PATH" "$PIECESET" verify set/disk2.img >out.txt 2>err.txt
-  [[ $? -eq 1 ]] || fail "a short extraction did not exit 1"
-  expect_in err.txt "cannot read set/disk2.img: FILE.2 came out as 1000 bytes of 362496"
-  expect_status 0 "$PIECESET" verify set
+  for tool in mdir mcopy mtype xorriso; do
+    printf '#!/bin/sh\necho "%s: broken" >&2\nexit 1\n' "$tool" >bin/$tool
+    chmod +x bin/$tool
+  done
+  PATH="$PWD/bin:$PATH" expect_status 0 "$PIECESET" verify set
+  expect_in out.txt "verdict: good set"
 }
 
 case_bad_source_date_epoch() {
@@ -671,6 +688,7 @@ case_messages_and_inputs() {
   expect_in out.txt 'setup.exe: not made by pieceset: no identity block; as the launcher reads it: name "MZ\x90", last-piece byte 0x00 (not last), payload 980 bytes, identity '
   expect_in out.txt 'ctl.bin: not made by pieceset: no identity block; as the launcher reads it: name "A\x1b[2J\x0a", last-piece byte 0x07 (last piece), payload 0 bytes'
   grep -q $'\033' out.txt && fail "show let an escape byte through"
+  command_line_mistakes
 }
 
 # --version, and the launcher installed beside the tool.
@@ -692,6 +710,120 @@ case_version_and_installed_launcher() {
   expect_status 2 prefix/bin/pieceset cut inst.exe --name A --media 1.44M --with-launcher -o set3
   expect_in err.txt "--with-launcher: no launcher installed at $PWD/prefix/share/kqlauncher/launcher.exe"
   [[ ! -e set3 ]] || fail "a cut without its launcher left a set"
+}
+
+# Disks as they are: the same images whatever the user's setup, and every
+# disk of a damaged set reported, in the file system's words.
+
+# Three time zones, a hostile HOME and MTOOLS_* settings give one image.
+images_ignore_the_users_settings() {
+  seeded_file tz.exe 400000
+  mkdir -p hostile
+  printf 'MTOOLS_TWENTY_FOUR_HOUR_CLOCK=0\nMTOOLS_DATE_STRING="dd.mm.yyyy"\nMTOOLS_LOWER_CASE=1\n' >hostile/.mtoolsrc
+  printf -- '-md5 on\n-padding 0\n-sh_style_result on\n' >hostile/.xorrisorc
+  local tz media
+  for media in 360K 1000000; do
+    local -a fs=()
+    [[ $media == 1000000 ]] && fs=(--fs iso9660)
+    for tz in UTC Asia/Tokyo America/New_York; do
+      rm -rf "tz_$media"
+      TZ=$tz HOME=$PWD/hostile MTOOLSRC=$PWD/hostile/.mtoolsrc MTOOLS_NO_VFAT=1 \
+        "$PIECESET" cut tz.exe --name TZ --media "$media" "${fs[@]}" --images -o "tz_$media" >/dev/null
+      cat tz_"$media"/disk*.i* | sha256sum >>"sums_$media"
+      TZ=$tz HOME=$PWD/hostile MTOOLS_TWENTY_FOUR_HOUR_CLOCK=0 MTOOLS_DATE_STRING=dd.mm.yyyy \
+        expect_status 0 "$PIECESET" verify "tz_$media"
+    done
+    [[ $(sort -u "sums_$media" | wc -l) -eq 1 ]] || fail "the $media images differ by time zone or settings"
+  done
+  TZ=UTC MTOOLSRC=/dev/null mdir -i tz_360K/disk1.img :: | grep -q "FILE     1 .* 2000-01-01   0:00" ||
+    fail "FILE.1 on tz_360K is not dated 2000-01-01 00:00"
+  TZ=America/Los_Angeles SOURCE_DATE_EPOCH=315532800 "$PIECESET" cut tz.exe --name TZ --media 360K --images -o la >/dev/null
+  TZ=UTC MTOOLSRC=/dev/null mdir -i la/disk1.img :: | grep -q "FILE     1 .* 1980-01-01   0:00" ||
+    fail "SOURCE_DATE_EPOCH=315532800 did not date FILE.1 1980-01-01 00:00"
+  SOURCE_DATE_EPOCH=00000946684800 expect_status 0 "$PIECESET" cut tz.exe --name TZ --media 360K --images -o zeros
+  cmp -s zeros/disk1.img tz_360K/disk1.img || fail "SOURCE_DATE_EPOCH with leading zeros gave another date"
+  [[ $(od -An -tx1 -j21 -N1 tz_360K/disk1.img) == " fd" ]] || fail "a 360K image lacks media byte 0xfd"
+  "$PIECESET" cut tz.exe --name TZ --media 100M --images -o zip100 >/dev/null
+  [[ $(od -An -tx1 -j21 -N1 zip100/disk1.img) == " f8" ]] || fail "a Zip image lacks media byte 0xf8"
+}
+
+# A set of three 1.44M images, each damaged its own way, and a junk fourth.
+damaged_disks_each_get_a_line() {
+  seeded_file dmg.exe 3500000
+  "$PIECESET" cut dmg.exe --name Dmg --media 1.44M --images -o dmg >/dev/null
+  rm -r dmg/disk1 dmg/disk2 dmg/disk3
+  TZ=UTC MTOOLSRC=/dev/null mattrib -i dmg/disk1.img +h +s ::FILE.1
+  truncate -s -512 dmg/disk2.img
+  # Cluster 212 of FILE.3's chain marked bad (0xff7) in both FATs.
+  local fat
+  for fat in 512 5120; do
+    printf '\367\377' | dd of=dmg/disk3.img bs=1 seek=$((fat + 318)) conv=notrunc 2>/dev/null
+  done
+  head -c 100000 /dev/zero >dmg/disk4.img
+  expect_status 1 "$PIECESET" verify dmg
+  expect_in out.txt "dmg/disk4.img: BAD, no FAT12, FAT16 or ISO 9660 file system on it"
+  expect_in out.txt "dmg/disk1.img::FILE.1: ok"
+  expect_in out.txt "dmg/disk2.img::FILE.2: BAD, the image ends at sector 2879 of 2880 (bytes 1457152 to 1457663 of FILE.2)"
+  expect_in out.txt "dmg/disk3.img::FILE.3: BAD, FILE.3's cluster chain is marked bad at cluster 212"
+  expect_in out.txt "verdict: damaged set: FILE.2: the image ends at sector 2879 of 2880"
+  expect_status 0 "$PIECESET" show dmg/disk1.img
+  expect_in out.txt "dmg/disk1.img::FILE.1: name \"Dmg\", not last"
+
+  # A CD image cut short inside its file data.
+  "$PIECESET" cut dmg.exe --name Dmg --media 1000000 --fs iso9660 --images -o cd >/dev/null
+  truncate -s 400000 cd/disk2.iso
+  expect_status 1 "$PIECESET" verify cd/disk1.iso cd/disk2.iso cd/disk3.iso
+  expect_in out.txt "cd/disk2.iso::FILE.2: BAD, the image ends at sector 195 of 290"
+  expect_in out.txt "cd/disk3.iso::FILE.3: ok"
+
+  # A Zip disk as the drive's formatter lays it out: FAT16 from sector 32.
+  truncate -s 100663296 zip.img
+  MTOOLSRC=/dev/null mformat -i zip.img@@16384 -T 196576 -h 64 -s 32 :: &&
+    MTOOLSRC=/dev/null mcopy -i zip.img@@16384 dmg/disk1.img ::JUNK
+  printf '\006' | dd of=zip.img bs=1 seek=450 conv=notrunc 2>/dev/null
+  printf '\040' | dd of=zip.img bs=1 seek=454 conv=notrunc 2>/dev/null
+  printf '\340\376\002' | dd of=zip.img bs=1 seek=458 conv=notrunc 2>/dev/null
+  printf '\125\252' | dd of=zip.img bs=1 seek=510 conv=notrunc 2>/dev/null
+  expect_status 1 "$PIECESET" verify zip.img
+  expect_in out.txt "note: zip.img: a partitioned disk: pieceset reads whole-disk images; its FAT16 partition starts at sector 32"
+}
+
+# A disk named by its device is read like its image; the loop device is
+# this test's own, detached again.
+disk_on_a_block_device() {
+  local device
+  device=$(losetup -f --show -r set/disk1.img 2>/dev/null) || { fail "losetup failed (it needs root)"; return; }
+  expect_status 0 "$PIECESET" verify "$device" set/disk2.img set/disk3.img
+  expect_in out.txt "$device::FILE.1: ok"
+  expect_status 0 "$PIECESET" show "$device"
+  expect_in out.txt "$device::FILE.1: name \"Image Set\""
+  losetup -d "$device"
+}
+
+# The command line's mistakes, said in the tool's words, with the exit
+# status the manual gives.
+command_line_mistakes() {
+  seeded_file cl.exe 3000
+  expect_status 2 "$PIECESET" cut nothere.exe --name A --media 2024 -o x
+  expect_in err.txt "no such file: nothere.exe (INSTALLER)"
+  expect_status 2 "$PIECESET" cut cl.exe --name A --launcher nothere.exe --media 2024 -o x
+  expect_status 2 "$PIECESET" cut cl.exe --name-file nothere.txt --media 2024 -o x
+  head -c 5000 /dev/zero | tr '\0' a >long.txt
+  expect_status 2 "$PIECESET" cut cl.exe --name-file long.txt --media 2024 -o x
+  expect_in err.txt "--name-file long.txt holds 5000 bytes; a name is 1 to 259 bytes"
+  expect_status 2 "$PIECESET" cut cl.exe --name A --media 18446744073709551615 -o x
+  expect_in err.txt "media size 18446744073709551615 is too large"
+  expect_status 2 "$PIECESET" cut cl.exe --name A --media 9999999999999999 --fs iso9660 -o x
+  expect_in err.txt "too large for ISO 9660"
+  expect_status 2 "$PIECESET" frob
+  expect_in err.txt "no command 'frob': give cut, verify, show, join, repair, write or rescue"
+  expect_status 2 "$PIECESET" cut cl.exe --name X --name Y --media 2024 -o x
+  expect_in err.txt "--name is given more than once"
+  expect_status 2 "$PIECESET" cut --media 2024 -o x
+  expect_in err.txt "cut needs INSTALLER"
+  expect_status 0 "$PIECESET" cut --version
+  expect_in out.txt "pieceset "
+  [[ ! -e x ]] || fail "a refused cut left its output"
 }
 
 run_case

@@ -179,6 +179,9 @@ case_install() {
       fail "$path installed with mode $(stat -c %a "$root/$path"), not ${want#* }"
   done
   cmp -s "$root/share/man/man1/pieceset.1" "$SOURCE/docs/pieceset.1" || fail "the installed manual differs"
+  file "$root/bin/pieceset" | grep -q ', stripped' || fail "the installed pieceset is not stripped"
+  grep -qF "$SOURCE" "$root/bin/pieceset" && fail "the installed pieceset holds the path $SOURCE"
+  grep -qF "$BUILD" "$root/bin/pieceset" && fail "the installed pieceset holds the path $BUILD"
   [[ $(find "$WORK/dest" -type d ! -perm 755 | wc -l) -eq 0 ]] ||
     fail "folders not 0755: $(find "$WORK/dest" -type d ! -perm 755)"
   run_installed "$root/bin/pieceset" "$root/share/kqlauncher/launcher.exe"

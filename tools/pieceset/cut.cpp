@@ -1,3 +1,4 @@
+// Planning a cut (media, layout) and writing the set and its images.
 #include "cut.h"
 
 #include <algorithm>
@@ -127,6 +128,11 @@ const char* FileSystemName(FileSystem file_system) {
 Medium CustomMedium(std::uint64_t bytes, FileSystem file_system) {
   const std::string size = std::to_string(bytes) + " bytes";
   if (file_system == FileSystem::kIso9660) {
+    // Its volume descriptor counts the volume's sectors in 32 bits.
+    if (bytes / 2048 > 0xffffffffULL) {
+      throw UsageError(size + " is too large for ISO 9660, whose volumes hold at most "
+                       "4294967295 sectors of 2048 bytes");
+    }
     return {"", file_system, 2048, bytes / 2048, 1, 0, 0, 0, kCdOverheadSectors, 0, 0, 0};
   }
   const bool fat12 = file_system == FileSystem::kFat12;
@@ -156,11 +162,14 @@ Medium CustomMedium(std::uint64_t bytes, FileSystem file_system) {
 std::string DiskName(std::uint32_t number) { return "disk" + std::to_string(number); }
 
 void WriteDiskImage(const fs::path& folder, const Medium& medium, const Digest& set_id,
-                    std::uint32_t number, const std::vector<fs::path>& files) {
+                    std::uint32_t number, const std::vector<fs::path>& files,
+                    std::int64_t epoch, bool check_layout) {
+  // A serial number from the set identity keeps images reproducible.
   char serial[9];
   std::snprintf(serial, sizeof serial, "%08x", LoadLE<std::uint32_t>(set_id.data()) + number);
-  WriteImage(folder / (DiskName(number) + ImageExtension(medium)), medium,
-             "DISK" + std::to_string(number), serial, files);
+  const ImageRequest request{medium, "DISK" + std::to_string(number), serial, files, epoch,
+                             check_layout};
+  WriteImage(folder / (DiskName(number) + ImageExtension(medium)), request);
 }
 
 FileSystem ParseFileSystem(const std::string& text) {
@@ -176,8 +185,7 @@ FileSystem ParseFileSystem(const std::string& text) {
 Medium ParseMedia(const std::string& text, std::optional<FileSystem> file_system) {
   // A preset keeps its own file system, whatever --fs says of plain sizes.
   if (auto preset = FindPreset(text)) return *preset;
-  const bool digits = !text.empty() && text.size() <= 19 &&
-                      std::all_of(text.begin(), text.end(), [](unsigned char c) {
+  const bool digits = !text.empty() && std::all_of(text.begin(), text.end(), [](unsigned char c) {
                         return std::isdigit(c) != 0;
                       });
   if (!digits) {
@@ -186,7 +194,15 @@ Medium ParseMedia(const std::string& text, std::optional<FileSystem> file_system
     throw UsageError("unknown media size '" + ShownPath(text) +
                      "': give a number of bytes or one of " + names);
   }
-  const std::uint64_t bytes = std::stoull(text);
+  // No file, and so no disk of files, is larger than a signed 64-bit offset.
+  const std::string significant = text.substr(std::min(text.find_first_not_of('0'), text.size()));
+  constexpr std::string_view kLargest = "9223372036854775807";
+  if (significant.size() > kLargest.size() ||
+      (significant.size() == kLargest.size() && significant > kLargest)) {
+    throw UsageError("media size " + text + " is too large: at most " + std::string(kLargest) +
+                     " bytes");
+  }
+  const std::uint64_t bytes = significant.empty() ? 0 : std::stoull(significant);
   return file_system ? CustomMedium(bytes, *file_system) : BytesMedium(bytes);
 }
 
@@ -266,8 +282,13 @@ Layout PlanRecoveryLayout(std::uint64_t installer_size, const Medium& first,
                    " disk beside the checksums of so many pieces: give larger --media");
 }
 
-SetInfo Cut(const CutOptions& options) {
+namespace {
+
+// Everything a cut can refuse before it reads the installer. Returns the
+// date its images get.
+std::int64_t RefuseBadRequest(const CutOptions& options) {
   if (auto problem = NameProblem(options.name)) throw UsageError(*problem);
+  std::int64_t epoch = 0;
   if (options.images) {
     for (const Medium* medium : {&options.first_media, &options.media}) {
       if (!HasImage(*medium)) {
@@ -276,12 +297,90 @@ SetInfo Cut(const CutOptions& options) {
                          ": give a preset, or --fs fat12, fat16 or iso9660");
       }
     }
-    ImageEpoch();  // a bad SOURCE_DATE_EPOCH is refused before any work
+    epoch = ImageEpoch();
   }
-
   RefuseToReplaceInput(options.out, options.installer);
   if (options.launcher) RefuseToReplaceInput(options.out, *options.launcher);
   for (const fs::path& input : options.other_inputs) RefuseToReplaceInput(options.out, input);
+  return epoch;
+}
+
+// The pieces, from a second read of the installer checked against the first,
+// so that an installer changing meanwhile cannot yield a set that lies.
+// Returns each disk's files.
+std::vector<std::vector<fs::path>> WritePieces(const CutOptions& options, const SetInfo& info,
+                                               const HeaderBytes& header,
+                                               const HeaderBytes& last_header,
+                                               const fs::path& out) {
+  File installer = File::OpenRead(options.installer);
+  Sha256 again;
+  std::vector<std::uint8_t> buffer(1 << 20);
+  std::vector<std::vector<fs::path>> disk_files(info.piece_count);
+  Progress progress("writing pieces", info.installer_size);
+  for (std::uint32_t n = 1; n <= info.piece_count; ++n) {
+    progress.SetLabel("writing " + PieceName(n));
+    const fs::path folder = options.flat ? out : out / DiskName(n);
+    if (!options.flat) fs::create_directory(folder);
+    File piece = File::Create(folder / PieceName(n));
+    const HeaderBytes& this_header = n == info.piece_count ? last_header : header;
+    piece.Write(this_header.data(), this_header.size());
+    ReadBlocks(installer, info.PayloadOf(n), buffer, progress,
+               [&](const std::uint8_t* data, std::size_t count) {
+                 again.Update(data, count);
+                 piece.Write(data, count);
+               });
+    piece.Finish();
+    disk_files[n - 1].push_back(folder / PieceName(n));
+  }
+  std::uint8_t extra;
+  if (again.Finish() != info.installer_digest || installer.Read(&extra, 1) != 0) {
+    throw InstallerChanged(installer);
+  }
+  return disk_files;
+}
+
+// SETUP.EXE on disk 1, ahead of FILE.1 among its files.
+void CopyLauncher(const CutOptions& options, File& launcher, std::uint64_t size,
+                  const fs::path& out, std::vector<fs::path>& disk1_files) {
+  const fs::path folder = options.flat ? out : out / DiskName(1);
+  File copy = File::Create(folder / kLauncherName);
+  if (CopyBytes(launcher, copy, size) != size || launcher.Size() != size) {
+    throw Error(ShownPath(*options.launcher) + " changed while it was being copied");
+  }
+  copy.Finish();
+  disk1_files.insert(disk1_files.begin(), folder / kLauncherName);
+}
+
+// The recovery pieces REPAIR.1 ..., each on a disk of its own after the
+// pieces' disks, whose file lists they join.
+void AddRecoveryPieces(const CutOptions& options, const SetInfo& info,
+                       std::optional<std::uint64_t> launcher_size, const fs::path& out,
+                       std::vector<std::vector<fs::path>>& disk_files) {
+  const recovery::SetForm form{info.set_id, info.installer_size, info.first_payload,
+                               info.later_payload, launcher_size, options.flat,
+                               options.images, options.first_media, options.media};
+  for (auto& files : WriteRecoveryPieces(form, options.recovery, disk_files, out)) {
+    disk_files.push_back(std::move(files));
+  }
+}
+
+void WriteImages(const CutOptions& options, const SetInfo& info, std::int64_t epoch,
+                 const std::vector<std::vector<fs::path>>& disk_files, const fs::path& out) {
+  const auto disks = static_cast<std::uint32_t>(disk_files.size());
+  Progress progress("writing images", disks);
+  for (std::uint32_t n = 1; n <= disks; ++n) {
+    const Medium& medium = n == 1 ? options.first_media : options.media;
+    progress.SetLabel("writing " + DiskName(n) + ImageExtension(medium));
+    // Disks 1 and 2 are the first of each medium.
+    WriteDiskImage(out, medium, info.set_id, n, disk_files[n - 1], epoch, n <= 2);
+    progress.Advance(1);
+  }
+}
+
+}  // namespace
+
+SetInfo Cut(const CutOptions& options) {
+  const std::int64_t epoch = RefuseBadRequest(options);
 
   File installer = File::OpenRead(options.installer);
   SetInfo info;
@@ -312,72 +411,19 @@ SetInfo Cut(const CutOptions& options) {
     std::fprintf(stderr, "pieceset: warning: %s is empty; the set carries an empty installer\n",
                  ShownPath(options.installer).c_str());
   }
-
+  // Every header carries the digests, so the installer is read for them first.
   const InstallerDigests digests = DigestInstaller(installer, layout, info);
   info.installer_digest = digests.whole;
   info.piece_digests = digests.pieces;
   SetInfo last_info = info;
-  const HeaderBytes header = EncodeHeader(info, false);
+  const HeaderBytes header = EncodeHeader(info, false);  // and the set identity in `info`
   const HeaderBytes last_header = EncodeHeader(last_info, true);
 
-  // Second pass: the pieces themselves, checked against the first pass so
-  // that an installer changing meanwhile cannot yield a set that lies.
-  installer = File::OpenRead(options.installer);
-  Sha256 again;
-  std::vector<std::uint8_t> buffer(1 << 20);
-  std::vector<std::vector<fs::path>> disk_files(layout.count);
-  Progress progress("writing pieces", info.installer_size);
-  for (std::uint32_t n = 1; n <= layout.count; ++n) {
-    progress.SetLabel("writing " + PieceName(n));
-    const fs::path folder = options.flat ? out.path() : out.path() / DiskName(n);
-    if (!options.flat) fs::create_directory(folder);
-    File piece = File::Create(folder / PieceName(n));
-    const HeaderBytes& this_header = n == layout.count ? last_header : header;
-    piece.Write(this_header.data(), this_header.size());
-    ReadBlocks(installer, info.PayloadOf(n), buffer, progress,
-               [&](const std::uint8_t* data, std::size_t count) {
-                 again.Update(data, count);
-                 piece.Write(data, count);
-               });
-    piece.Finish();
-    disk_files[n - 1].push_back(folder / PieceName(n));
-  }
-  std::uint8_t extra;
-  if (again.Finish() != info.installer_digest || installer.Read(&extra, 1) != 0) {
-    throw InstallerChanged(installer);
-  }
-
-  if (launcher) {
-    const fs::path folder = options.flat ? out.path() : out.path() / DiskName(1);
-    File copy = File::Create(folder / kLauncherName);
-    if (CopyBytes(*launcher, copy, *launcher_size) != *launcher_size ||
-        launcher->Size() != *launcher_size) {
-      throw Error(ShownPath(*options.launcher) + " changed while it was being copied");
-    }
-    copy.Finish();
-    disk_files[0].insert(disk_files[0].begin(), folder / kLauncherName);
-  }
-
-  if (options.recovery > 0) {
-    recovery::SetForm form{info.set_id, info.installer_size, info.first_payload,
-                           info.later_payload, launcher_size, options.flat, options.images,
-                           options.first_media, options.media};
-    for (auto& files : WriteRecoveryPieces(form, options.recovery, disk_files, out.path())) {
-      disk_files.push_back(std::move(files));
-    }
-  }
-
-  if (options.images) {
-    const std::uint32_t disks = static_cast<std::uint32_t>(disk_files.size());
-    Progress image_progress("writing images", disks);
-    for (std::uint32_t n = 1; n <= disks; ++n) {
-      const Medium& medium = n == 1 ? options.first_media : options.media;
-      image_progress.SetLabel("writing " + DiskName(n) + ImageExtension(medium));
-      WriteDiskImage(out.path(), medium, info.set_id, n, disk_files[n - 1]);
-      image_progress.Advance(1);
-    }
-  }
-
+  std::vector<std::vector<fs::path>> disk_files =
+      WritePieces(options, info, header, last_header, out.path());
+  if (launcher) CopyLauncher(options, *launcher, *launcher_size, out.path(), disk_files[0]);
+  if (options.recovery > 0) AddRecoveryPieces(options, info, launcher_size, out.path(), disk_files);
+  if (options.images) WriteImages(options, info, epoch, disk_files, out.path());
   out.Commit();
   return info;
 }

@@ -60,8 +60,11 @@ std::string DiskName(std::uint32_t number);
 
 // disk<n>.img (or .iso) in `folder`, labelled DISK<n>, with a serial number
 // from the set identity so that images are reproducible.
+// `epoch` dates every file; `check_layout` checks the file system's room
+// (once per medium is enough).
 void WriteDiskImage(const fs::path& folder, const Medium& medium, const Digest& set_id,
-                    std::uint32_t number, const std::vector<fs::path>& files);
+                    std::uint32_t number, const std::vector<fs::path>& files,
+                    std::int64_t epoch, bool check_layout);
 
 // Writes the whole set (and images) or, on any failure, nothing.
 SetInfo Cut(const CutOptions& options);

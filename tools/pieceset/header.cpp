@@ -1,3 +1,4 @@
+// Piece headers to and from their 1024 bytes, and the digests they carry.
 #include "header.h"
 
 #include <openssl/evp.h>
@@ -173,20 +174,5 @@ std::string Hex(const std::uint8_t* bytes, std::size_t count) {
 }
 
 std::string ShortId(const Digest& digest) { return Hex(digest.data(), 8); }
-
-std::string Printable(std::string_view text) {
-  std::string shown;
-  for (unsigned char c : text) {
-    if (c >= 0x20 && c < 0x7f && c != '\\' && c != '"') {
-      shown += static_cast<char>(c);
-    } else {
-      static const char kDigits[] = "0123456789abcdef";
-      shown += "\\x";
-      shown += kDigits[c >> 4];
-      shown += kDigits[c & 15];
-    }
-  }
-  return shown;
-}
 
 }  // namespace pieceset

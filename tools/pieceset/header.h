@@ -78,7 +78,4 @@ std::string Hex(const std::uint8_t* bytes, std::size_t count);
 // The set identity in short: the first 8 bytes in hex.
 std::string ShortId(const Digest& digest);
 
-// The name with bytes outside printable ASCII written as \xNN.
-std::string Printable(std::string_view text);
-
 }  // namespace pieceset

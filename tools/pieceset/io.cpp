@@ -1,8 +1,12 @@
+// Files, all-or-nothing outputs, messages' escapes, interrupts and progress
+// for the pieceset commands.
 #include "io.h"
 
 #include <fcntl.h>
 #include <signal.h>
 #include <stdio.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -18,7 +22,8 @@ namespace {
 
 volatile sig_atomic_t g_interrupted = 0;
 
-extern "C" void OnInterrupt(int) { g_interrupted = 1; }
+// The signal that asked, so that the exit status can say which.
+extern "C" void OnInterrupt(int signal_number) { g_interrupted = signal_number; }
 
 mode_t CurrentUmask() {
   const mode_t mask = umask(0);
@@ -51,15 +56,33 @@ bool Exists(const fs::path& path) {
 
 }  // namespace
 
+namespace {
+
+// The one escape of messages: "\xNN".
+void AppendEscape(std::string& shown, unsigned char c) {
+  constexpr char kDigits[] = "0123456789abcdef";
+  shown += "\\x";
+  shown += kDigits[c >> 4];
+  shown += kDigits[c & 15];
+}
+
+}  // namespace
+
+std::string Printable(std::string_view text) {
+  std::string shown;
+  for (unsigned char c : text) {
+    if (c >= 0x20 && c < 0x7f && c != '\\' && c != '"') {
+      shown += static_cast<char>(c);
+    } else {
+      AppendEscape(shown, c);
+    }
+  }
+  return shown;
+}
+
 std::string ShownPath(const fs::path& path) {
-  static const char kDigits[] = "0123456789abcdef";
   const std::string text = path.string();
   std::string shown;
-  auto escape = [&](unsigned char c) {
-    shown += "\\x";
-    shown += kDigits[c >> 4];
-    shown += kDigits[c & 15];
-  };
   for (std::size_t i = 0; i < text.size();) {
     const auto c = static_cast<unsigned char>(text[i]);
     if (c >= 0x20 && c < 0x7f && c != '\\') {
@@ -84,7 +107,7 @@ std::string ShownPath(const fs::path& path) {
       shown.append(text, i, length);
       i += length;
     } else {
-      escape(c);
+      AppendEscape(shown, c);
       ++i;
     }
   }
@@ -95,36 +118,58 @@ std::string SystemText(const std::string& what, const fs::path& path) {
   return "cannot " + what + " " + ShownPath(path) + ": " + std::strerror(errno);
 }
 
-std::string KindOf(const fs::path& path) {
-  struct stat st;
-  if (lstat(path.c_str(), &st) != 0) return "";
-  if (S_ISREG(st.st_mode)) return "a file";
-  if (S_ISDIR(st.st_mode)) return "a folder";
-  if (S_ISLNK(st.st_mode)) return "a symbolic link";
-  if (S_ISFIFO(st.st_mode)) return "a FIFO";
-  if (S_ISSOCK(st.st_mode)) return "a socket";
-  if (S_ISCHR(st.st_mode)) return "a character device";
-  if (S_ISBLK(st.st_mode)) return "a block device";
+namespace {
+
+// The one wording of a file's kind in messages.
+std::string KindOfMode(mode_t mode) {
+  if (S_ISREG(mode)) return "a file";
+  if (S_ISDIR(mode)) return "a folder";
+  if (S_ISLNK(mode)) return "a symbolic link";
+  if (S_ISFIFO(mode)) return "a FIFO";
+  if (S_ISSOCK(mode)) return "a socket";
+  if (S_ISCHR(mode)) return "a character device";
+  if (S_ISBLK(mode)) return "a block device";
   return "not a regular file";
 }
 
-File File::OpenRead(const fs::path& path) {
-  // Without O_NONBLOCK, opening a FIFO waits for a writer that may never come.
+// Opened without waiting (a FIFO would wait for a writer that may never
+// come) and refused unless `allowed` says yes to its kind.
+int OpenForReading(const fs::path& path, bool (*allowed)(mode_t), const char* wanted) {
   const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) throw Error(SystemText("read", path));
-  File file(fd, path);
   struct stat st;
-  if (fstat(fd, &st) != 0) throw Error(SystemText("examine", path));
-  if (!S_ISREG(st.st_mode)) {
-    const std::string kind = S_ISDIR(st.st_mode)    ? "a folder"
-                             : S_ISFIFO(st.st_mode) ? "a FIFO"
-                             : S_ISCHR(st.st_mode)  ? "a character device"
-                             : S_ISBLK(st.st_mode)  ? "a block device"
-                                                    : "not a regular file";
-    throw Error("cannot read " + ShownPath(path) + ": " + kind + ", not a regular file");
+  if (fstat(fd, &st) != 0) {
+    const std::string text = SystemText("examine", path);
+    close(fd);
+    throw Error(text);
+  }
+  if (!allowed(st.st_mode)) {
+    close(fd);
+    throw Error("cannot read " + ShownPath(path) + ": " + KindOfMode(st.st_mode) + ", not " +
+                wanted);
   }
   fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-  return file;
+  return fd;
+}
+
+}  // namespace
+
+std::string KindOf(const fs::path& path) {
+  struct stat st;
+  if (lstat(path.c_str(), &st) != 0) return "";
+  return KindOfMode(st.st_mode);
+}
+
+File File::OpenRead(const fs::path& path) {
+  return File(OpenForReading(path, [](mode_t mode) { return S_ISREG(mode); }, "a regular file"),
+              path);
+}
+
+File File::OpenDisk(const fs::path& path) {
+  return File(OpenForReading(
+                  path, [](mode_t mode) { return S_ISREG(mode) || S_ISBLK(mode); },
+                  "an image file or a block device"),
+              path);
 }
 
 File File::Create(const fs::path& path) {
@@ -155,7 +200,25 @@ File::~File() {
 std::uint64_t File::Size() const {
   struct stat st;
   if (fstat(fd_, &st) != 0) throw Error(SystemText("examine", path_));
+  if (S_ISBLK(st.st_mode)) {
+    std::uint64_t bytes = 0;
+    if (ioctl(fd_, BLKGETSIZE64, &bytes) != 0) throw Error(SystemText("measure", path_));
+    return bytes;
+  }
   return static_cast<std::uint64_t>(st.st_size);
+}
+
+std::size_t File::ReadAt(std::uint64_t offset, void* buffer, std::size_t size) {
+  auto* at = static_cast<std::uint8_t*>(buffer);
+  std::size_t done = 0;
+  while (done < size) {
+    const ssize_t got = pread(fd_, at + done, size - done, static_cast<off_t>(offset + done));
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) throw Error(SystemText("read", path_));
+    if (got == 0) break;
+    done += static_cast<std::size_t>(got);
+  }
+  return done;
 }
 
 bool File::IsRegular() const {
@@ -358,7 +421,7 @@ void CatchInterrupts() {
   std::memset(&action, 0, sizeof action);
   action.sa_handler = OnInterrupt;
   sigemptyset(&action.sa_mask);
-  for (int signal_number : {SIGINT, SIGTERM, SIGHUP}) {
+  for (int signal_number : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) {
     sigaction(signal_number, &action, nullptr);
   }
 }
@@ -366,7 +429,7 @@ void CatchInterrupts() {
 bool InterruptRequested() { return g_interrupted != 0; }
 
 void ThrowIfInterrupted() {
-  if (g_interrupted) throw Interrupted();
+  if (g_interrupted) throw Interrupted(g_interrupted);
 }
 
 Progress::Progress(std::string label, std::uint64_t total)

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace pieceset {
 
@@ -17,10 +18,15 @@ class Error : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// Ctrl-C or a termination request.
+// Ctrl-C or a termination request; the program exits 128 plus the signal's
+// number, as a shell reports a command the signal ended.
 class Interrupted : public Error {
  public:
-  Interrupted() : Error("interrupted") {}
+  explicit Interrupted(int signal_number) : Error("interrupted"), signal_(signal_number) {}
+  int exit_status() const { return 128 + signal_; }
+
+ private:
+  int signal_;
 };
 
 // A command line that cannot be carried out as given: exit code 2.
@@ -34,6 +40,10 @@ class UsageError : public Error {
 // message nor reach the terminal as an escape sequence.
 std::string ShownPath(const fs::path& path);
 
+// A name from a header with every byte outside printable ASCII (and the
+// quote) written as \xNN, as the launcher's ANSI box would not show it.
+std::string Printable(std::string_view text);
+
 // "a FIFO", "a folder", ... for messages; empty when nothing is there.
 std::string KindOf(const fs::path& path);
 
@@ -45,6 +55,8 @@ class File {
  public:
   // Only a regular file: a FIFO or a device as input is refused, not waited on.
   static File OpenRead(const fs::path& path);
+  // A regular file or a block device, as a disk is read.
+  static File OpenDisk(const fs::path& path);
   static File Create(const fs::path& path);  // new file, fails if it exists
   File(File&& other) noexcept;
   File& operator=(File&& other) noexcept;
@@ -52,10 +64,12 @@ class File {
   File& operator=(const File&) = delete;
   ~File();
 
-  std::uint64_t Size() const;
+  std::uint64_t Size() const;  // of a block device too
   bool IsRegular() const;
   // Reads up to `size` bytes, fewer only at the end of the file.
   std::size_t Read(void* buffer, std::size_t size);
+  // The same from `offset`, leaving the position alone.
+  std::size_t ReadAt(std::uint64_t offset, void* buffer, std::size_t size);
   void Write(const void* data, std::size_t size);
   // Flushes to the medium and closes, reporting what a late write error says.
   void Finish();

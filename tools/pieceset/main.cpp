@@ -59,7 +59,13 @@ fs::path InstalledLauncher() {
 
 std::string ReadNameFile(const fs::path& path) {
   File file = File::OpenRead(path);
-  std::string name(static_cast<std::size_t>(std::min<std::uint64_t>(file.Size(), 4096)), '\0');
+  // Far past any name; its own size is what the user should hear.
+  constexpr std::uint64_t kLongest = 4096;
+  if (file.Size() > kLongest) {
+    throw UsageError("--name-file " + ShownPath(path) + " holds " + std::to_string(file.Size()) +
+                     " bytes; a name is 1 to 259 bytes");
+  }
+  std::string name(static_cast<std::size_t>(file.Size()), '\0');
   name.resize(file.Read(name.data(), name.size()));
   // A file written by an editor ends with a line break that is no part of it.
   if (!name.empty() && name.back() == '\n') name.pop_back();
@@ -67,29 +73,51 @@ std::string ReadNameFile(const fs::path& path) {
   return name;
 }
 
-int RunCut(CutOptions options, const std::string& name, const std::string& name_file,
-           const std::string& media, const std::string& first_media,
-           const std::string& file_system, bool with_launcher, const std::string& out) {
-  options.out = OutputPath(out);
+// The cut command line as given, before its words are checked.
+struct CutCommand {
+  CutOptions options;
+  std::string name;
+  std::string name_file;
+  std::string media;
+  std::string first_media;
+  std::string file_system;
+  std::string out;
+  bool with_launcher = false;
+};
+
+// An input that is not there is a command line that cannot be carried out.
+void RequireInput(const fs::path& path, const char* what) {
+  if (KindOf(path).empty()) throw UsageError("no such file: " + ShownPath(path) + " (" + what + ")");
+}
+
+int RunCut(CutCommand command) {
+  CutOptions& options = command.options;
+  options.out = OutputPath(command.out);
+  RequireInput(options.installer, "INSTALLER");
+  if (options.launcher) RequireInput(*options.launcher, "--launcher");
+  if (!command.name_file.empty()) RequireInput(command.name_file, "--name-file");
   const std::optional<FileSystem> fs_option =
-      file_system.empty() ? std::nullopt : std::optional(ParseFileSystem(file_system));
-  options.media = ParseMedia(media, fs_option);
-  options.first_media =
-      first_media.empty() ? options.media : ParseMedia(first_media, fs_option);
-  if (fs_option && FindPreset(media) && (first_media.empty() || FindPreset(first_media))) {
+      command.file_system.empty() ? std::nullopt
+                                  : std::optional(ParseFileSystem(command.file_system));
+  options.media = ParseMedia(command.media, fs_option);
+  options.first_media = command.first_media.empty()
+                            ? options.media
+                            : ParseMedia(command.first_media, fs_option);
+  if (fs_option && FindPreset(command.media) &&
+      (command.first_media.empty() || FindPreset(command.first_media))) {
     throw UsageError("--fs is for a plain SIZE; " + MediaName(options.media) +
                      " has its own file system");
   }
-  if (with_launcher && !options.launcher) options.launcher = InstalledLauncher();
-  if (!name_file.empty()) {
+  if (command.with_launcher && !options.launcher) options.launcher = InstalledLauncher();
+  if (!command.name_file.empty()) {
     // Checked before it is read: an output holding it would be replaced.
-    RefuseToReplaceInput(options.out, name_file);
-    options.other_inputs.push_back(name_file);
+    RefuseToReplaceInput(options.out, command.name_file);
+    options.other_inputs.push_back(command.name_file);
   }
-  options.name = name_file.empty() ? name : ReadNameFile(name_file);
+  options.name = command.name_file.empty() ? command.name : ReadNameFile(command.name_file);
   const SetInfo info = Cut(options);
   const std::string media_text =
-      first_media.empty() || MediaName(options.first_media) == MediaName(options.media)
+      command.first_media.empty() || MediaName(options.first_media) == MediaName(options.media)
           ? MediaName(options.media) + " disks"
           : MediaName(options.first_media) + " disk 1 and " + MediaName(options.media) +
                 " disks";
@@ -135,11 +163,11 @@ int RunVerify(const std::vector<std::string>& places) {
   return report.good ? 0 : 1;
 }
 
-// One line for one piece file: `path` to read, `shown` in the line, and the
-// piece number its name gives, if any.
-void ShowPiece(const fs::path& path, const std::string& shown,
-               std::optional<std::uint32_t> number) {
-  File file = File::OpenRead(path);
+// One line for one piece file: `piece` to read and show, and the piece
+// number its name gives, if any.
+void ShowPiece(const PieceFile& piece, std::optional<std::uint32_t> number) {
+  const std::string& shown = piece.shown;
+  PieceReader file(piece);
   const std::uint64_t size = file.Size();
   HeaderBytes header{};
   if (file.Read(header.data(), header.size()) < kHeaderSize) {
@@ -197,19 +225,23 @@ int RunShow(const std::vector<std::string>& files) {
     try {
       if (KindOf(path).empty()) throw UsageError("no such file: " + ShownPath(path));
       const auto number = PieceNumber(fs::path(path).filename().string());
-      if (!number && KindOf(path) == "a file" && (LooksLikeIso9660(path) || LooksLikeFat(path))) {
+      const std::string kind = KindOf(path);
+      if (!number && (kind == "a file" || kind == "a block device") && LooksLikeDisk(path)) {
         // An image: the pieces on it, as verify finds them.
         PieceSources sources;
         sources.Add(path);
+        for (const DiskProblem& problem : sources.problems()) {
+          throw Error(problem.shown + ": " + problem.why);
+        }
         if (sources.pieces().empty()) {
           throw Error(ShownPath(path) + ": an image without pieces (FILE.1, FILE.2, ...)");
         }
         for (const auto& [n, pieces] : sources.pieces()) {
-          for (const PieceFile& piece : pieces) ShowPiece(piece.path, piece.shown, n);
+          for (const PieceFile& piece : pieces) ShowPiece(piece, n);
         }
         continue;
       }
-      ShowPiece(path, ShownPath(path), number);
+      ShowPiece({path, ShownPath(path), nullptr, nullptr}, number);
     } catch (const Interrupted&) {
       throw;
     } catch (const Error& error) {
@@ -255,6 +287,31 @@ int RunRescue(const std::string& device, const std::string& out_text, bool force
   return 0;
 }
 
+// What was wrong with the command line, in the tool's words rather than the
+// parser's.
+std::string ParseProblem(const CLI::ParseError& error, int argc, char** argv) {
+  const std::string text = error.what();
+  const std::string subject = text.substr(0, text.find(':'));
+  if (dynamic_cast<const CLI::RequiredError*>(&error) != nullptr) {
+    if (text.find("subcommand") != std::string::npos) {
+      if (argc > 1 && argv[1][0] != '-') {
+        return "no command '" + ShownPath(argv[1]) + "': give cut, verify, show, join, repair, write or rescue";
+      }
+      return "give a command: cut, verify, show, join, repair, write or rescue";
+    }
+    const std::string missing = text.substr(0, text.find(" is required"));
+    return std::string(argv[1]) + " needs " + missing;
+  }
+  if (dynamic_cast<const CLI::ArgumentMismatch*>(&error) != nullptr &&
+      text.find("At Most") != std::string::npos) {
+    return subject + " is given more than once";
+  }
+  if (dynamic_cast<const CLI::ExtrasError*>(&error) != nullptr) {
+    return "unknown option or extra argument: " + ShownPath(text.substr(text.rfind(": ") + 2));
+  }
+  return text;
+}
+
 int Main(int argc, char** argv) {
   CLI::App app{"Cuts an installer into a piece set FILE.1, FILE.2, ... for the launcher,\n"
                "and checks, shows and joins piece sets."};
@@ -267,41 +324,39 @@ int Main(int argc, char** argv) {
                            std::to_string(kFormatVersion) + ")",
                        "Print the version and the piece format it writes");
 
-  CutOptions cut;
-  std::string name, name_file, media, first_media, file_system, cut_out;
-  bool with_launcher = false;
+  CutCommand cut;
   CLI::App* cut_cmd = app.add_subcommand("cut", "Cut INSTALLER into a piece set in DIR");
-  cut_cmd->add_option("INSTALLER", cut.installer, "The installer executable")->required()->type_name("FILE");
-  auto* name_opt = cut_cmd->add_option("--name", name,
+  cut_cmd->add_option("INSTALLER", cut.options.installer, "The installer executable")->required()->type_name("FILE");
+  auto* name_opt = cut_cmd->add_option("--name", cut.name,
                                        "Application name shown by the launcher (1 to 259 bytes)");
   name_opt->type_name("NAME");
   auto* name_file_opt = cut_cmd->add_option(
-      "--name-file", name_file, "Read the name's bytes from FILE (one trailing line break is dropped)");
+      "--name-file", cut.name_file, "Read the name's bytes from FILE (one trailing line break is dropped)");
   name_file_opt->type_name("FILE");
   name_opt->excludes(name_file_opt);
-  cut_cmd->add_option("--media", media,
+  cut_cmd->add_option("--media", cut.media,
                       "Disk size: bytes, or 360K 720K 1.2M 1.44M 2.88M 100M 250M 650M 700M")
       ->required()
       ->type_name("SIZE");
-  cut_cmd->add_option("--first-media", first_media, "Size of disk 1, when it differs")
+  cut_cmd->add_option("--first-media", cut.first_media, "Size of disk 1, when it differs")
       ->type_name("SIZE");
-  cut_cmd->add_option("--fs", file_system,
+  cut_cmd->add_option("--fs", cut.file_system,
                       "File system of a plain SIZE, then the whole volume's size: fat12, fat16, iso9660")
       ->type_name("FS");
-  cut_cmd->add_option("--launcher", cut.launcher, "Put FILE on disk 1 as SETUP.EXE")
+  cut_cmd->add_option("--launcher", cut.options.launcher, "Put FILE on disk 1 as SETUP.EXE")
       ->type_name("FILE");
-  cut_cmd->add_flag("--with-launcher", with_launcher,
+  cut_cmd->add_flag("--with-launcher", cut.with_launcher,
                     "Put the launcher installed with pieceset on disk 1 as SETUP.EXE "
                     "(--launcher FILE overrides)");
-  cut_cmd->add_flag("--flat", cut.flat, "All pieces side by side in DIR, no disk folders");
-  cut_cmd->add_flag("--images", cut.images,
+  cut_cmd->add_flag("--flat", cut.options.flat, "All pieces side by side in DIR, no disk folders");
+  cut_cmd->add_flag("--images", cut.options.images,
                     "Also write disk images: disk1.img, ... (FAT) or disk1.iso, ... (CDs)");
-  cut_cmd->add_option("--recovery", cut.recovery,
+  cut_cmd->add_option("--recovery", cut.options.recovery,
                       "Also write M recovery pieces REPAIR.1 ... on disks of their own "
                       "(0 to 32; the set rebuilt with up to M disks lost)")
       ->type_name("M");
-  cut_cmd->add_flag("--force", cut.force, "Replace an existing DIR");
-  cut_cmd->add_option("-o,--out", cut_out, "Output folder DIR")->required()->type_name("DIR");
+  cut_cmd->add_flag("--force", cut.options.force, "Replace an existing DIR");
+  cut_cmd->add_option("-o,--out", cut.out, "Output folder DIR")->required()->type_name("DIR");
 
   std::vector<std::string> verify_paths;
   CLI::App* verify_cmd = app.add_subcommand(
@@ -360,11 +415,18 @@ int Main(int argc, char** argv) {
   rescue_cmd->add_option("-o,--out", rescue_out, "Output image FILE")->required()->type_name("FILE");
   rescue_cmd->add_flag("--force", rescue_force, "Replace an existing FILE and FILE.map");
 
+  // --version answers after a command too, as it does before one.
+  for (int i = 1; i < argc && std::string(argv[i]) != "--"; ++i) {
+    if (std::string(argv[i]) == "--version") {
+      std::printf("pieceset %s (writes piece format %u)\n", PIECESET_VERSION, kFormatVersion);
+      return 0;
+    }
+  }
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {
     if (error.get_exit_code() == 0) return app.exit(error);
-    std::fprintf(stderr, "pieceset: %s (see --help)\n", error.what());
+    std::fprintf(stderr, "pieceset: %s (see --help)\n", ParseProblem(error, argc, argv).c_str());
     return 2;
   }
 
@@ -373,7 +435,7 @@ int Main(int argc, char** argv) {
     if (!*name_opt && !*name_file_opt) {
       throw UsageError("cut needs --name NAME or --name-file FILE");
     }
-    return RunCut(cut, name, name_file, media, first_media, file_system, with_launcher, cut_out);
+    return RunCut(cut);
   }
   if (*verify_cmd) return RunVerify(verify_paths);
   if (*show_cmd) return RunShow(show_files);
@@ -398,7 +460,7 @@ int main(int argc, char** argv) {
   } catch (const pieceset::Interrupted& error) {
     std::fflush(stdout);
     std::fprintf(stderr, "pieceset: %s\n", error.what());
-    return 130;
+    return error.exit_status();
   } catch (const pieceset::UsageError& error) {
     std::fflush(stdout);
     std::fprintf(stderr, "pieceset: %s\n", error.what());

@@ -1,5 +1,5 @@
-// Disk images: FAT through Debian's mtools (mformat, mcopy, mdir), ISO 9660
-// through xorriso.
+// Writing disk images: FAT through Debian's mtools (mformat, mcopy), ISO
+// 9660 through xorriso.
 #pragma once
 
 #include <cstdint>
@@ -17,9 +17,13 @@ struct ToolResult {
   std::string err;
 };
 
-// Runs `argv` (found on PATH) with stdin from /dev/null; never through a shell.
+// The date of an image without SOURCE_DATE_EPOCH: 2000-01-01 00:00:00 UTC.
+constexpr std::int64_t kDefaultEpoch = 946684800;
+
+// Runs `argv` (found on PATH) with stdin from /dev/null, never through a
+// shell, in a fixed environment whose SOURCE_DATE_EPOCH is `epoch`.
 // Ctrl-C or a termination request ends the tool too, however stuck it is.
-ToolResult RunTool(const std::vector<std::string>& argv);
+ToolResult RunTool(const std::vector<std::string>& argv, std::int64_t epoch = kDefaultEpoch);
 
 // Fails with one clear line when the tools for `medium`'s images are missing.
 void RequireImageTools(const Medium& medium);
@@ -28,29 +32,19 @@ void RequireImageTools(const Medium& medium);
 // UsageError for a value that is no date a FAT or ISO 9660 disk can carry.
 std::int64_t ImageEpoch();
 
-// A new image at `image` of `medium`'s format, labelled `label`, holding
-// `files` (copied under their own names). Fails when the file system made
-// has another size than `medium` says, or the files do not fit.
-void WriteImage(const fs::path& image, const Medium& medium,
-                const std::string& label, const std::string& serial,
-                const std::vector<fs::path>& files);
-
-// Whether the file starts like an ISO 9660 or a FAT volume.
-bool LooksLikeIso9660(const fs::path& image);
-bool LooksLikeFat(const fs::path& image);
-
-struct ImageEntry {
-  std::string name;  // as Windows would show it
-  std::uint64_t size = 0;
+struct ImageRequest {
+  Medium medium = BytesMedium(0);
+  std::string label;
+  std::string serial;           // FAT's volume serial, 8 hex digits
+  std::vector<fs::path> files;  // copied under their own names
+  std::int64_t epoch = kDefaultEpoch;  // every date on the image, from ImageEpoch()
+  // Whether to check that the file system made has the room the cut planned;
+  // mformat lays out the same figures the same way, so once per medium.
+  bool check_layout = false;
 };
 
-// Root-directory files of a FAT or ISO 9660 image.
-std::vector<ImageEntry> ListImage(const fs::path& image);
-
-// Copies `entries` out of the image's root directory into `folder`, and
-// checks that each came out whole (a full temp folder is an error, not a
-// short piece).
-void ExtractFromImage(const fs::path& image, const std::vector<ImageEntry>& entries,
-                      const fs::path& folder);
+// A new image at `image` of the request's medium. Fails when the file system
+// made has another size than the medium says, or the files do not fit.
+void WriteImage(const fs::path& image, const ImageRequest& request);
 
 }  // namespace pieceset

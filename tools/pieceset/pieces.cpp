@@ -1,3 +1,5 @@
+// Finding the pieces of a set in folders and on disks, and checking them in
+// the order the launcher reads them.
 #include "pieces.h"
 
 #include <sys/stat.h>
@@ -7,7 +9,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "mtools.h"
+#include "disk.h"
 
 namespace pieceset {
 
@@ -118,8 +120,12 @@ void PieceSources::Add(const fs::path& place) {
     AddFolder(place, true);
     return;
   }
+  if (S_ISBLK(st.st_mode)) {
+    AddImage(place, true);
+    return;
+  }
   if (!S_ISREG(st.st_mode)) {
-    // Nothing here reads a FIFO or a device: it could block for ever.
+    // Nothing here reads a FIFO or a character device: it could block for ever.
     throw Error("cannot read " + ShownPath(place) + ": " + KindOf(place) +
                 ", not a piece, an image or a folder");
   }
@@ -127,8 +133,8 @@ void PieceSources::Add(const fs::path& place) {
     AddFile(place, ShownPath(place));
     return;
   }
-  if (LooksLikeIso9660(place) || LooksLikeFat(place)) {
-    AddImage(place);
+  if (LooksLikeDisk(place)) {
+    AddImage(place, true);
     return;
   }
   // A piece under another name: the launcher would never find it.
@@ -145,13 +151,15 @@ void PieceSources::Add(const fs::path& place) {
   throw Error("cannot read " + ShownPath(place) + ": " + what);
 }
 
-void PieceSources::AddFile(const fs::path& path, const std::string& shown) {
-  if (!FirstSight(path)) return;  // the same file named twice is one piece
-  const std::string name = path.filename().string();
+void PieceSources::AddFile(const fs::path& path, const std::string& shown,
+                           std::shared_ptr<const Disk> disk, const DiskFile* entry) {
+  // The same file named twice is one piece; an image's files are its own.
+  if (entry == nullptr && !FirstSight(path)) return;
+  const std::string name = entry != nullptr ? entry->name : path.filename().string();
   if (const auto number = PieceNumber(name)) {
-    pieces_[*number].push_back({path, shown});
+    pieces_[*number].push_back({path, shown, std::move(disk), entry});
   } else {
-    companions_[CompanionName(name)].push_back({path, shown});
+    companions_[CompanionName(name)].push_back({path, shown, std::move(disk), entry});
   }
 }
 
@@ -203,29 +211,51 @@ void PieceSources::AddFolder(const fs::path& folder, bool descend) {
   if (!disk_folders.empty()) {
     for (const auto& [n, path] : disk_folders) AddFolder(path, false);
   } else {
-    for (const auto& [n, path] : disk_images) AddImage(path);
+    for (const auto& [n, path] : disk_images) AddImage(path, false);
   }
 }
 
-void PieceSources::AddImage(const fs::path& image) {
+void PieceSources::AddImage(const fs::path& image, bool named) {
   if (!FirstSight(image)) return;
-  std::vector<ImageEntry> entries;
-  for (const ImageEntry& entry : ListImage(image)) {
+  std::shared_ptr<const Disk> disk;
+  try {
+    // A FIFO or a device found inside a folder is never read: only what was
+    // named on the command line may be a device.
+    std::error_code ignored;
+    if (!named && !fs::is_regular_file(image, ignored)) {
+      throw Error(KindOf(image) + ", not an image file");
+    }
+    disk = std::make_shared<const Disk>(ReadDisk(image));
+  } catch (const Interrupted&) {
+    throw;
+  } catch (const Error& error) {
+    problems_.push_back({ShownPath(image), error.what()});
+    return;
+  }
+  if (!disk->note.empty()) notes_.push_back(ShownPath(image) + ": " + disk->note);
+  for (const DiskFile& entry : disk->files) {
+    const std::string shown = ShownPath(image.string() + "::" + entry.name);
     if (PieceNumber(entry.name) || !CompanionName(entry.name).empty()) {
-      entries.push_back(entry);
+      AddFile(image, shown, disk, &entry);
     } else if (LooksLikePiece(entry.name)) {
-      notes_.push_back(ShownPath(image.string() + "::" + entry.name) +
-                       ": not a piece name (the launcher counts FILE.1, FILE.2, ... "
-                       "without leading zeros)");
+      notes_.push_back(shown + ": not a piece name (the launcher counts FILE.1, FILE.2, ... "
+                               "without leading zeros)");
     }
   }
-  if (entries.empty()) return;
-  auto scratch = std::make_unique<ScratchFolder>();
-  ExtractFromImage(image, entries, scratch->path());
-  for (const ImageEntry& entry : entries) {
-    AddFile(scratch->path() / entry.name, ShownPath(image.string() + "::" + entry.name));
+}
+
+PieceReader::PieceReader(const PieceFile& piece) {
+  if (piece.entry != nullptr) {
+    disk_.emplace(*piece.disk, *piece.entry);
+  } else {
+    file_.emplace(File::OpenRead(piece.path));
   }
-  scratch_.push_back(std::move(scratch));
+}
+
+std::uint64_t PieceReader::Size() const { return file_ ? file_->Size() : disk_->Size(); }
+
+std::size_t PieceReader::Read(void* buffer, std::size_t size) {
+  return file_ ? file_->Read(buffer, size) : disk_->Read(buffer, size);
 }
 
 namespace {
@@ -244,9 +274,32 @@ class SetWalk {
     report_.lines.push_back({number, PieceLine::Status::kBad, shown, why});
     if (first_problem_.empty()) first_problem_ = PieceName(number) + ": " + why;
   }
+  bool LastLineIsBad(std::uint32_t number) const {
+    return !report_.lines.empty() && report_.lines.back().number == number &&
+           report_.lines.back().status == PieceLine::Status::kBad;
+  }
+
+  // The steps of Run, in order.
+  void StartProgress();
+  void ReportUnreadableDisks();
+  std::uint32_t WalkNumbers();  // returns the last number looked at
+  void ReportMissing(std::uint32_t number);
+  void ReportBeyond(std::uint32_t last);
+  void CheckJoined();
+  void SayVerdict(std::uint32_t pieces);
+
   // Returns whether the walk goes on to the next number.
+  bool WalkPiece(std::uint32_t number, const std::vector<PieceFile>& files);
+  // The steps of one piece; each returns whether the walk goes on.
   bool CheckPiece(std::uint32_t number, const PieceFile& piece);
-  std::uint64_t CopyPayload(File& file, std::uint32_t number, Digest* digest);
+  void CheckFirstHeader(const PieceFile& piece, const HeaderBytes& header,
+                        const DecodedHeader& decoded);
+  bool CheckSameSet(std::uint32_t number, const PieceFile& piece, const HeaderBytes& header,
+                    const DecodedHeader& decoded);
+  // Against the sizes and marks FILE.1 records; false when the piece is bad.
+  bool CheckRecordedLayout(std::uint32_t number, const PieceFile& piece, std::uint64_t size,
+                           bool last, bool* go_on);
+  std::uint64_t CopyPayload(PieceReader& file, std::uint32_t number, Digest* digest);
 
   const PieceSources& sources_;
   const PayloadSink& sink_;
@@ -256,12 +309,12 @@ class SetWalk {
   const SetInfo* info_ = nullptr;  // FILE.1's, when made by pieceset
   Sha256 joined_;
   std::uint64_t joined_size_ = 0;
-  std::uint64_t total_bytes_ = 0;
   bool ended_by_mark_ = false;
+  std::optional<bool> header_last_;  // the mark of the piece being read, once known
   std::unique_ptr<Progress> progress_;
 };
 
-std::uint64_t SetWalk::CopyPayload(File& file, std::uint32_t number, Digest* digest) {
+std::uint64_t SetWalk::CopyPayload(PieceReader& file, std::uint32_t number, Digest* digest) {
   std::vector<std::uint8_t> buffer(1 << 20);
   Sha256 piece_sha;
   std::uint64_t copied = 0;
@@ -281,70 +334,85 @@ std::uint64_t SetWalk::CopyPayload(File& file, std::uint32_t number, Digest* dig
   return copied;
 }
 
+void SetWalk::CheckFirstHeader(const PieceFile& piece, const HeaderBytes& header,
+                               const DecodedHeader& decoded) {
+  reference_ = header;
+  report_.first = decoded;
+  if (!decoded.name_ended) {
+    Bad(1, piece.shown, "no NUL within the first 260 bytes, so the launcher cannot show the name");
+  } else if (decoded.name.empty()) {
+    Bad(1, piece.shown, "the name is empty");
+  } else if (decoded.kind == DecodedHeader::Kind::kDamaged) {
+    Bad(1, piece.shown, decoded.problem);
+  }
+  if (decoded.kind == DecodedHeader::Kind::kPieceset) info_ = &*report_.first->info;
+}
+
+bool SetWalk::CheckSameSet(std::uint32_t number, const PieceFile& piece,
+                           const HeaderBytes& header, const DecodedHeader& decoded) {
+  if (std::memcmp(header.data(), reference_.data(), kIdentitySize) == 0) return true;
+  std::size_t at = 0;
+  while (header[at] == reference_[at]) ++at;
+  std::string why = "belongs to another set (header differs from FILE.1's at byte " +
+                    std::to_string(at);
+  if (decoded.kind == DecodedHeader::Kind::kPieceset && info_ != nullptr) {
+    why += "; set " + ShortId(decoded.info->set_id) + ", not " + ShortId(info_->set_id);
+  }
+  Bad(number, piece.shown, why + ")");
+  return false;
+}
+
+bool SetWalk::CheckRecordedLayout(std::uint32_t number, const PieceFile& piece,
+                                  std::uint64_t size, bool last, bool* go_on) {
+  const std::uint32_t count = info_->piece_count;
+  const std::uint64_t payload = size - kHeaderSize;
+  if (number > count) {
+    Bad(number, piece.shown, "the set has only " + Plural(count, "piece"));
+    *go_on = false;
+    return false;
+  }
+  bool ok = true;
+  if (last && number < count) {
+    Bad(number, piece.shown, "carries the last-piece mark, but the set has " + Plural(count, "piece"));
+    ok = false;
+  } else if (!last && number == count) {
+    Bad(number, piece.shown, "lacks the last-piece mark, but the set has " + Plural(count, "piece"));
+    ok = false;
+  }
+  if (payload != info_->PayloadOf(number)) {
+    Bad(number, piece.shown,
+        "payload is " + Bytes(payload) + ", the set's piece " + std::to_string(number) +
+            " holds " + Bytes(info_->PayloadOf(number)));
+    ok = false;
+  }
+  return ok;
+}
+
 bool SetWalk::CheckPiece(std::uint32_t number, const PieceFile& piece) {
-  File file = Reading([&] { return File::OpenRead(piece.path); });
+  PieceReader file = Reading([&] { return PieceReader(piece); });
   const std::uint64_t size = Reading([&] { return file.Size(); });
   HeaderBytes header{};
-  const std::size_t got =
-      Reading([&] { return file.Read(header.data(), header.size()); });
+  const std::size_t got = Reading([&] { return file.Read(header.data(), header.size()); });
   if (got < kHeaderSize) {
     Bad(number, piece.shown,
-        Bytes(size) + ", shorter than its " + std::to_string(kHeaderSize) +
-            "-byte header");
+        Bytes(size) + ", shorter than its " + std::to_string(kHeaderSize) + "-byte header");
     // Without FILE.1's header there is nothing to compare the others with.
     return number != 1;
   }
   const DecodedHeader decoded = DecodeHeader(header);
   const bool last = decoded.last;
-
+  header_last_ = last;
   if (number == 1) {
-    reference_ = header;
-    report_.first = decoded;
-    if (!decoded.name_ended) {
-      Bad(number, piece.shown,
-          "no NUL within the first 260 bytes, so the launcher cannot show the name");
-    } else if (decoded.name.empty()) {
-      Bad(number, piece.shown, "the name is empty");
-    } else if (decoded.kind == DecodedHeader::Kind::kDamaged) {
-      Bad(number, piece.shown, decoded.problem);
-    }
-    if (decoded.kind == DecodedHeader::Kind::kPieceset) info_ = &*report_.first->info;
-  } else if (std::memcmp(header.data(), reference_.data(), kIdentitySize) != 0) {
-    std::size_t at = 0;
-    while (header[at] == reference_[at]) ++at;
-    std::string why = "belongs to another set (header differs from FILE.1's at byte " +
-                      std::to_string(at);
-    if (decoded.kind == DecodedHeader::Kind::kPieceset && info_ != nullptr) {
-      why += "; set " + ShortId(decoded.info->set_id) + ", not " +
-             ShortId(info_->set_id);
-    }
-    Bad(number, piece.shown, why + ")");
+    CheckFirstHeader(piece, header, decoded);
+  } else if (!CheckSameSet(number, piece, header, decoded)) {
     return true;  // the launcher would ask for this disk again
   }
 
   bool piece_ok = true;
   if (info_ != nullptr) {
-    const std::uint32_t count = info_->piece_count;
-    const std::uint64_t payload = size - kHeaderSize;
-    if (number > count) {
-      Bad(number, piece.shown, "the set has only " + Plural(count, "piece"));
-      return false;
-    }
-    if (last && number < count) {
-      Bad(number, piece.shown,
-          "carries the last-piece mark, but the set has " + Plural(count, "piece"));
-      piece_ok = false;
-    } else if (!last && number == count) {
-      Bad(number, piece.shown,
-          "lacks the last-piece mark, but the set has " + Plural(count, "piece"));
-      piece_ok = false;
-    }
-    if (payload != info_->PayloadOf(number)) {
-      Bad(number, piece.shown,
-          "payload is " + Bytes(payload) + ", the set's piece " +
-              std::to_string(number) + " holds " + Bytes(info_->PayloadOf(number)));
-      piece_ok = false;
-    }
+    bool go_on = true;
+    piece_ok = CheckRecordedLayout(number, piece, size, last, &go_on);
+    if (!go_on) return false;
   }
 
   Digest digest;
@@ -354,12 +422,8 @@ bool SetWalk::CheckPiece(std::uint32_t number, const PieceFile& piece) {
       !std::equal(info_->piece_digests[number - 1].begin(),
                   info_->piece_digests[number - 1].end(), digest.begin())) {
     Bad(number, piece.shown, "payload damaged (its SHA-256 differs from the one recorded)");
-    piece_ok = false;
   }
-  const bool is_bad = !report_.lines.empty() &&
-                      report_.lines.back().number == number &&
-                      report_.lines.back().status == PieceLine::Status::kBad;
-  if (!is_bad) {
+  if (!LastLineIsBad(number)) {
     report_.lines.push_back({number, PieceLine::Status::kOk, piece.shown,
                              "payload " + Bytes(payload) + (last ? ", last piece" : "")});
   }
@@ -367,80 +431,113 @@ bool SetWalk::CheckPiece(std::uint32_t number, const PieceFile& piece) {
   return !last;
 }
 
-SetReport SetWalk::Run() {
-  const auto& pieces = sources_.pieces();
-  for (const auto& [number, files] : pieces) {
+bool SetWalk::WalkPiece(std::uint32_t number, const std::vector<PieceFile>& files) {
+  if (files.size() > 1) Bad(number, files[0].shown, "found twice: also " + files[1].shown);
+  header_last_.reset();
+  try {
+    return CheckPiece(number, files[0]);
+  } catch (const ReadFailure& error) {
+    Bad(number, files[0].shown, error.what());
+    // A payload that breaks off still leaves its header to go by.
+    if (!header_last_) return number != 1;
+    ended_by_mark_ = *header_last_;
+    return !*header_last_;
+  }
+}
+
+void SetWalk::StartProgress() {
+  std::uint64_t total = 0;
+  for (const auto& [number, files] : sources_.pieces()) {
     for (const PieceFile& file : files) {
       std::error_code ignored;
-      total_bytes_ += fs::file_size(file.path, ignored);
+      total += file.entry != nullptr ? file.entry->size : fs::file_size(file.path, ignored);
     }
   }
-  progress_ = std::make_unique<Progress>("checking", total_bytes_);
+  progress_ = std::make_unique<Progress>("checking", total);
+}
 
-  std::uint32_t number = 1;
-  for (;; ++number) {
+void SetWalk::ReportUnreadableDisks() {
+  for (const DiskProblem& problem : sources_.problems()) {
+    report_.lines.push_back({0, PieceLine::Status::kBad, problem.shown, problem.why});
+  }
+}
+
+void SetWalk::ReportMissing(std::uint32_t number) {
+  std::string where;
+  for (const std::string& place : sources_.places()) {
+    where += (where.empty() ? "" : ", ") + place;
+  }
+  const std::string why = number == 1
+                              ? "missing (looked in " + where + ")"
+                              : "missing (" + PieceName(number - 1) + " has no last-piece mark)";
+  report_.lines.push_back({number, PieceLine::Status::kMissing, PieceName(number), why});
+  if (first_problem_.empty()) first_problem_ = PieceName(number) + ": " + why;
+}
+
+std::uint32_t SetWalk::WalkNumbers() {
+  const auto& pieces = sources_.pieces();
+  for (std::uint32_t number = 1;; ++number) {
     const auto found = pieces.find(number);
     if (found == pieces.end()) {
-      std::string where;
-      for (const std::string& place : sources_.places()) {
-        where += (where.empty() ? "" : ", ") + place;
-      }
-      const std::string why =
-          number == 1 ? "missing (looked in " + where + ")"
-                      : "missing (" + PieceName(number - 1) + " has no last-piece mark)";
-      report_.lines.push_back({number, PieceLine::Status::kMissing,
-                               PieceName(number), why});
-      if (first_problem_.empty()) first_problem_ = PieceName(number) + ": " + why;
-      break;
+      ReportMissing(number);
+      return number;
     }
-    const std::vector<PieceFile>& files = found->second;
-    if (files.size() > 1) {
-      Bad(number, files[0].shown, "found twice: also " + files[1].shown);
-    }
-    bool go_on = true;
-    try {
-      go_on = CheckPiece(number, files[0]);
-    } catch (const ReadFailure& error) {
-      Bad(number, files[0].shown, error.what());
-      go_on = number != 1;
-    }
-    if (!go_on) break;
-    if (number == kMaxPieces * 2u) break;  // nothing sane is that long
+    if (!WalkPiece(number, found->second)) return number;
+    if (number == kMaxPieces * 2u) return number;  // nothing sane is that long
   }
-  report_.pieces = number;
+}
+
+void SetWalk::ReportBeyond(std::uint32_t last) {
   const std::string beyond = ended_by_mark_
-                                 ? "lies past the last piece, " + PieceName(number)
-                                 : "not checked: the set breaks off at " + PieceName(number);
-  for (auto it = pieces.upper_bound(number); it != pieces.end(); ++it) {
+                                 ? "lies past the last piece, " + PieceName(last)
+                                 : "not checked: the set breaks off at " + PieceName(last);
+  const auto& pieces = sources_.pieces();
+  for (auto it = pieces.upper_bound(last); it != pieces.end(); ++it) {
     for (const PieceFile& file : it->second) {
       report_.lines.push_back({it->first, PieceLine::Status::kIgnored, file.shown, beyond});
     }
   }
-  report_.joined_size = joined_size_;
+}
 
+void SetWalk::CheckJoined() {
+  report_.joined_size = joined_size_;
   const Digest joined = joined_.Finish();
   if (first_problem_.empty() && info_ != nullptr) {
     if (joined_size_ != info_->installer_size) {
-      first_problem_ = "the joined installer is " + Bytes(joined_size_) +
-                       ", but " + Bytes(info_->installer_size) + " were cut";
+      first_problem_ = "the joined installer is " + Bytes(joined_size_) + ", but " +
+                       Bytes(info_->installer_size) + " were cut";
     } else if (joined != info_->installer_digest) {
       first_problem_ = "the joined installer's SHA-256 differs from the one cut";
     }
   }
+}
+
+void SetWalk::SayVerdict(std::uint32_t pieces) {
   report_.good = first_problem_.empty();
   if (!report_.good) {
     report_.verdict = "damaged set: " + first_problem_;
-  } else {
-    const std::string name = "\"" + Printable(report_.first->name) + "\"";
-    report_.verdict = "good set " + name + ": " + Plural(number, "piece") + ", " +
-                      "installer " + Bytes(joined_size_);
-    if (info_ != nullptr) {
-      report_.verdict += ", set " + ShortId(info_->set_id) + ", SHA-256 " +
-                         Hex(joined.data(), kDigestSize) + " matches";
-    } else {
-      report_.verdict += " (not made by pieceset: sizes and digest not checked)";
-    }
+    return;
   }
+  const std::string name = "\"" + Printable(report_.first->name) + "\"";
+  report_.verdict = "good set " + name + ": " + Plural(pieces, "piece") + ", " + "installer " +
+                    Bytes(joined_size_);
+  if (info_ != nullptr) {
+    // Good means the joined digest matched the one recorded.
+    report_.verdict += ", set " + ShortId(info_->set_id) + ", SHA-256 " +
+                       Hex(info_->installer_digest.data(), kDigestSize) + " matches";
+  } else {
+    report_.verdict += " (not made by pieceset: sizes and digest not checked)";
+  }
+}
+
+SetReport SetWalk::Run() {
+  StartProgress();
+  ReportUnreadableDisks();
+  const std::uint32_t last = WalkNumbers();
+  report_.pieces = last;
+  ReportBeyond(last);
+  CheckJoined();
+  SayVerdict(last);
   return report_;
 }
 

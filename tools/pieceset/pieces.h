@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "disk.h"
 #include "header.h"
 #include "io.h"
 
@@ -26,8 +27,30 @@ std::optional<std::uint32_t> PieceNumber(const std::string& file_name);
 std::string PieceName(std::uint32_t number);
 
 struct PieceFile {
-  fs::path path;      // where its bytes can be read
+  fs::path path;      // the piece file, or the image it lies on
   std::string shown;  // where the user put it: "out/disk2/FILE.2", "d2.img::FILE.2"
+  // On an image: the disk read and this piece's entry among its files.
+  std::shared_ptr<const Disk> disk;
+  const DiskFile* entry = nullptr;
+};
+
+// A piece's bytes from the start, from its own file or through its disk's map.
+class PieceReader {
+ public:
+  explicit PieceReader(const PieceFile& piece);
+  std::uint64_t Size() const;
+  // Up to `size` bytes, fewer only at the end; Error when they cannot be read.
+  std::size_t Read(void* buffer, std::size_t size);
+
+ private:
+  std::optional<File> file_;
+  std::optional<DiskFileReader> disk_;
+};
+
+// A disk or image among the places given that could not be read as one.
+struct DiskProblem {
+  std::string shown;
+  std::string why;
 };
 
 // Every piece file in the places given: disk folders, a flat folder, the
@@ -53,11 +76,15 @@ class PieceSources {
   const std::vector<std::string>& notes() const { return notes_; }
   // The places given, as shown in messages.
   const std::vector<std::string>& places() const { return places_; }
+  // Images that are no readable FAT or ISO 9660 disk; the rest is still read.
+  const std::vector<DiskProblem>& problems() const { return problems_; }
 
  private:
   void AddFolder(const fs::path& folder, bool descend);
-  void AddImage(const fs::path& image);
-  void AddFile(const fs::path& path, const std::string& shown);
+  // `named` on the command line: only then may it be a block device.
+  void AddImage(const fs::path& image, bool named);
+  void AddFile(const fs::path& path, const std::string& shown,
+               std::shared_ptr<const Disk> disk = nullptr, const DiskFile* entry = nullptr);
   // False when this file (same device and inode) was already taken.
   bool FirstSight(const fs::path& path);
 
@@ -65,13 +92,13 @@ class PieceSources {
   std::map<std::string, std::vector<PieceFile>> companions_;
   std::vector<std::string> notes_;
   std::vector<std::string> places_;
-  std::vector<std::unique_ptr<ScratchFolder>> scratch_;
+  std::vector<DiskProblem> problems_;
   std::set<std::pair<dev_t, ino_t>> seen_;
 };
 
 struct PieceLine {
   enum class Status { kOk, kBad, kMissing, kIgnored };
-  std::uint32_t number = 0;
+  std::uint32_t number = 0;  // 0 for a disk that could not be read
   Status status = Status::kOk;
   std::string shown;   // the file, or the piece name when it is missing
   std::string detail;  // what is wrong, or a short description

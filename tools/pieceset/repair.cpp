@@ -1,9 +1,13 @@
+// Recovery pieces on disk: written after a cut, read by verify, join and
+// repair, and the disks that repair rebuilds.
 #include "repair.h"
 
 #include <algorithm>
 #include <cstdio>
 
 #include "cut.h"
+#include "device.h"
+#include "mtools.h"
 
 namespace pieceset {
 
@@ -31,6 +35,60 @@ std::vector<std::uint8_t> ReadAll(const fs::path& path) {
   } catch (const Error&) {
   }
   return bytes;
+}
+
+// Device bytes a ddrescue map beside the image (IMAGE.map, as rescue writes
+// it) says were never read.
+std::vector<ByteRange> RescueMapOf(const fs::path& image) {
+  fs::path map = image;
+  map += ".map";
+  std::error_code ignored;
+  return fs::is_regular_file(map, ignored) ? ReadBadRanges(map) : std::vector<ByteRange>{};
+}
+
+// A copy of a piece as far as it can be read. On an image each run of its
+// map is read alone, so that a bad sector costs only its run; what the map,
+// a failing read or the rescue map beside the image call unreadable is
+// zeros and known damage.
+recovery::Copy ReadCopy(const PieceFile& piece) {
+  recovery::Copy copy{piece.shown, {}, {}};
+  if (piece.entry == nullptr) {
+    copy.bytes = ReadAll(piece.path);
+    return copy;
+  }
+  const DiskFile& entry = *piece.entry;
+  copy.bytes.assign(static_cast<std::size_t>(entry.size), 0);
+  for (const Unreadable& u : entry.unreadable) {
+    copy.known_bad.push_back({u.file_offset, u.file_offset + u.length});
+  }
+  const std::vector<ByteRange> rescued = RescueMapOf(piece.disk->path);
+  for (const Extent& e : entry.extents) {
+    DiskFile run{entry.name, e.length, entry.attributes, {{0, e.device_offset, e.length}}, {}};
+    try {
+      DiskFileReader reader(*piece.disk, run);
+      std::uint64_t done = 0;
+      while (done < e.length) {
+        const std::size_t got = reader.Read(copy.bytes.data() + e.file_offset + done,
+                                            static_cast<std::size_t>(e.length - done));
+        if (got == 0) break;
+        done += got;
+      }
+    } catch (const Interrupted&) {
+      throw;
+    } catch (const Error&) {
+      std::fill_n(copy.bytes.begin() + e.file_offset, e.length, 0);
+      copy.known_bad.push_back({e.file_offset, e.file_offset + e.length});
+    }
+    for (const ByteRange& bad : rescued) {
+      const std::uint64_t begin = std::max(bad.offset, e.device_offset);
+      const std::uint64_t end = std::min(bad.offset + bad.size, e.device_offset + e.length);
+      if (begin < end) {
+        copy.known_bad.push_back({e.file_offset + (begin - e.device_offset),
+                                  e.file_offset + (end - e.device_offset)});
+      }
+    }
+  }
+  return copy;
 }
 
 // "disk 3 (FILE.3)", "disk 1 (SETUP.EXE, FILE.1)"
@@ -144,13 +202,11 @@ std::vector<std::vector<fs::path>> WriteRecoveryPieces(
 }
 
 std::optional<RecoveryCheck> CheckRecovery(PieceSources& sources) {
-  // Bytes known unreadable (an image's bad sectors) would go in each copy's
-  // known_bad; every copy read here read whole or came out short.
   recovery::Copies copies;
   std::optional<Code> code;
   for (const auto& [name, files] : sources.companions()) {
     for (const PieceFile& file : files) {
-      recovery::Copy copy{file.shown, ReadAll(file.path), {}};
+      recovery::Copy copy = ReadCopy(file);
       if (!code && name.rfind("REPAIR.", 0) == 0) {
         std::string problem;
         code = recovery::ParsePreamble(copy.bytes, &problem);
@@ -162,7 +218,7 @@ std::optional<RecoveryCheck> CheckRecovery(PieceSources& sources) {
   if (!code) return std::nullopt;
   for (const auto& [number, files] : sources.pieces()) {
     for (const PieceFile& file : files) {
-      copies[PieceName(number)].push_back({file.shown, ReadAll(file.path), {}});
+      copies[PieceName(number)].push_back(ReadCopy(file));
     }
   }
   if (OfAnotherSet(*code, copies)) {
@@ -253,7 +309,7 @@ int RunRepair(const std::vector<std::string>& places, const fs::path& target, bo
     }
     if (code.form.images) {
       const Medium& medium = number == 1 ? code.form.first_media : code.form.media;
-      WriteDiskImage(out.path(), medium, code.form.set_id, number, files);
+      WriteDiskImage(out.path(), medium, code.form.set_id, number, files, ImageEpoch(), true);
     }
   }
   out.Commit();
