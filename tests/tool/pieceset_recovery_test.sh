@@ -21,13 +21,13 @@ with open(sys.argv[1], 'r+b') as f:
     f.seek(33 * 512 + int(sys.argv[2])); f.write(bytes(x ^ 0xff for x in b))" "$1" "$2"
 }
 
-# cut_images M: a seeded installer of 6 MB cut onto 1.44M images in disks/
+# cut_images M: a seeded installer of 6 MB cut onto 1.44M images in disks/,
+# dated otherwise than a repair without SOURCE_DATE_EPOCH would date them
 cut_images() {
   rm -rf set disks
-  openssl enc -aes-128-ctr -pass pass:19 -nosalt -pbkdf2 </dev/zero 2>/dev/null |
-    head -c 6000000 >setup.exe
-  expect_status 0 "$PIECESET" cut setup.exe --name "Recovered" --media 1.44M --images \
-    --recovery "$1" -o set
+  seeded_file setup.exe 6000000
+  SOURCE_DATE_EPOCH=1000000000 expect_status 0 "$PIECESET" cut setup.exe --name "Recovered" \
+    --media 1.44M --images --recovery "$1" -o set
   mkdir disks && cp set/*.img disks/
 }
 
@@ -47,7 +47,7 @@ repaired() {
 
 case_one_recovery_piece() {
   cut_images 1
-  expect_in out.txt "5 pieces of \"Recovered\" (set c6e9bf44f2f78d97) for 1.44M disks, and 1 recovery piece"
+  expect_in out.txt "5 pieces of \"Recovered\" (set eb71e94322929002) for 1.44M disks, and 1 recovery piece"
   [[ -f set/disk6/REPAIR.1 && -f set/disk6.img ]] || fail "no REPAIR.1 on disk 6"
   expect_status 0 "$PIECESET" verify set
   expect_in out.txt "verdict: good: 5 disks and 1 recovery piece intact"
@@ -56,6 +56,7 @@ case_one_recovery_piece() {
   repaired "disk 3 (FILE.3)"
   [[ -f fixed/disk3.img && -f fixed/disk3/FILE.3 && ! -e fixed/disk2 ]] ||
     fail "repair wrote other than disk 3: $(ls fixed | tr '\n' ' ')"
+  cmp -s fixed/disk3.img set/disk3.img || fail "the rebuilt disk3.img is not the image cut"
   # The rebuilt image replaces the failing disk's damaged copy.
   cp fixed/disk3.img disks/ && zero_sectors disks/disk3.img 40 1
   expect_status 0 "$PIECESET" verify disks fixed/disk3

@@ -354,11 +354,12 @@ void CopyLauncher(const CutOptions& options, File& launcher, std::uint64_t size,
 // The recovery pieces REPAIR.1 ..., each on a disk of its own after the
 // pieces' disks, whose file lists they join.
 void AddRecoveryPieces(const CutOptions& options, const SetInfo& info,
-                       std::optional<std::uint64_t> launcher_size, const fs::path& out,
-                       std::vector<std::vector<fs::path>>& disk_files) {
-  const recovery::SetForm form{info.set_id, info.installer_size, info.first_payload,
-                               info.later_payload, launcher_size, options.flat,
-                               options.images, options.first_media, options.media};
+                       std::optional<std::uint64_t> launcher_size, std::int64_t epoch,
+                       const fs::path& out, std::vector<std::vector<fs::path>>& disk_files) {
+  const recovery::SetForm form{info.set_id,    info.installer_size, info.first_payload,
+                               info.later_payload, launcher_size,  options.flat,
+                               options.images, options.first_media, options.media,
+                               epoch};
   for (auto& files : WriteRecoveryPieces(form, options.recovery, disk_files, out)) {
     disk_files.push_back(std::move(files));
   }
@@ -422,7 +423,9 @@ SetInfo Cut(const CutOptions& options) {
   std::vector<std::vector<fs::path>> disk_files =
       WritePieces(options, info, header, last_header, out.path());
   if (launcher) CopyLauncher(options, *launcher, *launcher_size, out.path(), disk_files[0]);
-  if (options.recovery > 0) AddRecoveryPieces(options, info, launcher_size, out.path(), disk_files);
+  if (options.recovery > 0) {
+    AddRecoveryPieces(options, info, launcher_size, epoch, out.path(), disk_files);
+  }
   if (options.images) WriteImages(options, info, epoch, disk_files, out.path());
   out.Commit();
   return info;

@@ -29,6 +29,7 @@ constexpr std::size_t kFlagsAt = 96;          // u32
 constexpr std::size_t kFirstMediaAt = 104;    // kMediumSize
 constexpr std::size_t kMediaAt = 160;         // kMediumSize
 constexpr std::size_t kTableDigestAt = 216;   // SHA-256 of the table
+constexpr std::size_t kImageEpochAt = 248;    // i64, seconds since 1970 UTC
 constexpr std::size_t kPreambleDigestAt = kPreambleSize - kDigestSize;
 constexpr std::size_t kMediumSize = 56;
 constexpr std::size_t kMediumNameSize = 8;
@@ -201,6 +202,7 @@ std::vector<std::uint8_t> Preamble(const Code& code, std::uint32_t index) {
                                            (code.form.images ? kImages : 0));
   StoreMedium(p + kFirstMediaAt, code.form.first_media);
   StoreMedium(p + kMediaAt, code.form.media);
+  StoreLE<std::uint64_t>(p + kImageEpochAt, static_cast<std::uint64_t>(code.form.image_epoch));
   for (std::size_t i = 0; i < code.sums.size(); ++i) {
     std::copy(code.sums[i].begin(), code.sums[i].end(), p + kPreambleSize + i * kSumSize);
   }
@@ -253,6 +255,7 @@ std::optional<Code> ParsePreamble(const std::vector<std::uint8_t>& bytes,
   }
   code.form.first_media = *first;
   code.form.media = *later;
+  code.form.image_epoch = static_cast<std::int64_t>(LoadLE<std::uint64_t>(p + kImageEpochAt));
   const Digest table_digest = Sha256Of(p + kPreambleSize, table);
   if (!std::equal(table_digest.begin(), table_digest.end(), p + kTableDigestAt)) {
     *problem = "its checksum table is damaged";

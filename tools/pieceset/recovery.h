@@ -40,6 +40,9 @@ struct SetForm {
   bool images = false;
   Medium first_media = BytesMedium(0);
   Medium media = BytesMedium(0);
+  // The date of every file on the images, so that a rebuilt image is the one
+  // that was cut.
+  std::int64_t image_epoch = 0;
 };
 
 // The code of one set: k piece disks, M recovery pieces, b blocks a disk.

@@ -309,7 +309,8 @@ int RunRepair(const std::vector<std::string>& places, const fs::path& target, bo
     }
     if (code.form.images) {
       const Medium& medium = number == 1 ? code.form.first_media : code.form.media;
-      WriteDiskImage(out.path(), medium, code.form.set_id, number, files, ImageEpoch(), true);
+      WriteDiskImage(out.path(), medium, code.form.set_id, number, files,
+                     code.form.image_epoch, true);
     }
   }
   out.Commit();
