@@ -1,4 +1,5 @@
-# Front door. `make` builds both trees, `make test` runs every test.
+# Front door. `make` installs what the build lacks (as root), then builds
+# every tree; `make test` runs every test.
 NATIVE := build/native
 WIN32DIR := build/win32
 # A 64-bit twin of the launcher and the Windows-side test programs, for
@@ -14,19 +15,24 @@ export PYTHONDONTWRITEBYTECODE := 1
 
 ASAN := build/asan
 
-.PHONY: all native win32 win64 test sanitize deps demo bench fuzz fuzz-smoke install package clean
+.PHONY: all setup native win32 win64 test sanitize deps demo bench fuzz fuzz-smoke install uninstall package clean
 
 all: native win32 win64
 
-native:
+# What the build and the tests need, when something is missing (deps.sh says
+# what it installs; `make deps` installs the same unconditionally).
+setup:
+	bash scripts/deps.sh --if-missing
+
+native: setup
 	cmake -S . -B $(NATIVE) $(CROSS_TREES) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(NATIVE) -j $(JOBS)
 
-win32:
+win32: setup
 	cmake -S . -B $(WIN32DIR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw32.cmake -DCMAKE_BUILD_TYPE=MinSizeRel
 	cmake --build $(WIN32DIR) -j $(JOBS)
 
-win64:
+win64: setup
 	cmake -S . -B $(WIN64DIR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw64.cmake -DCMAKE_BUILD_TYPE=MinSizeRel
 	cmake --build $(WIN64DIR) -j $(JOBS)
 
@@ -34,7 +40,6 @@ deps:
 	bash scripts/deps.sh
 
 test:
-	bash scripts/deps.sh --if-missing
 	$(MAKE) all
 	ctest --test-dir $(NATIVE) --output-on-failure -j $(JOBS); rc=$$?; \
 	  bash scripts/test-summary.sh $(NATIVE)/Testing/Temporary/LastTest.log; exit $$rc
@@ -45,7 +50,6 @@ test:
 # launcher under Wine, the disks swapped at each prompt; DEMO_ARGS=--keep
 # keeps the Wine prefix.
 demo:
-	bash scripts/deps.sh --if-missing
 	$(MAKE) all
 	PYTHONPATH=$(CURDIR) $(PYTHON) demo/run_demo.py $(DEMO_ARGS)
 
@@ -91,6 +95,15 @@ LAUNCHER_EXE = $(abspath $(WIN32DIR))/launcher.exe
 install: native win32
 	cmake -S . -B $(NATIVE) $(CROSS_TREES) -DLAUNCHER_EXE=$(LAUNCHER_EXE) >/dev/null
 	DESTDIR="$(DESTDIR)" cmake --install $(NATIVE) --prefix "$(PREFIX)"
+
+# What `make install` wrote, as its manifest lists it (the same PREFIX and
+# DESTDIR); the package is removed with `apt-get remove pieceset`.
+uninstall:
+	@test -f $(NATIVE)/install_manifest.txt || \
+	  { echo "uninstall: $(NATIVE)/install_manifest.txt is missing: nothing was installed from this tree"; exit 1; }
+	sed 's|^|$(DESTDIR)|' $(NATIVE)/install_manifest.txt | xargs -d '\n' rm -f
+	-rmdir "$(DESTDIR)$(PREFIX)/share/kqlauncher" 2>/dev/null
+	rm -f $(NATIVE)/install_manifest.txt
 
 # The same as a Debian package, pieceset_VERSION-1_ARCH.deb in the native tree.
 package: native win32

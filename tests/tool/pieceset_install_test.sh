@@ -192,6 +192,11 @@ case_install() {
   mkdir examples && (cd examples && PATH=$root/bin:$PATH run_transcript ../manual.txt >../ran.txt)
   diff manual.txt ran.txt >examples.diff || { fail "the manual's examples print otherwise:"; sed 's/^/  | /' examples.diff >&2; }
 
+  # make uninstall takes away what the manifest lists, and the folder it made.
+  expect_status 0 make -s -C "$SOURCE" uninstall NATIVE="$BUILD" DESTDIR="$WORK/dest" PREFIX=/opt/kq
+  [[ -z $(find "$WORK/dest" -type f) && ! -e $root/share/kqlauncher ]] ||
+    fail "make uninstall left $(find "$WORK/dest" -type f -o -name kqlauncher | tr '\n' ' ')"
+
   # A tree whose launcher was never built installs nothing and says why.
   expect_status 0 cmake -S "$SOURCE" -B "$WORK/bare" -DLAUNCHER_EXE="$WORK/nowhere/launcher.exe"
   expect_status 1 env DESTDIR="$WORK/bare-dest" cmake --install "$WORK/bare" --prefix /usr
