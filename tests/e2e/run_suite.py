@@ -10,6 +10,8 @@ check that the system carries out the requests, by the delayed move and by
 WinInit.Ini. Two more join a real installer (the sample of sample/, compiled
 by makensis, silent): it checks a CRC of its own file, so it installs its
 files byte for byte from a good join and refuses one with a flipped byte.
+A set of floppy images that lost a disk is rebuilt by pieceset repair and
+joined from the rebuilt disk.
 
 The rig decides once which build runs: where the kernel runs Wine's 32-bit
 loader, the shipped exe runs every case and the 64-bit twin a few more; where
@@ -597,6 +599,53 @@ class Suite:
             rig.set_drive_type("d", None)
             os.unlink(os.path.join(rig.prefix, "dosdevices", "d:"))
 
+    def pieceset(self, *args):
+        """The tool's exit code; its last line (the verdict) goes to the transcript."""
+        done = subprocess.run([self.cutter.tool] + list(args), stdin=subprocess.DEVNULL,
+                              stdout=subprocess.PIPE, stderr=subprocess.STDOUT, timeout=120)
+        lines = done.stdout.decode("utf-8", "replace").splitlines() or [""]
+        self.note("pieceset %s, exit code %d: %s" % (args[0], done.returncode, lines[-1]))
+        return done.returncode
+
+    def case_floppy_set_with_a_lost_disk_repaired(self):
+        """Three 360K floppy images and a recovery disk; disk 2 is lost,
+        rebuilt by pieceset repair, and the launcher joins the set from the
+        rebuilt disk with the others, never shown the recovery disk."""
+        expect_true(self.cutter.tool is not None, "this case needs --pieceset to repair a set")
+        payload = pieces.padded(self.installer, 800000)
+        source = os.path.join(self.case_dir, "setup.exe")
+        with open(source, "wb") as f:
+            f.write(payload)
+        out, rebuilt = os.path.join(self.case_dir, "set"), os.path.join(self.case_dir, "rebuilt")
+        expect(self.pieceset("cut", source, "--name", NAME, "--media", "360K", "--recovery", "1",
+                             "--launcher", self.launcher, "--images", "-o", out), 0, "cut")
+        images = [os.path.join(out, "disk%d.img" % n) for n in (1, 2, 3, 4)]
+        expect_true(not os.path.exists(os.path.join(out, "disk5.img")), "a fifth disk was cut")
+        os.unlink(images[1])
+        kept = [images[0], images[2], images[3]]
+        expect(self.pieceset("verify", *kept), 3, "exit code of verify without disk 2")
+        expect(self.pieceset("repair", *kept, "-o", rebuilt), 0, "exit code of repair")
+        expect(sorted(os.listdir(rebuilt)), ["disk2", "disk2.img"], "what repair rebuilt")
+        images[1] = os.path.join(rebuilt, "disk2.img")
+        expect(self.pieceset("verify", *kept, images[1]), 0,
+               "exit code of verify with the rebuilt disk 2")
+        # What drive A: holds with each disk in; the recovery disk never goes in.
+        disks = []
+        for n, image in enumerate(images[:3], start=1):
+            disk = self.disk("floppy%d" % n)
+            subprocess.run(["mcopy", "-s", "-i", image, "::*", disk + "/"], check=True,
+                           stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, timeout=60)
+            disks.append(disk)
+        expect([sorted(os.listdir(d)) for d in disks],
+               [["FILE.1", "SETUP.EXE"], ["FILE.2"], ["FILE.3"]], "files on the floppies")
+        run = self.start_launcher(disks[0], "SETUP.EXE")
+        for n in (2, 3):
+            box = self.question(run, "Next Disk", "Please insert disk %d" % n)
+            self.rig.point_drive("a", disks[n - 1])
+            self.rig.answer(box, "OK")
+        self.finish(run, ["Please insert disk 2", "Please insert disk 3"])
+        self.expect_installer_ran(payload)
+
     CASES = [
         "one_piece",
         "twelve_pieces_side_by_side",
@@ -612,6 +661,7 @@ class Suite:
         "real_installer_from_three_disks",
         "real_installer_refuses_a_flipped_byte",
         "cd_set_from_iso_images",
+        "floppy_set_with_a_lost_disk_repaired",
     ]
 
     # A few cases for the 64-bit twin beside the shipped exe: boxes and
