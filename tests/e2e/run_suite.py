@@ -669,7 +669,8 @@ class Suite:
     TWIN_CASES = ["three_disks", "cancel_in_wrong_disk", "wininit_road"]
 
     # Every version Wine can report between Windows 95 and Windows 10.
-    VERSIONS = ["win95", "win98", "winme", "nt40", "win2k", "winxp", "win7", "win10"]
+    VERSIONS = ["win95", "win98", "winme", "nt40", "win2k", "winxp", "winxp64", "win2003",
+                "vista", "win2008", "win7", "win2008r2", "win8", "win81", "win10"]
 
     def run(self, selected, versions=()):
         """Runs the cases, then the three-disk join under each version;

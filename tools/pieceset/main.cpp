@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <fstream>
 #include <iostream>
 #include <algorithm>
 #include <optional>
@@ -51,6 +52,15 @@ fs::path InstalledLauncher() {
   if (error) throw Error("--with-launcher: cannot tell where pieceset is installed: " + error.message());
   const fs::path launcher = (self.parent_path() / PIECESET_LAUNCHER_FROM_BIN).lexically_normal();
   if (!fs::is_regular_file(launcher, error)) {
+    // Run from its build tree, the tool takes the launcher of the cross
+    // build that tree's cache names; no path of the build is compiled in.
+    std::ifstream cache(self.parent_path() / "CMakeCache.txt");
+    constexpr std::string_view kKey = "LAUNCHER_WIN32_DIR:PATH=";
+    for (std::string line; std::getline(cache, line);) {
+      if (line.rfind(kKey, 0) != 0) continue;
+      const fs::path built = fs::path(line.substr(kKey.size())) / "launcher.exe";
+      if (fs::is_regular_file(built, error)) return built;
+    }
     throw UsageError("--with-launcher: no launcher installed at " + ShownPath(launcher) +
                      "; give --launcher FILE");
   }
