@@ -181,8 +181,8 @@ def write_figures(write):
     """The figures of the write section: per medium, pieceset write against
     dd and cmp; or why it was not measured."""
     media = write["media"] if write else []
-    rows = ["| %s | %d | %d | %s | %.0f | %s | %.0f | %s |"
-            % (MEDIA_NAMES.get(w["media"], w["media"]), w["size"], w["block"], seconds_text(w["pieceset"]),
+    rows = ["| %s | %d | %d | %d | %s | %.0f | %s | %.0f | %s |"
+            % (MEDIA_NAMES.get(w["media"], w["media"]), w["size"], w["disks"], w["block"], seconds_text(w["pieceset"]),
                w["pieceset_mbps"], seconds_text(w["dd"]), w["dd_mbps"], ratio_text(w["ratio"]))
             for w in media]
     verdicts = ["for the %s image its speed is %s"

@@ -130,7 +130,6 @@ def measure_all(args, rig, tool):
         watch.close()
         rig.stop()
         shutil.rmtree(rig.c_drive("bench"), ignore_errors=True)
-        shutil.rmtree(os.path.join(args.work, "cut"), ignore_errors=True)
         os.unlink(tool)
     return raw
 

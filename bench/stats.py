@@ -116,9 +116,11 @@ def summarise_write(write):
         return None
     return {"skipped": write["skipped"],
             "media": [{"media": rows["media"], "size": rows["size"], "block": rows["block"],
+                       "disks": rows["disks"],
                        "pieceset": spread(rows["pieceset"]), "dd": spread(rows["dd"]),
-                       "pieceset_mbps": mbps(rows["size"], median(rows["pieceset"])),
-                       "dd_mbps": mbps(rows["size"], median(rows["dd"])),
+                       "pieceset_mbps": mbps(rows["size"] * rows["disks"],
+                                             median(rows["pieceset"])),
+                       "dd_mbps": mbps(rows["size"] * rows["disks"], median(rows["dd"])),
                        "ratio": spread(paired_ratios(rows["pieceset"], rows["dd"]))}
                       for rows in write["media"]]}
 

@@ -220,9 +220,11 @@ class ThePage(unittest.TestCase):
         cut = dict(self.CUT, loop=[1.35, 1.5, 1.2], verify=[0.5, 0.6, 0.55],
                    recovery_images=[1.8, 1.9, 1.8], repair=[0.9, 0.7, 1.9], recovery_disks=208)
         write = {"skipped": None, "media": [
-            {"media": "1.44M", "size": 1474560, "block": 65536, "pieceset": [0.1, 0.1, 0.1],
+            {"media": "1.44M", "size": 1474560, "block": 65536, "disks": 16,
+             "pieceset": [0.1, 0.1, 0.1],
              "dd": [0.09, 0.08, 0.1]},
-            {"media": "250M", "size": 250640384, "block": 3866624, "pieceset": [1.0, 1.0, 1.0],
+            {"media": "250M", "size": 250640384, "block": 3866624, "disks": 1,
+             "pieceset": [1.0, 1.0, 1.0],
              "dd": [1.2, 0.5, 1.1]}]}
         r = a_run(self.SIZES, self.HANDOFF, cut=cut, write=write)
         self.assertAlmostEqual(r["cut"]["ratio_recovery"]["min"], 1.4 / 1.8)
@@ -245,8 +247,8 @@ class ThePage(unittest.TestCase):
                       "`cmp` in every paired run (0.80× to 1.00×); for the 250M Zip image its "
                       "speed is below 0.80 of that of `dd` and `cmp` in some paired runs (0.50× "
                       "to 1.20×)", text)
-        self.assertIn("| 1.44M floppy | 1474560 | 65536 | 0.100 s (0.100 – 0.100) | 15 | "
-                      "0.090 s (0.080 – 0.100) | 16 | 0.90 (0.80 – 1.00) |", text)
+        self.assertIn("| 1.44M floppy | 1474560 | 16 | 65536 | 0.100 s (0.100 – 0.100) | 236 | "
+                      "0.090 s (0.080 – 0.100) | 262 | 0.90 (0.80 – 1.00) |", text)
 
     def test_no_loop_devices_is_said_not_measured(self):
         write = {"skipped": "this machine has no loop devices", "media": []}
