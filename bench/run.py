@@ -18,8 +18,8 @@ beside the end-to-end suite and the demo. Writes docs/benchmarks.md (from
 bench/report.md.in), the raw figures beside it (docs/benchmarks.json) and a
 plot. With --only pieceset, only pieceset's figures are measured (no Wine;
 the write needs root for its loop device), logged and written to
-pieceset.json under --work, not to the page. Exits 1 when the launcher's peak memory grows with the set, 2 when a run
-went wrong.
+pieceset.json under --work, not to the page. Exits 1 when the launcher's peak
+memory grows with the set, 2 when a run went wrong.
 """
 
 import argparse
