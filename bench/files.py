@@ -1,21 +1,30 @@
 """The sets, files and shell runs the measurements are made of: padded
 installers, cut sets, payload copies, and a level start before each timed run."""
 
+import contextlib
 import hashlib
 import os
+import random
 import shutil
 import subprocess
 import time
 
-from .common import HEADER, MEDIA, MiB
+from .common import HEADER, MEDIA, BenchError, MiB
 
 
-def write_installer(path, size, program):
+def seeded_block():
+    """A MiB of filler, the same on every run, so that a run can be repeated."""
+    return random.Random("bench").randbytes(MiB)
+
+
+def write_installer(path, size, program=None):
     """The program padded to size bytes (PE loaders ignore bytes after the
-    last section); returns its SHA-256."""
-    with open(program, "rb") as f:
-        head = f.read()
-    block = bytearray(os.urandom(MiB))
+    last section), or the filler alone; returns its SHA-256."""
+    head = b""
+    if program:
+        with open(program, "rb") as f:
+            head = f.read()
+    block = bytearray(seeded_block())
     digest = hashlib.sha256()
     with open(path, "wb") as f:
         f.write(head)
@@ -42,6 +51,33 @@ def cut_set(installer, set_dir, launcher, tool):
         pieces.append(os.path.join(set_dir, "FILE.%d" % n))
         n += 1
     return pieces
+
+
+def no_loop_devices():
+    """Why no loop device can be had here, or None."""
+    if os.geteuid() != 0:
+        return "the bench runs without root, and loop devices need it"
+    if not shutil.which("losetup") or not os.path.exists("/dev/loop-control"):
+        return "this machine has no loop devices (no losetup or no /dev/loop-control)"
+    return None
+
+
+@contextlib.contextmanager
+def loop_device(backing):
+    """A loop device over the bench's own file, detached afterwards. Its name
+    is asked back from the kernel, so that nothing but that file is ever
+    behind what the bench writes to."""
+    device = subprocess.run(["losetup", "--find", "--show", backing], check=True,
+                            capture_output=True, text=True, timeout=60).stdout.strip()
+    try:
+        behind = subprocess.run(["losetup", "--noheadings", "--output", "BACK-FILE", device],
+                                check=True, capture_output=True, text=True,
+                                timeout=60).stdout.strip()
+        if os.path.realpath(behind) != os.path.realpath(backing):
+            raise BenchError("%s is backed by %s, not by %s" % (device, behind, backing))
+        yield device
+    finally:
+        subprocess.run(["losetup", "--detach", device], check=True, timeout=60)
 
 
 def payload_copies(pieces, directory):

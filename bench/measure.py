@@ -1,6 +1,7 @@
 """The measurements, each a round-by-round record of raw times: joining
 throughput by set size, the start-up footprint, what the hand-off is made of,
-and pieceset's cut against split."""
+pieceset's cut against split and against an mtools loop with what follows a
+cut (verify, recovery, repair), and pieceset's write against dd and cmp."""
 
 import os
 import shutil
@@ -8,8 +9,9 @@ import subprocess
 import time
 
 from .common import HEADER, MARK_DIR, MEDIA, PAYLOAD_BYTES, TEMP_NAME, BenchError, MiB, log
-from .files import (clear, cut_set, payload_copies, rotated, settle, sh_quote, sha256_file,
-                    time_command, time_shell, warm, write_installer)
+from .files import (clear, cut_set, loop_device, no_loop_devices, payload_copies, rotated,
+                    seeded_block, settle, sh_quote, sha256_file, time_command, time_shell, warm,
+                    write_installer)
 from .stats import median
 from .watch import IN_CLOSE_WRITE, IN_CREATE, run_program
 
@@ -181,7 +183,7 @@ def bench_handoff(rig, watch, sizes_mib, runs):
     probe = os.path.join(temp, "bench-close.bin")
     exe = rig.c_drive("bench", "programs", "padded.exe")
     program = os.path.join(road.bench_programs, "timing_installer.exe")
-    block = os.urandom(MiB)
+    block = seeded_block()
     out = []
 
     def start_to_mark():
@@ -215,8 +217,10 @@ def bench_handoff(rig, watch, sizes_mib, runs):
 
 
 def bench_cut(work, size_mib, runs, program, tool):
-    """pieceset cut onto disk folders (and with images) against split -b,
-    sha256sum and sync of the same bytes, round by round."""
+    """pieceset cut onto disk folders (and with images, and with a recovery
+    piece) against split -b, sha256sum and sync of the same bytes, and
+    against a shell loop that makes the same images with mtools; the verify
+    of the images and the repair of one lost disk; round by round."""
     directory = os.path.join(work, "cut")
     clear([directory])
     os.makedirs(directory)
@@ -227,13 +231,22 @@ def bench_cut(work, size_mib, runs, program, tool):
     folders = os.path.join(directory, "folders")
     images = os.path.join(directory, "images")
     split_dir = os.path.join(directory, "split")
-    outputs = [folders, images, split_dir]
+    recovered = os.path.join(directory, "recovery")
+    repaired = os.path.join(directory, "repaired")
+    outputs = [folders, images, split_dir, recovered, repaired]
     cut = [tool, "cut", installer, "--name", "Bench", "--media", MEDIA]
-    split_script = ("mkdir %s && split -b %d -a 4 -d %s %s/FILE. && sha256sum %s > /dev/null"
-                    " && sync %s/FILE.*" % (sh_quote(split_dir), PAYLOAD_BYTES,
-                                            sh_quote(installer), sh_quote(split_dir),
-                                            sh_quote(installer), sh_quote(split_dir)))
-    rows = {"size": size_mib * MiB, "pieceset": [], "pieceset_images": [], "split": []}
+    split = ("mkdir %s && split -b %d -a 4 -d %s %s/FILE. && sha256sum %s > /dev/null"
+             % (sh_quote(split_dir), PAYLOAD_BYTES, sh_quote(installer), sh_quote(split_dir),
+                sh_quote(installer)))
+    split_script = split + " && sync %s/FILE.*" % sh_quote(split_dir)
+    # The images as pieceset makes them, one mtools process at a time: a
+    # fresh image of the medium's layout, the piece copied on, the listing.
+    loop_script = (split + " && cd %s && n=0 && for f in FILE.*; do n=$((n+1)); "
+                   "mformat -i disk$n.img -C -f 1440 -v DISK$n :: && mcopy -Q -i disk$n.img "
+                   "$f :: && mdir -i disk$n.img :: > /dev/null || exit 1; done && sync FILE.* "
+                   "disk*.img" % sh_quote(split_dir))
+    rows = {"size": size_mib * MiB, "pieceset": [], "pieceset_images": [], "split": [],
+            "loop": [], "verify": [], "recovery_images": [], "repair": []}
 
     def one_folders(check):
         settle(outputs)
@@ -246,6 +259,8 @@ def bench_cut(work, size_mib, runs, program, tool):
         rows["pieceset_images"].append(time_command(cut + ["--images", "-o", images]))
         if check:
             check_cut(images, installer, tool, images=True)
+        settle([])
+        rows["verify"].append(time_command([tool, "verify"] + image_paths(images)))
 
     def one_split(check):
         settle(outputs)
@@ -253,23 +268,51 @@ def bench_cut(work, size_mib, runs, program, tool):
         if check:
             rows["pieces"] = len(os.listdir(split_dir))
 
+    def one_loop(check):
+        settle(outputs)
+        rows["loop"].append(time_shell(loop_script))
+        if check and len(image_paths(split_dir)) != rows["pieces"]:
+            raise BenchError("the mtools loop made %d images for %d pieces"
+                             % (len(image_paths(split_dir)), rows["pieces"]))
+
+    def one_recovery(check):
+        settle(outputs)
+        rows["recovery_images"].append(time_command(cut + ["--recovery", "1", "--images",
+                                                           "-o", recovered]))
+        disks = image_paths(recovered)
+        lost = "disk%d" % (len(disks) // 2)
+        clear([os.path.join(recovered, lost), os.path.join(recovered, lost + ".img")])
+        settle([])
+        rows["repair"].append(time_command([tool, "repair", recovered, "-o", repaired]))
+        if check:
+            rows["recovery_disks"] = len(disks)
+            check_cut(recovered, installer, tool, extra=[repaired])
+
+    # split goes first in the first round: the loop's images are counted
+    # against its pieces.
     for i in range(runs):
-        for step in rotated([one_folders, one_images, one_split], i):
+        for step in rotated([one_split, one_folders, one_images, one_loop, one_recovery], i):
             step(i == 0)
-        log("cut run %d/%d: pieceset %.3f s, with images %.3f s, split+sha256sum+sync %.3f s"
+        log("cut run %d/%d: pieceset %.3f s, with images %.3f s, with recovery %.3f s, "
+            "split+sha256sum+sync %.3f s, mtools loop %.3f s; verify %.3f s, repair %.3f s"
             % (i + 1, runs, rows["pieceset"][-1], rows["pieceset_images"][-1],
-               rows["split"][-1]))
+               rows["recovery_images"][-1], rows["split"][-1], rows["loop"][-1],
+               rows["verify"][-1], rows["repair"][-1]))
     settle([directory])
     return rows
 
 
-def check_cut(out, installer, tool, images=False):
-    """The cut (or its images alone) joins back to the installer, by
-    pieceset's own join, untimed."""
+def image_paths(directory):
+    return sorted((os.path.join(directory, n) for n in os.listdir(directory)
+                   if n.endswith(".img")), key=lambda p: int(os.path.basename(p)[4:-4]))
+
+
+def check_cut(out, installer, tool, images=False, extra=()):
+    """The cut (or its images alone, or it with the disks repair rebuilt)
+    joins back to the installer, by pieceset's own join, untimed."""
     joined = out + ".joined"
     clear([joined])
-    paths = sorted(os.path.join(out, n) for n in os.listdir(out) if n.endswith(".img")) \
-        if images else [out]
+    paths = (image_paths(out) if images else [out]) + list(extra)
     if not paths:
         raise BenchError("pieceset cut --images wrote no image into %s" % out)
     done = subprocess.run([tool, "join"] + paths + ["-o", joined], stdout=subprocess.DEVNULL,
@@ -278,3 +321,61 @@ def check_cut(out, installer, tool, images=False):
         raise BenchError("pieceset's cut in %s does not join back to the installer: %s"
                          % (out, done.stderr.decode("utf-8", "replace").strip()))
     clear([joined])
+
+
+def bench_write(work, runs, tool):
+    """pieceset write of a floppy and a Zip image onto a loop device over the
+    bench's own file, against dd oflag=direct and a read-back cmp, round by
+    round; why not, where the machine has no loop devices."""
+    reason = no_loop_devices()
+    if reason:
+        log("write: not measured:", reason)
+        return {"skipped": reason, "media": []}
+    directory = os.path.join(work, "write")
+    out = []
+    # dd's block as pieceset chooses it: a 64th of the image in whole 64 KiB,
+    # 64 KiB to 4 MiB. One floppy takes about 10 ms, and single timings here
+    # come in steps of about 8 ms, so a timed run writes it as a set of 16.
+    for media, installer_mib, block, disks in (("1.44M", 2, 64 << 10, 16),
+                                               ("250M", 256, 3866624, 1)):
+        clear([directory])
+        os.makedirs(directory)
+        installer = os.path.join(directory, "installer.exe")
+        write_installer(installer, installer_mib * MiB)
+        subprocess.run([tool, "cut", installer, "--name", "Bench", "--media", media, "--images",
+                        "-o", os.path.join(directory, "set")], check=True,
+                       stdout=subprocess.DEVNULL, timeout=600)
+        image = os.path.join(directory, "disk1.img")
+        os.rename(os.path.join(directory, "set", "disk1.img"), image)
+        clear([installer, os.path.join(directory, "set")])
+        size = os.path.getsize(image)
+        drive = os.path.join(directory, "drive.bin")
+        with open(drive, "wb") as f:
+            f.truncate(size)
+        warm([image])
+        rows = {"media": media, "size": size, "block": block, "disks": disks, "pieceset": [],
+                "dd": []}
+        with loop_device(drive) as device:
+            dd = ("for i in $(seq %d); do dd if=%s of=%s oflag=direct bs=%d conv=fdatasync "
+                  "status=none && cmp %s %s || exit 1; done"
+                  % (disks, sh_quote(image), device, block, sh_quote(image), device))
+
+            def one_write():
+                settle([])
+                rows["pieceset"].append(time_command([tool, "write"] + [image] * disks +
+                                                     ["--device", device, "--yes"]))
+
+            def one_dd():
+                settle([])
+                rows["dd"].append(time_shell(dd))
+
+            for i in range(runs):
+                for step in rotated([one_write, one_dd], i):
+                    step()
+                log("write %s run %d/%d: pieceset %.3f s, dd+cmp %.3f s"
+                    % (media, i + 1, runs, rows["pieceset"][-1], rows["dd"][-1]))
+            if sha256_file(device) != sha256_file(image):
+                raise BenchError("%s does not hold %s after the writes" % (device, image))
+        out.append(rows)
+    clear([directory])
+    return {"skipped": None, "media": out}

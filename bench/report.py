@@ -10,6 +10,7 @@ from .stats import growth, median, spread, within_smallest
 
 TEMPLATE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "report.md.in")
 WIDTH = 92
+MEDIA_NAMES = {"1.44M": "1.44M floppy", "250M": "250M Zip"}
 
 
 def ratio_text(r):
@@ -27,6 +28,18 @@ def against(r, name):
         return "slower than %s in every paired run (%s)" % (name, span)
     return "as fast as %s within the spread: faster in some paired runs, slower in others (%s)" \
         % (name, span)
+
+
+def at_least(r, floor, name):
+    """Whether a ratio keeps to a floor over all its paired runs, in words."""
+    span = "%.2f× to %.2f×" % (r["min"], r["max"])
+    # Judged on the figures as the page shows them, so that a lowest ratio
+    # shown as 0.80 is never called below 0.80.
+    if round(r["min"], 2) >= floor:
+        return "at least %.2f of that of %s in every paired run (%s)" % (floor, name, span)
+    return "below %.2f of that of %s in %s paired run%s (%s)" % (
+        floor, name, "every" if round(r["max"], 2) < floor else "some",
+        "" if round(r["max"], 2) < floor else "s", span)
 
 
 def seconds_text(r):
@@ -115,7 +128,7 @@ def cut_figures(cut, ps):
     """The figures of the pieceset section; none when the cut was not measured."""
     if not cut:
         return {"cut_versus": "", "cut_images_versus": "", "cut_rows": "", "ps": {},
-                "ps_digest": "", "ps_state": ""}
+                "ps_digest": "", "ps_state": "", "cut_loop": False}
     rows = ["| %s | %.3f | %.3f – %.3f | %s |"
             % (label, cut[key]["median"], cut[key]["min"], cut[key]["max"],
                ratio_text(ratio) if ratio else "")
@@ -129,12 +142,56 @@ def cut_figures(cut, ps):
     if ps["newer_than_binary"]:
         state.append("sources newer than the binary: %s (so it may not be built from "
                      "that commit)" % ", ".join("`%s`" % p for p in ps["newer_than_binary"]))
-    return {"cut_versus": against(cut["ratio"], "`split -b`, `sha256sum` and `sync` of the "
-                                  "same bytes"),
-            "cut_images_versus": against(cut["ratio_images"], "the same"),
-            "cut_rows": "\n".join(rows), "ps": ps, "ps_digest": ps["sha256"][:16],
-            "ps_state": "; ".join(state) if state else "no uncommitted change to tools/pieceset "
-            "and none of its sources newer than the binary"}
+    values = {"cut_versus": against(cut["ratio"], "`split -b`, `sha256sum` and `sync` of the "
+                                    "same bytes"),
+              "cut_images_versus": against(cut["ratio_images"], "the same"),
+              "cut_rows": "\n".join(rows), "ps": ps, "ps_digest": ps["sha256"][:16],
+              "ps_state": "; ".join(state) if state else "no uncommitted change to "
+              "tools/pieceset and none of its sources newer than the binary",
+              "cut_loop": "loop" in cut}
+    if values["cut_loop"]:
+        values.update(loop_figures(cut))
+    return values
+
+
+def loop_figures(cut):
+    """The cut with images against the mtools loop, the recovery piece's
+    cost, repair and verify."""
+    rows = ["| %s | %.3f | %.3f – %.3f | %s | %s |"
+            % (label, cut[key]["median"], cut[key]["min"], cut[key]["max"], base,
+               ratio_text(cut[ratio]) if ratio else "")
+            for label, key, base, ratio in (
+                ("mtools loop", "loop", "", None),
+                ("pieceset cut --images", "pieceset_images", "the mtools loop", "ratio_loop"),
+                ("pieceset cut --recovery 1 --images", "recovery_images",
+                 "pieceset cut --images", "ratio_recovery"),
+                ("pieceset repair of one lost disk", "repair",
+                 "pieceset cut --recovery 1 --images", "ratio_repair"),
+                ("pieceset verify of the %d images (%.0f MB/s)"
+                 % (cut["pieces"], cut["verify_mbps"]), "verify", "", None))]
+    return {"loop_rows": "\n".join(rows),
+            "loop_versus": against(cut["ratio_loop"], "a shell loop that makes the same images "
+                                   "with the same tools"),
+            "recovery_target": at_least(cut["ratio_recovery"], 0.8, "the cut without it"),
+            "repair_versus": against(cut["ratio_repair"], "the cut that made the set"),
+            "verify_time": seconds_text(cut["verify"])}
+
+
+def write_figures(write):
+    """The figures of the write section: per medium, pieceset write against
+    dd and cmp; or why it was not measured."""
+    media = write["media"] if write else []
+    rows = ["| %s | %d | %d | %d | %s | %.0f | %s | %.0f | %s |"
+            % (MEDIA_NAMES.get(w["media"], w["media"]), w["size"], w["disks"], w["block"], seconds_text(w["pieceset"]),
+               w["pieceset_mbps"], seconds_text(w["dd"]), w["dd_mbps"], ratio_text(w["ratio"]))
+            for w in media]
+    verdicts = ["for the %s image its speed is %s"
+                % (MEDIA_NAMES.get(w["media"], w["media"]), at_least(w["ratio"], 0.8,
+                                                                      "`dd` and `cmp`"))
+                for w in media]
+    return {"write": write, "write_media": bool(media),
+            "write_skipped": write["skipped"] if write else None,
+            "write_rows": "\n".join(rows), "write_short": "; ".join(verdicts)}
 
 
 def figures(raw_name, plot_name, run):
@@ -197,6 +254,7 @@ def figures(raw_name, plot_name, run):
         "footprint_rows": "\n".join(footprint_rows(foot)),
     }
     values.update(cut_figures(run["cut"], run.get("pieceset")))
+    values.update(write_figures(run.get("write")))
     return values
 
 

@@ -1,10 +1,13 @@
 """Benchmarks of the real launcher under Wine: joining throughput against cat
 and dd on the same bytes, the launcher's peak memory by set size, its start-up
 footprint against a program that only exits, what the hand-off to the
-installer costs and why; and pieceset's cut against split, sha256sum and sync.
+installer costs and why; and pieceset's cut against split, sha256sum and sync
+and against an mtools loop, its recovery, verify and repair, and its write to
+a loop device against dd and cmp.
 
   PYTHONPATH=. python3 -m bench.run [--runs N] [--sizes MiB,...] [--cut-mib MiB]
                                     [--doc PATH] [--work DIR] [--arch win32|win64]
+                                    [--only pieceset]
 
 Needs `make all` first: the launcher and the bench's helper programs of the
 build the rig chooses (build/win32, or build/win64 where the kernel refuses
@@ -13,8 +16,10 @@ under --work (BENCH_WORK, default /tmp/bench-wine), removed after a run that
 went right unless --keep, and an X display the rig finds free, so it can run
 beside the end-to-end suite and the demo. Writes docs/benchmarks.md (from
 bench/report.md.in), the raw figures beside it (docs/benchmarks.json) and a
-plot. Exits 1 when the launcher's peak memory grows with the set, 2 when a run
-went wrong.
+plot. With --only pieceset, only pieceset's figures are measured (no Wine;
+the write needs root for its loop device), logged and written to
+pieceset.json under --work, not to the page. Exits 1 when the launcher's peak
+memory grows with the set, 2 when a run went wrong.
 """
 
 import argparse
@@ -56,6 +61,9 @@ def parse_args():
     ap.add_argument("--win64", default=os.path.join(ROOT, "build", "win64"))
     ap.add_argument("--arch", choices=("win32", "win64"),
                     help="run this build whatever the machine (for trying a road by hand)")
+    ap.add_argument("--only", choices=("pieceset",),
+                    help="measure only pieceset, without Wine; its figures go to the log and "
+                         "to pieceset.json under --work")
     args = ap.parse_args()
     if args.runs < 5:
         ap.error("--runs must be at least 5 for a median")
@@ -95,12 +103,10 @@ def measure_all(args, rig, tool):
     """Every measurement, in the order they need: the raw figures."""
     road = rig.road
     watch = Watch()
-    raw = {"cut": None}
     try:
-        if args.cut_mib:
-            # Before Wine starts: pieceset is a Linux tool and needs no session.
-            raw["cut"] = measure.bench_cut(args.work, args.cut_mib, args.runs, os.path.join(
-                road.bench_programs, "timing_installer.exe"), tool)
+        # Before Wine starts: pieceset is a Linux tool and needs no session.
+        raw = measure_pieceset(args, tool, os.path.join(road.bench_programs,
+                                                        "timing_installer.exe"))
         rig.start(reuse_prefix=args.reuse_prefix)
         # Every launcher run asks for kqtmpins.exe to go at the next start; the
         # bench never restarts, so the list would only grow.
@@ -124,9 +130,41 @@ def measure_all(args, rig, tool):
         watch.close()
         rig.stop()
         shutil.rmtree(rig.c_drive("bench"), ignore_errors=True)
-        shutil.rmtree(os.path.join(args.work, "cut"), ignore_errors=True)
         os.unlink(tool)
     return raw
+
+
+def measure_pieceset(args, tool, program=None):
+    """pieceset's own figures: the cut and what follows it, and the write."""
+    try:
+        return {"cut": measure.bench_cut(args.work, args.cut_mib, args.runs, program, tool)
+                if args.cut_mib else None,
+                "write": measure.bench_write(args.work, args.runs, tool)}
+    finally:
+        for name in ("cut", "write"):
+            shutil.rmtree(os.path.join(args.work, name), ignore_errors=True)
+
+
+def pieceset_only(args):
+    """The pieceset part alone, for trying it by hand: logged, and kept as
+    JSON under --work rather than on the page."""
+    started = time.monotonic()
+    tool = copy_tool(args.work)
+    build, load = machine.pieceset_build(tool), machine.loadavg()
+    try:
+        raw = measure_pieceset(args, tool)
+    finally:
+        os.unlink(tool)
+    run = {"elapsed": time.monotonic() - started, "runs": args.runs,
+           "load": [load, machine.loadavg()], "pieceset": build,
+           "cut": stats.summarise_cut(raw["cut"]), "write": stats.summarise_write(raw["write"]),
+           "raw": raw}
+    path = os.path.join(args.work, "pieceset.json")
+    with open(path, "w") as f:
+        json.dump(run, f, indent=1)
+        f.write("\n")
+    log_pieceset(run)
+    log("wrote %s in %.0f s" % (path, run["elapsed"]))
 
 
 def tidy(args, rig):
@@ -161,8 +199,10 @@ def record(args, road, facts, raw):
                                                     "timing_installer.exe")),
         "summary": summary, "footprint": raw["footprint"], "verdict": verdict,
         "handoff": stats.summarise_handoff(raw["handoff"]),
-        "cut": stats.summarise_cut(raw["cut"]), "pieceset": facts["pieceset"],
-        "raw": {"sizes": raw["sizes"], "handoff": raw["handoff"], "cut": raw["cut"]},
+        "cut": stats.summarise_cut(raw["cut"]), "write": stats.summarise_write(raw["write"]),
+        "pieceset": facts["pieceset"],
+        "raw": {"sizes": raw["sizes"], "handoff": raw["handoff"], "cut": raw["cut"],
+                "write": raw["write"]},
     }
 
 
@@ -181,6 +221,23 @@ def write_outputs(doc, run):
     return doc, os.path.join(doc_dir, raw_name)
 
 
+def log_pieceset(run):
+    if run["cut"]:
+        c = run["cut"]
+        log("cut %d MiB: pieceset ÷ split %s, with images %s"
+            % (c["mib"], report.ratio_text(c["ratio"]), report.ratio_text(c["ratio_images"])))
+        log("cut --images ÷ mtools loop %s; --recovery 1 ÷ without %s; repair ÷ cut %s; "
+            "verify of %d images %s, %.0f MB/s"
+            % (report.ratio_text(c["ratio_loop"]), report.ratio_text(c["ratio_recovery"]),
+               report.ratio_text(c["ratio_repair"]), c["pieces"],
+               report.seconds_text(c["verify"]), c["verify_mbps"]))
+    if run["write"]["skipped"]:
+        log("write: not measured:", run["write"]["skipped"])
+    for w in run["write"]["media"]:
+        log("write %s: pieceset %.0f MB/s, dd+cmp %.0f MB/s; pieceset ÷ dd+cmp %s"
+            % (w["media"], w["pieceset_mbps"], w["dd_mbps"], report.ratio_text(w["ratio"])))
+
+
 def log_summary(run, paths):
     for e in run["summary"]:
         log("%4d MiB: launcher %.0f MB/s (copy alone %.0f), cat %.0f, dd %.0f (net %.0f); "
@@ -188,10 +245,7 @@ def log_summary(run, paths):
             % (e["mib"], e["launcher_mbps"], e["launcher_join_mbps"], e["cat_mbps"],
                e["dd_mbps"], e["dd_net_mbps"] or 0, report.ratio_text(e["ratios"]["dd"]),
                report.seconds_text(e["handoff"]), e["hwm_kib_max"] / 1024))
-    if run["cut"]:
-        c = run["cut"]
-        log("cut %d MiB: pieceset ÷ split %s, with images %s"
-            % (c["mib"], report.ratio_text(c["ratio"]), report.ratio_text(c["ratio_images"])))
+    log_pieceset(run)
     foot = run["footprint"]
     log("footprint: launcher.exe %d bytes; bare exit %.3f s, launcher to installer %.3f s"
         % (run["launcher_size"], stats.median(foot["bare_exit"]),
@@ -204,6 +258,14 @@ def log_summary(run, paths):
 
 def main():
     args = parse_args()
+    if args.only:
+        try:
+            pieceset_only(args)
+        except (BenchError, subprocess.CalledProcessError, subprocess.TimeoutExpired,
+                OSError) as e:
+            print("bench: %s" % e, file=sys.stderr)
+            return 2
+        return 0
     try:
         road = choose_road(args)
         facts = {"started": time.monotonic(), "machine": machine.machine(road),

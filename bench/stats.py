@@ -91,11 +91,38 @@ def summarise_handoff(handoff):
 def summarise_cut(cut):
     if cut is None:
         return None
-    return {"mib": cut["size"] // MiB, "pieces": cut["pieces"],
-            "pieceset": spread(cut["pieceset"]), "pieceset_images": spread(cut["pieceset_images"]),
-            "split": spread(cut["split"]),
-            "ratio": spread(paired_ratios(cut["pieceset"], cut["split"])),
-            "ratio_images": spread(paired_ratios(cut["pieceset_images"], cut["split"]))}
+    out = {"mib": cut["size"] // MiB, "pieces": cut["pieces"],
+           "pieceset": spread(cut["pieceset"]), "pieceset_images": spread(cut["pieceset_images"]),
+           "split": spread(cut["split"]),
+           "ratio": spread(paired_ratios(cut["pieceset"], cut["split"])),
+           "ratio_images": spread(paired_ratios(cut["pieceset_images"], cut["split"]))}
+    if "loop" in cut:
+        # Each against what it stands for: the same images by hand, the cut
+        # without recovery, the cut that made the set repaired.
+        out.update({
+            "loop": spread(cut["loop"]), "verify": spread(cut["verify"]),
+            "recovery_images": spread(cut["recovery_images"]), "repair": spread(cut["repair"]),
+            "recovery_disks": cut["recovery_disks"],
+            "verify_mbps": mbps(cut["size"], median(cut["verify"])),
+            "ratio_loop": spread(paired_ratios(cut["pieceset_images"], cut["loop"])),
+            "ratio_recovery": spread(paired_ratios(cut["recovery_images"],
+                                                   cut["pieceset_images"])),
+            "ratio_repair": spread(paired_ratios(cut["repair"], cut["recovery_images"]))})
+    return out
+
+
+def summarise_write(write):
+    if write is None:
+        return None
+    return {"skipped": write["skipped"],
+            "media": [{"media": rows["media"], "size": rows["size"], "block": rows["block"],
+                       "disks": rows["disks"],
+                       "pieceset": spread(rows["pieceset"]), "dd": spread(rows["dd"]),
+                       "pieceset_mbps": mbps(rows["size"] * rows["disks"],
+                                             median(rows["pieceset"])),
+                       "dd_mbps": mbps(rows["size"] * rows["disks"], median(rows["dd"])),
+                       "ratio": spread(paired_ratios(rows["pieceset"], rows["dd"]))}
+                      for rows in write["media"]]}
 
 
 def memory_verdict(summary):

@@ -28,7 +28,7 @@ def handoff_rows(mib, truncated, plain, written, synced):
             "start_written": written, "start_synced": synced}
 
 
-def a_run(sizes, handoff, road=None, cut=None):
+def a_run(sizes, handoff, road=None, cut=None, write=None):
     foot = {key: [0.02, 0.03, 0.025] for key in
             ("bare_exit", "installer_direct", "launcher_installer", "launcher_exit",
              "cold_launcher_installer", "cold_launcher_exit")}
@@ -44,7 +44,7 @@ def a_run(sizes, handoff, road=None, cut=None):
             "load": ["1.00 1.00 1.00", "2.00 2.00 2.00"], "launcher_size": 6656,
             "bare_size": 3072, "timing_size": 3072, "summary": stats.summarise(sizes),
             "footprint": foot, "verdict": "pass.", "handoff": stats.summarise_handoff(handoff),
-            "cut": stats.summarise_cut(cut),
+            "cut": stats.summarise_cut(cut), "write": stats.summarise_write(write),
             "pieceset": {"binary": "build/native/pieceset", "sha256": "0123456789abcdef" * 4,
                          "built": "2026-12-09 16:48:00 UTC", "commit": "abc1234",
                          "tool_commit": "abc1234 2026-12-09 16:40 UTC pieceset: x",
@@ -121,6 +121,14 @@ class WordsSayOnlyWhatHoldsOverTheSpread(unittest.TestCase):
         # Exactly as fast in the slowest round is not faster in every round.
         self.assertTrue(report.against({"median": 1.1, "min": 1.0, "max": 1.2}, "dd")
                         .startswith("as fast as dd within the spread"))
+
+    def test_a_floor_holds_only_when_every_paired_run_keeps_it(self):
+        self.assertEqual(report.at_least({"median": 0.9, "min": 0.8, "max": 0.95}, 0.8, "dd"),
+                         "at least 0.80 of that of dd in every paired run (0.80× to 0.95×)")
+        self.assertEqual(report.at_least({"median": 0.9, "min": 0.79, "max": 0.95}, 0.8, "dd"),
+                         "below 0.80 of that of dd in some paired runs (0.79× to 0.95×)")
+        self.assertEqual(report.at_least({"median": 0.7, "min": 0.6, "max": 0.75}, 0.8, "dd"),
+                         "below 0.80 of that of dd in every paired run (0.60× to 0.75×)")
 
     def test_ratio_and_time_texts(self):
         self.assertEqual(report.ratio_text({"median": 0.8, "min": 0.72, "max": 0.914}),
@@ -207,6 +215,49 @@ class ThePage(unittest.TestCase):
         self.assertIn("uncommitted changes to `tools/pieceset/cut.cpp`", text)
         self.assertIn("sources newer than the binary: `tools/pieceset/format.h` (so it may not "
                       "be built from that commit)", text)
+
+    def test_images_recovery_repair_verify_and_write_each_against_their_own(self):
+        cut = dict(self.CUT, loop=[1.35, 1.5, 1.2], verify=[0.5, 0.6, 0.55],
+                   recovery_images=[1.8, 1.9, 1.8], repair=[0.9, 0.7, 1.9], recovery_disks=208)
+        write = {"skipped": None, "media": [
+            {"media": "1.44M", "size": 1474560, "block": 65536, "disks": 16,
+             "pieceset": [0.1, 0.1, 0.1],
+             "dd": [0.09, 0.08, 0.1]},
+            {"media": "250M", "size": 250640384, "block": 3866624, "disks": 1,
+             "pieceset": [1.0, 1.0, 1.0],
+             "dd": [1.2, 0.5, 1.1]}]}
+        r = a_run(self.SIZES, self.HANDOFF, cut=cut, write=write)
+        self.assertAlmostEqual(r["cut"]["ratio_recovery"]["min"], 1.4 / 1.8)
+        self.assertAlmostEqual(r["cut"]["ratio_repair"]["max"], 1.9 / 0.7)
+        self.assertAlmostEqual(r["cut"]["verify_mbps"], 256 * MiB / 0.55 / 1e6)
+        text = flat(page(r))
+        self.assertIn("with `--images` it is slower than the same in every paired run (0.62× to "
+                      "0.71×): a comparison with work that writes no images", text)
+        self.assertIn("`pieceset cut --images` is slower than a shell loop that makes the same "
+                      "images with the same tools in every paired run (0.86× to 0.94×)", text)
+        self.assertIn("the cut's speed is below 0.80 of that of the cut without it in some "
+                      "paired runs (0.78× to 0.84×)", text)
+        self.assertIn("`repair` of one lost disk is as fast as the cut that made the set within "
+                      "the spread", text)
+        self.assertIn("`verify` of the 185 images takes 0.550 s (0.500 – 0.600), 488 MB/s", text)
+        self.assertIn("| pieceset cut --recovery 1 --images | 1.800 | 1.800 – 1.900 | pieceset "
+                      "cut --images | 0.83 (0.78 – 0.84) |", text)
+        # 0.08 / 0.1 falls a hair below 0.80 in floating point; the page shows 0.80.
+        self.assertIn("for the 1.44M floppy image its speed is at least 0.80 of that of `dd` and "
+                      "`cmp` in every paired run (0.80× to 1.00×); for the 250M Zip image its "
+                      "speed is below 0.80 of that of `dd` and `cmp` in some paired runs (0.50× "
+                      "to 1.20×)", text)
+        self.assertIn("| 1.44M floppy | 1474560 | 16 | 65536 | 0.100 s (0.100 – 0.100) | 236 | "
+                      "0.090 s (0.080 – 0.100) | 262 | 0.90 (0.80 – 1.00) |", text)
+
+    def test_no_loop_devices_is_said_not_measured(self):
+        write = {"skipped": "this machine has no loop devices", "media": []}
+        text = flat(page(a_run(self.SIZES, self.HANDOFF, cut=self.CUT, write=write)))
+        self.assertIn("`pieceset write` was not measured: this machine has no loop devices.",
+                      text)
+        self.assertIn("Not measured in this run: this machine has no loop devices.", text)
+        self.assertNotIn("| pieceset write s |", text)
+        self.assertNotIn("mtools loop", text)
 
     def test_the_stored_run_gives_the_stored_page_and_plot(self):
         with open(os.path.join(DOCS, "benchmarks.json")) as f:
