@@ -23,6 +23,13 @@ mode_t ModeOf(int flags, va_list args) {
   return (flags & (O_CREAT | O_TMPFILE)) ? va_arg(args, mode_t) : 0;
 }
 
+// Opens through the libc function `name` (open or open64), path swapped.
+int OpenSwapped(const char* name, const char* path, int flags, mode_t mode) {
+  using Open = int (*)(const char*, int, ...);
+  const Open real = reinterpret_cast<Open>(dlsym(RTLD_NEXT, name));
+  return real(Swapped(path), flags, mode);
+}
+
 }  // namespace
 
 extern "C" int open(const char* path, int flags, ...) {
@@ -30,9 +37,7 @@ extern "C" int open(const char* path, int flags, ...) {
   va_start(args, flags);
   const mode_t mode = ModeOf(flags, args);
   va_end(args);
-  using Open = int (*)(const char*, int, ...);
-  static const Open real = reinterpret_cast<Open>(dlsym(RTLD_NEXT, "open"));
-  return real(Swapped(path), flags, mode);
+  return OpenSwapped("open", path, flags, mode);
 }
 
 extern "C" int open64(const char* path, int flags, ...) {
@@ -40,7 +45,5 @@ extern "C" int open64(const char* path, int flags, ...) {
   va_start(args, flags);
   const mode_t mode = ModeOf(flags, args);
   va_end(args);
-  using Open = int (*)(const char*, int, ...);
-  static const Open real = reinterpret_cast<Open>(dlsym(RTLD_NEXT, "open64"));
-  return real(Swapped(path), flags, mode);
+  return OpenSwapped("open64", path, flags, mode);
 }
