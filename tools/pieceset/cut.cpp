@@ -92,20 +92,22 @@ InstallerDigests DigestInstaller(File& installer, const Layout& layout,
   Sha256 whole;
   Sha256 piece;
   std::vector<std::uint8_t> buffer(1 << 20);
+  // A header has room for the digests of so many pieces; beyond, none.
+  const bool per_piece = layout.count <= kMaxPieceDigests;
   Progress progress("reading the installer", info.installer_size);
   for (std::uint32_t n = 1; n <= layout.count; ++n) {
     ReadBlocks(installer, info.PayloadOf(n), buffer, progress,
                [&](const std::uint8_t* data, std::size_t count) {
                  whole.Update(data, count);
-                 piece.Update(data, count);
+                 if (per_piece) piece.Update(data, count);
                });
+    if (!per_piece) continue;
     const Digest digest = piece.Finish();
     PieceDigest short_digest;
     std::copy_n(digest.begin(), kPieceDigestSize, short_digest.begin());
     digests.pieces.push_back(short_digest);
   }
   digests.whole = whole.Finish();
-  if (layout.count > kMaxPieceDigests) digests.pieces.clear();
   return digests;
 }
 

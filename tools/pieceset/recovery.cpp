@@ -157,28 +157,51 @@ std::vector<Extent> DiskExtents(const Code& code, std::uint32_t disk) {
   return extents;
 }
 
-std::vector<DiskBytes> Encode(Code& code, const std::vector<DiskBytes>& data) {
-  const std::uint64_t length = std::uint64_t{code.blocks} * kBlockSize;
-  std::vector<DiskBytes> parity(code.recovery, DiskBytes(length));
+Encoder::Encoder(Code& code)
+    : code_(code),
+      tables_(std::size_t{32} * code.pieces * code.recovery),
+      parity_(code.recovery, DiskBytes(std::uint64_t{code.blocks} * kBlockSize)) {
   const std::vector<std::uint8_t> matrix = Matrix(code);
-  std::vector<std::uint8_t*> in, out;
-  for (const DiskBytes& disk : data) in.push_back(const_cast<std::uint8_t*>(disk.data()));
-  for (DiskBytes& disk : parity) out.push_back(disk.data());
-  const std::vector<std::uint8_t> rows(matrix.begin() + std::size_t{code.pieces} * code.pieces,
-                                       matrix.end());
-  // Large slices: ISA-L is fastest over long runs.
-  Apply(rows, code.pieces, in, out, 0, length);
-
+  ec_init_tables(static_cast<int>(code.pieces), static_cast<int>(code.recovery),
+                 const_cast<std::uint8_t*>(matrix.data()) + std::size_t{code.pieces} * code.pieces,
+                 tables_.data());
   code.sums.clear();
   code.sums.reserve(std::size_t{code.disks()} * code.blocks);
-  Sha256 sha;
-  for (std::uint32_t d = 0; d < code.disks(); ++d) {
-    const DiskBytes& disk = d < code.pieces ? data[d] : parity[d - code.pieces];
-    for (std::uint32_t b = 0; b < code.blocks; ++b) {
-      code.sums.push_back(SumOf(sha, disk.data() + std::size_t{b} * kBlockSize));
+}
+
+void Encoder::Add(const DiskBytes& disk) {
+  const std::uint64_t length = std::uint64_t{code_.blocks} * kBlockSize;
+  if (added_ >= code_.pieces || disk.size() != length) {
+    throw Error("recovery code: disk " + std::to_string(added_ + 1) + " does not fit the code");
+  }
+  std::vector<std::uint8_t*> out;
+  for (DiskBytes& p : parity_) out.push_back(p.data());
+  ec_encode_data_update(static_cast<int>(length), static_cast<int>(code_.pieces),
+                        static_cast<int>(code_.recovery), static_cast<int>(added_),
+                        tables_.data(), const_cast<std::uint8_t*>(disk.data()), out.data());
+  for (std::uint32_t b = 0; b < code_.blocks; ++b) {
+    code_.sums.push_back(SumOf(sha_, disk.data() + std::size_t{b} * kBlockSize));
+  }
+  ++added_;
+}
+
+std::vector<DiskBytes> Encoder::Finish() {
+  if (added_ != code_.pieces) {
+    throw Error("recovery code: " + std::to_string(added_) + " of " +
+                std::to_string(code_.pieces) + " disks added");
+  }
+  for (const DiskBytes& p : parity_) {
+    for (std::uint32_t b = 0; b < code_.blocks; ++b) {
+      code_.sums.push_back(SumOf(sha_, p.data() + std::size_t{b} * kBlockSize));
     }
   }
-  return parity;
+  return std::move(parity_);
+}
+
+std::vector<DiskBytes> Encode(Code& code, const std::vector<DiskBytes>& data) {
+  Encoder encoder(code);
+  for (const DiskBytes& disk : data) encoder.Add(disk);
+  return encoder.Finish();
 }
 
 std::vector<std::uint8_t> Preamble(const Code& code, std::uint32_t index) {

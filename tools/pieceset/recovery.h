@@ -76,8 +76,26 @@ std::uint64_t RecoveryFileSize(std::uint32_t pieces, std::uint32_t recovery,
 // The blocks of one disk laid end to end (b * kBlockSize bytes).
 using DiskBytes = std::vector<std::uint8_t>;
 
-// Computes the checksums and the M recovery disks of `data` (k disks, each
-// already b blocks long); `code.form`, `pieces`, `recovery` and `blocks` set.
+// Computes the checksums and the M recovery disks one piece disk at a time,
+// so that a set is never held whole; `code.form`, `pieces`, `recovery` and
+// `blocks` set first.
+class Encoder {
+ public:
+  explicit Encoder(Code& code);
+  // The next piece disk, b blocks long.
+  void Add(const DiskBytes& disk);
+  // The recovery disks, once all k piece disks are added.
+  std::vector<DiskBytes> Finish();
+
+ private:
+  Code& code_;
+  std::vector<std::uint8_t> tables_;
+  std::vector<DiskBytes> parity_;
+  std::uint32_t added_ = 0;
+  Sha256 sha_;
+};
+
+// The same over `data` (k disks, each already b blocks long).
 std::vector<DiskBytes> Encode(Code& code, const std::vector<DiskBytes>& data);
 
 // REPAIR.<index>'s header and table (the parity follows).

@@ -165,25 +165,33 @@ std::vector<std::vector<fs::path>> WriteRecoveryPieces(
   code.form = form;
   code.pieces = static_cast<std::uint32_t>(disk_files.size());
   code.recovery = count;
-  std::vector<DiskBytes> data;
-  Progress progress("computing recovery pieces", code.pieces);
   // Each disk's files, each from a block boundary, as DiskExtents lays them.
+  const auto padded = [](std::uint64_t bytes) {
+    return std::uint64_t{recovery::BlocksFor(bytes)} * recovery::kBlockSize;
+  };
   for (const std::vector<fs::path>& files : disk_files) {
-    DiskBytes disk;
+    std::uint64_t size = 0;
+    for (const fs::path& path : files) size += padded(fs::file_size(path));
+    code.blocks = std::max(code.blocks, recovery::BlocksFor(size));
+  }
+  recovery::Encoder encoder(code);
+  DiskBytes disk(std::uint64_t{code.blocks} * recovery::kBlockSize);
+  Progress progress("computing recovery pieces", code.pieces);
+  for (const std::vector<fs::path>& files : disk_files) {
+    std::fill(disk.begin(), disk.end(), 0);
+    std::uint64_t at = 0;
     for (const fs::path& path : files) {
-      const std::vector<std::uint8_t> bytes = ReadAll(path);
-      if (bytes.size() != fs::file_size(path)) {
+      File file = File::OpenRead(path);
+      const std::uint64_t size = file.Size();
+      if (at + size > disk.size() || file.ReadAt(0, disk.data() + at, size) != size) {
         throw Error("cannot read back " + ShownPath(path) + " to compute the recovery pieces");
       }
-      disk.insert(disk.end(), bytes.begin(), bytes.end());
-      disk.resize(std::uint64_t{recovery::BlocksFor(disk.size())} * recovery::kBlockSize);
+      at += padded(size);
     }
-    code.blocks = std::max(code.blocks, recovery::BlocksFor(disk.size()));
-    data.push_back(std::move(disk));
+    encoder.Add(disk);
     progress.Advance(1);
   }
-  for (DiskBytes& disk : data) disk.resize(std::uint64_t{code.blocks} * recovery::kBlockSize);
-  const std::vector<DiskBytes> parity = recovery::Encode(code, data);
+  const std::vector<DiskBytes> parity = encoder.Finish();
 
   std::vector<std::vector<fs::path>> written;
   for (std::uint32_t i = 1; i <= count; ++i) {
