@@ -26,8 +26,9 @@ def against(r, name):
         return "faster than %s in every paired run (%s)" % (name, span)
     if r["max"] < 1:
         return "slower than %s in every paired run (%s)" % (name, span)
-    return "as fast as %s within the spread: faster in some paired runs, slower in others (%s)" \
-        % (name, span)
+    # Neither in every round: say how the rounds fell, not "as fast".
+    return "faster than %s in %d and slower in %d of %d paired runs (median %.2f×, %s)" \
+        % (name, r["faster"], r["slower"], r["runs"], r["median"], span)
 
 
 def at_least(r, floor, name):
@@ -213,9 +214,10 @@ def figures(raw_name, plot_name, run):
         "load_end": run["load"][1], "small": small, "big": big, "hs": hs, "hb": hb,
         "versus": "; ".join(versus), "grows": grows,
         "small_handoff": seconds_text(small["handoff"]), "big_handoff": seconds_text(big["handoff"]),
-        "flat_note": " (at %s still within the %d MiB spread)" % (flat, small["mib"]) if flat else "",
-        "flat_sentence": " At %s it is still within the %d MiB spread." % (flat, small["mib"])
-        if flat else "",
+        "flat_note": " (at %s its fastest run is no slower than the slowest at %d MiB)"
+        % (flat, small["mib"]) if flat else "",
+        "flat_sentence": " At %s its fastest run is still no slower than the slowest at %d MiB."
+        % (flat, small["mib"]) if flat else "",
         "verdict": run["verdict"], "launcher_size": run["launcher_size"],
         "bare_size": run["bare_size"], "timing_size": run["timing_size"],
         "foot_launcher": seconds_text(spread(foot["launcher_installer"])),

@@ -29,6 +29,14 @@ def paired_ratios(subject, baseline):
     return [b / s for s, b in zip(subject, baseline)]
 
 
+def ratio_spread(subject, baseline):
+    """The spread of the paired ratios, and in how many rounds the subject
+    was faster and in how many slower."""
+    ratios = paired_ratios(subject, baseline)
+    return dict(spread(ratios), runs=len(ratios), faster=sum(1 for r in ratios if r > 1),
+                slower=sum(1 for r in ratios if r < 1))
+
+
 def growth(by_size, key):
     """Whether a time at the largest size lies above its whole spread at the
     smallest: (True/False, smallest entry, largest entry)."""
@@ -69,8 +77,8 @@ def summarise(sizes):
         baselines = [("cat", rows["cat"]), ("dd", rows["dd"])]
         if min(dd_net) > 0:
             baselines.append(("dd_net", dd_net))
-        entry["ratios"] = {name: spread(paired_ratios(launcher, base)) for name, base in baselines}
-        entry["copy_ratios"] = {name: spread(paired_ratios(copy, base))
+        entry["ratios"] = {name: ratio_spread(launcher, base) for name, base in baselines}
+        entry["copy_ratios"] = {name: ratio_spread(copy, base)
                                 for name, base in baselines}
         spans = {"launcher": launcher, "launcher_join": copy,
                  "cat": rows["cat"], "dd": rows["dd"], "dd_net": dd_net}
@@ -94,8 +102,8 @@ def summarise_cut(cut):
     out = {"mib": cut["size"] // MiB, "pieces": cut["pieces"],
            "pieceset": spread(cut["pieceset"]), "pieceset_images": spread(cut["pieceset_images"]),
            "split": spread(cut["split"]),
-           "ratio": spread(paired_ratios(cut["pieceset"], cut["split"])),
-           "ratio_images": spread(paired_ratios(cut["pieceset_images"], cut["split"]))}
+           "ratio": ratio_spread(cut["pieceset"], cut["split"]),
+           "ratio_images": ratio_spread(cut["pieceset_images"], cut["split"])}
     if "loop" in cut:
         # Each against what it stands for: the same images by hand, the cut
         # without recovery, the cut that made the set repaired.
@@ -104,10 +112,10 @@ def summarise_cut(cut):
             "recovery_images": spread(cut["recovery_images"]), "repair": spread(cut["repair"]),
             "recovery_disks": cut["recovery_disks"],
             "verify_mbps": mbps(cut["size"], median(cut["verify"])),
-            "ratio_loop": spread(paired_ratios(cut["pieceset_images"], cut["loop"])),
-            "ratio_recovery": spread(paired_ratios(cut["recovery_images"],
-                                                   cut["pieceset_images"])),
-            "ratio_repair": spread(paired_ratios(cut["repair"], cut["recovery_images"]))})
+            "ratio_loop": ratio_spread(cut["pieceset_images"], cut["loop"]),
+            "ratio_recovery": ratio_spread(cut["recovery_images"],
+                                                   cut["pieceset_images"]),
+            "ratio_repair": ratio_spread(cut["repair"], cut["recovery_images"])})
     return out
 
 
@@ -121,7 +129,7 @@ def summarise_write(write):
                        "pieceset_mbps": mbps(rows["size"] * rows["disks"],
                                              median(rows["pieceset"])),
                        "dd_mbps": mbps(rows["size"] * rows["disks"], median(rows["dd"])),
-                       "ratio": spread(paired_ratios(rows["pieceset"], rows["dd"]))}
+                       "ratio": ratio_spread(rows["pieceset"], rows["dd"])}
                       for rows in write["media"]]}
 
 
