@@ -51,6 +51,11 @@ case_one_recovery_piece() {
   [[ -f set/disk6/REPAIR.1 && -f set/disk6.img ]] || fail "no REPAIR.1 on disk 6"
   expect_status 0 "$PIECESET" verify set
   expect_in out.txt "verdict: good: 5 disks and 1 recovery piece intact"
+  expect_status 0 "$PIECESET" show set/disk6.img
+  expect_in out.txt "set/disk6.img::REPAIR.1: recovery piece 1 of 1, set eb71e94322929002 (5 pieces, 175 blocks of 8192 bytes a disk); the launcher never reads it"
+  cp set/disk6/REPAIR.1 R.1 && printf 'X' | dd of=R.1 bs=1 seek=100 conv=notrunc status=none
+  expect_status 0 "$PIECESET" show R.1
+  expect_in out.txt "R.1: a recovery piece, not readable: its header is damaged"
 
   rm disks/disk3.img
   repaired "disk 3 (FILE.3)"

@@ -18,6 +18,7 @@
 #include "io.h"
 #include "mtools.h"
 #include "pieces.h"
+#include "recovery.h"
 #include "repair.h"
 
 namespace pieceset {
@@ -173,6 +174,34 @@ int RunVerify(const std::vector<std::string>& places) {
   return report.good ? 0 : 1;
 }
 
+// A recovery piece: the code it belongs to.
+void ShowRecoveryPiece(const PieceFile& piece) {
+  PieceReader file(piece);
+  std::vector<std::uint8_t> bytes(recovery::kPreambleSize);
+  bytes.resize(file.Read(bytes.data(), bytes.size()));
+  std::string problem = bytes.size() < recovery::kPreambleSize
+                            ? std::to_string(file.Size()) + " bytes, shorter than its " +
+                                  std::to_string(recovery::kPreambleSize) + "-byte header"
+                            : "no recovery piece header";
+  std::optional<recovery::Code> code;
+  if (const auto length = recovery::PreambleLength(bytes)) {
+    bytes.resize(std::min<std::uint64_t>(*length, file.Size()));
+    bytes.resize(recovery::kPreambleSize +
+                 file.Read(bytes.data() + recovery::kPreambleSize,
+                           bytes.size() - recovery::kPreambleSize));
+    code = recovery::ParsePreamble(bytes, &problem);
+  }
+  if (!code) {
+    std::printf("%s: a recovery piece, not readable: %s\n", piece.shown.c_str(), problem.c_str());
+    return;
+  }
+  std::printf("%s: recovery piece %u of %u, set %s (%u pieces, %u blocks of %zu bytes a disk); "
+              "the launcher never reads it\n",
+              piece.shown.c_str(), recovery::PreambleIndex(bytes), code->recovery,
+              ShortId(code->form.set_id).c_str(), code->pieces, code->blocks,
+              recovery::kBlockSize);
+}
+
 // One line for one piece file: `piece` to read and show, and the piece
 // number its name gives, if any.
 void ShowPiece(const PieceFile& piece, std::optional<std::uint32_t> number) {
@@ -183,6 +212,10 @@ void ShowPiece(const PieceFile& piece, std::optional<std::uint32_t> number) {
   if (file.Read(header.data(), header.size()) < kHeaderSize) {
     throw Error(shown + ": " + std::to_string(size) +
                 " bytes, shorter than a 1024-byte piece header: no piece");
+  }
+  if (std::string_view(reinterpret_cast<const char*>(header.data()), 8) == "PSREPAIR") {
+    ShowRecoveryPiece(piece);
+    return;
   }
   const DecodedHeader decoded = DecodeHeader(header);
   std::string launcher_view = "name \"" + Printable(decoded.name) + "\"";
@@ -243,11 +276,19 @@ int RunShow(const std::vector<std::string>& files) {
         for (const DiskProblem& problem : sources.problems()) {
           throw Error(problem.shown + ": " + problem.why);
         }
-        if (sources.pieces().empty()) {
-          throw Error(ShownPath(path) + ": an image without pieces (FILE.1, FILE.2, ...)");
-        }
+        bool shown = false;
         for (const auto& [n, pieces] : sources.pieces()) {
           for (const PieceFile& piece : pieces) ShowPiece(piece, n);
+          shown = true;
+        }
+        for (const auto& [name, companions] : sources.companions()) {
+          if (name.rfind("REPAIR.", 0) != 0) continue;
+          for (const PieceFile& piece : companions) ShowPiece(piece, std::nullopt);
+          shown = true;
+        }
+        if (!shown) {
+          throw Error(ShownPath(path) +
+                      ": an image without pieces (FILE.1, FILE.2, ...) or recovery pieces");
         }
         continue;
       }

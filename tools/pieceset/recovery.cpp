@@ -236,6 +236,23 @@ std::vector<std::uint8_t> Preamble(const Code& code, std::uint32_t index) {
   return bytes;
 }
 
+std::optional<std::uint64_t> PreambleLength(const std::vector<std::uint8_t>& first) {
+  if (first.size() < kPreambleSize ||
+      std::memcmp(first.data(), kMagic.data(), kMagic.size()) != 0) {
+    return std::nullopt;
+  }
+  const std::uint64_t disks = std::uint64_t{LoadLE<std::uint32_t>(&first[kPiecesAt])} +
+                              LoadLE<std::uint32_t>(&first[kRecoveryAt]);
+  // A damaged count must not make us read gigabytes: no code has more disks.
+  if (disks > kMaxDisks) return kPreambleSize;
+  return kPreambleSize +
+         Padded(TableSize(static_cast<std::uint32_t>(disks), LoadLE<std::uint32_t>(&first[kBlocksAt])));
+}
+
+std::uint32_t PreambleIndex(const std::vector<std::uint8_t>& bytes) {
+  return bytes.size() < kPreambleSize ? 0 : LoadLE<std::uint32_t>(&bytes[kIndexAt]);
+}
+
 std::optional<Code> ParsePreamble(const std::vector<std::uint8_t>& bytes,
                                   std::string* problem) {
   const std::uint8_t* p = bytes.data();

@@ -101,6 +101,13 @@ std::vector<DiskBytes> Encode(Code& code, const std::vector<DiskBytes>& data);
 // REPAIR.<index>'s header and table (the parity follows).
 std::vector<std::uint8_t> Preamble(const Code& code, std::uint32_t index);
 
+// How many bytes REPAIR.k's header and table take, from its first
+// kPreambleSize bytes; nullopt when they are no recovery piece's.
+std::optional<std::uint64_t> PreambleLength(const std::vector<std::uint8_t>& first);
+
+// Which recovery piece of its code a header says it is (1..M).
+std::uint32_t PreambleIndex(const std::vector<std::uint8_t>& bytes);
+
 // The code a REPAIR piece's first bytes describe, or why they describe none.
 std::optional<Code> ParsePreamble(const std::vector<std::uint8_t>& bytes,
                                   std::string* problem);
