@@ -14,11 +14,11 @@ quiet=0
 os_release=${DEPS_OS_RELEASE:-/etc/os-release}
 
 packages=(
-  cmake make g++ googletest libgtest-dev libgmock-dev
+  cmake make g++ pkgconf googletest libgtest-dev libgmock-dev
   mingw-w64
   wine wine64 wine32:i386 fonts-wine xvfb xdotool x11-apps imagemagick
   mtools xorriso nsis libcli11-dev libssl-dev libisal-dev libtsk-dev python3 python3-pefile
-  mandoc groff-base man-db lintian dpkg-dev file bash-completion
+  mandoc groff-base man-db lintian dpkg-dev file bash-completion openssl procps
   libfuse3-dev fuse3 gddrescue
   clang
 )
