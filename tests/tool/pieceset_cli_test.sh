@@ -599,7 +599,8 @@ case_image_read_into_a_full_temp() {
   unshare -m bash -c 'mount -t tmpfs -o size=16k tmpfs small &&
     TMPDIR=$PWD/small "$0" verify set/disk1.img set/disk2.img set/disk3.img' "$PIECESET" >out.txt 2>err.txt
   local got=$?
-  [[ $got -eq 0 ]] || fail "verify with a full temp folder exited $got, not 0 (it needs root for its tmpfs)"
+  # Its tmpfs needs root and a mount namespace; say what stood in the way.
+  [[ $got -eq 0 ]] || fail "verify with a full temp folder exited $got, not 0: $(head -n 1 err.txt)"
   expect_in out.txt "verdict: good set"
 
   mkdir bin
