@@ -106,6 +106,16 @@ case_two_recovery_pieces() {
   expect_status 1 "$PIECESET" repair disks -o fixed
   expect_in err.txt "pieceset: cannot repair: block 0 is damaged on 3 disks, and 2 recovery pieces rebuild at most 2; lost: disk 1 (FILE.1), disk 4 (FILE.4), disk 6 (REPAIR.1)"
   [[ -z $(ls -A | grep -E '^(fixed|\.fixed)') ]] || fail "repair beyond its reach left $(ls -A | tr '\n' ' ')"
+
+  # A piece that reads back otherwise while the images are made: no set.
+  rm -rf set
+  seeded_file other.bin 1000
+  RESHIM_PATH="*/disk3/FILE.3" RESHIM_SECOND=$PWD/other.bin LD_PRELOAD=$RESHIM_LIBRARY \
+    "$PIECESET" cut setup.exe --name Recovered --media 1.44M --images --recovery 2 -o set \
+    >out.txt 2>err.txt
+  [[ $? -eq 1 ]] || fail "a cut whose FILE.3 read back otherwise did not exit 1"
+  expect_in err.txt "/disk3/FILE.3 to compute the recovery pieces"
+  [[ -z $(ls -A | grep -E '^(set|\.set\..*)$') ]] || fail "the failed cut left $(ls -A | tr '\n' ' ')"
 }
 
 case_flat_set_with_launcher() {

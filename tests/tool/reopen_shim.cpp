@@ -1,6 +1,7 @@
 // Preloaded into pieceset by the command-line tests: every open of the file
 // named by RESHIM_PATH after its first opens RESHIM_SECOND instead, as if the
-// installer had been rewritten between the cut's two reads.
+// installer had been rewritten between the cut's two reads. "*/disk2/FILE.2"
+// names any path ending so (the cut writes under a folder of a random name).
 #include <dlfcn.h>
 #include <fcntl.h>
 
@@ -15,7 +16,13 @@ int opens = 0;
 const char* Swapped(const char* path) {
   const char* watched = std::getenv("RESHIM_PATH");
   const char* second = std::getenv("RESHIM_SECOND");
-  if (!watched || !second || std::strcmp(path, watched) != 0) return path;
+  if (!watched || !second) return path;
+  if (watched[0] == '*') {
+    const std::size_t n = std::strlen(path), tail = std::strlen(watched + 1);
+    if (n < tail || std::strcmp(path + n - tail, watched + 1) != 0) return path;
+  } else if (std::strcmp(path, watched) != 0) {
+    return path;
+  }
   return opens++ == 0 ? path : second;
 }
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <future>
 #include <vector>
 
 #include "mtools.h"
@@ -354,24 +355,24 @@ void CopyLauncher(const CutOptions& options, File& launcher, std::uint64_t size,
 }
 
 // The recovery pieces REPAIR.1 ..., each on a disk of its own after the
-// pieces' disks, whose file lists they join.
-void AddRecoveryPieces(const CutOptions& options, const SetInfo& info,
-                       std::optional<std::uint64_t> launcher_size, std::int64_t epoch,
-                       const fs::path& out, std::vector<std::vector<fs::path>>& disk_files) {
+// pieces' disks: the new disks' file lists.
+std::vector<std::vector<fs::path>> RecoveryPieces(
+    const CutOptions& options, const SetInfo& info, std::optional<std::uint64_t> launcher_size,
+    std::int64_t epoch, const fs::path& out, const std::vector<std::vector<fs::path>>& disk_files,
+    bool show_progress) {
   const recovery::SetForm form{info.set_id,    info.installer_size, info.first_payload,
                                info.later_payload, launcher_size,  options.flat,
                                options.images, options.first_media, options.media,
                                epoch};
-  for (auto& files : WriteRecoveryPieces(form, options.recovery, disk_files, out)) {
-    disk_files.push_back(std::move(files));
-  }
+  return WriteRecoveryPieces(form, options.recovery, disk_files, out, show_progress);
 }
 
+// The images of disks `first` ... of `disk_files`.
 void WriteImages(const CutOptions& options, const SetInfo& info, std::int64_t epoch,
-                 const std::vector<std::vector<fs::path>>& disk_files, const fs::path& out) {
+                 const std::vector<std::vector<fs::path>>& disk_files, std::uint32_t first,
+                 const fs::path& out, Progress& progress) {
   const auto disks = static_cast<std::uint32_t>(disk_files.size());
-  Progress progress("writing images", disks);
-  for (std::uint32_t n = 1; n <= disks; ++n) {
+  for (std::uint32_t n = first; n <= disks; ++n) {
     const Medium& medium = n == 1 ? options.first_media : options.media;
     progress.SetLabel("writing " + DiskName(n) + ImageExtension(medium));
     // Disks 1 and 2 are the first of each medium.
@@ -425,10 +426,24 @@ SetInfo Cut(const CutOptions& options) {
   std::vector<std::vector<fs::path>> disk_files =
       WritePieces(options, info, header, last_header, out.path());
   if (launcher) CopyLauncher(options, *launcher, *launcher_size, out.path(), disk_files[0]);
+  const auto pieces = static_cast<std::uint32_t>(disk_files.size());
+  // The recovery pieces are computed on the other core while mtools or
+  // xorriso make the pieces' images: each alone leaves one core idle.
+  std::future<std::vector<std::vector<fs::path>>> recovery;
   if (options.recovery > 0) {
-    AddRecoveryPieces(options, info, launcher_size, epoch, out.path(), disk_files);
+    recovery = std::async(std::launch::async, RecoveryPieces, std::cref(options),
+                          std::cref(info), launcher_size, epoch, out.path(),
+                          std::cref(disk_files), !options.images);
   }
-  if (options.images) WriteImages(options, info, epoch, disk_files, out.path());
+  std::optional<Progress> progress;
+  if (options.images) {
+    progress.emplace("writing images", pieces + options.recovery);
+    WriteImages(options, info, epoch, disk_files, 1, out.path(), *progress);
+  }
+  if (recovery.valid()) {
+    for (auto& files : recovery.get()) disk_files.push_back(std::move(files));
+    if (progress) WriteImages(options, info, epoch, disk_files, pieces + 1, out.path(), *progress);
+  }
   out.Commit();
   return info;
 }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 
 #include "cut.h"
 #include "device.h"
@@ -160,7 +161,8 @@ std::vector<std::uint8_t> FileBytes(const Code& code, const DiskBytes& disk,
 
 std::vector<std::vector<fs::path>> WriteRecoveryPieces(
     const recovery::SetForm& form, std::uint32_t count,
-    const std::vector<std::vector<fs::path>>& disk_files, const fs::path& out) {
+    const std::vector<std::vector<fs::path>>& disk_files, const fs::path& out,
+    bool show_progress) {
   Code code;
   code.form = form;
   code.pieces = static_cast<std::uint32_t>(disk_files.size());
@@ -169,27 +171,35 @@ std::vector<std::vector<fs::path>> WriteRecoveryPieces(
   const auto padded = [](std::uint64_t bytes) {
     return std::uint64_t{recovery::BlocksFor(bytes)} * recovery::kBlockSize;
   };
+  // The sizes as cut: a file that reads back otherwise is not the one written.
+  std::vector<std::vector<std::uint64_t>> sizes;
   for (const std::vector<fs::path>& files : disk_files) {
     std::uint64_t size = 0;
-    for (const fs::path& path : files) size += padded(fs::file_size(path));
+    sizes.emplace_back();
+    for (const fs::path& path : files) {
+      sizes.back().push_back(fs::file_size(path));
+      size += padded(sizes.back().back());
+    }
     code.blocks = std::max(code.blocks, recovery::BlocksFor(size));
   }
   recovery::Encoder encoder(code);
   DiskBytes disk(std::uint64_t{code.blocks} * recovery::kBlockSize);
-  Progress progress("computing recovery pieces", code.pieces);
-  for (const std::vector<fs::path>& files : disk_files) {
+  std::optional<Progress> progress;
+  if (show_progress) progress.emplace("computing recovery pieces", code.pieces);
+  for (std::size_t d = 0; d < disk_files.size(); ++d) {
     std::fill(disk.begin(), disk.end(), 0);
     std::uint64_t at = 0;
-    for (const fs::path& path : files) {
+    for (std::size_t f = 0; f < disk_files[d].size(); ++f) {
+      const fs::path& path = disk_files[d][f];
       File file = File::OpenRead(path);
-      const std::uint64_t size = file.Size();
-      if (at + size > disk.size() || file.ReadAt(0, disk.data() + at, size) != size) {
+      const std::uint64_t size = sizes[d][f];
+      if (file.Size() != size || file.ReadAt(0, disk.data() + at, size) != size) {
         throw Error("cannot read back " + ShownPath(path) + " to compute the recovery pieces");
       }
       at += padded(size);
     }
     encoder.Add(disk);
-    progress.Advance(1);
+    if (progress) progress->Advance(1);
   }
   const std::vector<DiskBytes> parity = encoder.Finish();
 

@@ -16,9 +16,12 @@ namespace pieceset {
 // Writes REPAIR.1 ... REPAIR.<count> for the set just cut into `out`, each
 // in a disk folder of its own after the pieces' (or beside them when flat).
 // `disk_files` are the files of each piece disk; returns the new disks'.
+// It reads the pieces' files and writes only the new disks', so it may run
+// while the pieces' images are made.
 std::vector<std::vector<fs::path>> WriteRecoveryPieces(
     const recovery::SetForm& form, std::uint32_t count,
-    const std::vector<std::vector<fs::path>>& disk_files, const fs::path& out);
+    const std::vector<std::vector<fs::path>>& disk_files, const fs::path& out,
+    bool show_progress);
 
 // The set's recovery code and what it says of the copies found.
 struct RecoveryCheck {
