@@ -191,7 +191,7 @@ class ThePage(unittest.TestCase):
         self.assertNotIn("build/bench/results.json", text)
         self.assertIn("Ran: shipped 32-bit exe: build/win32/launcher.exe (the 32-bit loader runs "
                       "here: ran the shipped exe).", text)
-        self.assertIn("shared with other developers", text)
+        self.assertIn("which other work may be using at the same time", text)
 
     def test_the_64_bit_road_says_so(self):
         road = {"arch": "win64", "shipped": False, "launcher": "build/win64/launcher.exe",
