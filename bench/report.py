@@ -210,6 +210,7 @@ def figures(raw_name, plot_name, run):
     values = {
         "launcher": road["launcher"], "raw_name": raw_name, "plot_name": plot_name,
         "road_summary": road["summary"], "stamp": run["stamp"], "runs": run["runs"],
+        "commit": (run.get("pieceset") or {}).get("commit", "unknown"),
         "elapsed": run["elapsed"], "cores": info["cores"], "load_start": run["load"][0],
         "load_end": run["load"][1], "small": small, "big": big, "hs": hs, "hb": hb,
         "versus": "; ".join(versus), "grows": grows,
