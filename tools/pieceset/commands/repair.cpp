@@ -1,0 +1,49 @@
+// pieceset repair: the missing and damaged disks of a set rebuilt from its
+// recovery pieces into a new folder.
+#include <CLI/CLI.hpp>
+
+#include <cstdio>
+
+#include "base/errors.h"
+#include "base/file.h"
+#include "base/pending_output.h"
+#include "base/text.h"
+#include "commands/commands.h"
+#include "set/recovery_pieces.h"
+
+namespace pieceset {
+
+void RepairCommand::Add(CLI::App& parent) {
+  app = parent.add_subcommand(
+      "repair", "Rebuild the missing and damaged disks of a set from its recovery pieces into DIR");
+  app->add_option("PATH", places, "Disk folders, a flat folder, FAT or ISO 9660 images")
+      ->required()
+      ->type_name("PATH");
+  app->add_option("-o,--out", out, "Output folder DIR")->required()->type_name("DIR");
+  app->add_flag("--force", force, "Replace an existing DIR");
+
+}
+
+ExitStatus RepairCommand::Run() const {
+  const fs::path target = OutputPath(out);
+  PieceSources sources = Gather(places);
+  for (const std::string& place : places) RefuseToReplaceInput(target, place);
+  std::optional<RecoveryCheck> check = CheckRecovery(sources);
+  PrintNotes(sources);
+  if (!check) throw Error("no recovery piece (REPAIR.1, REPAIR.2, ...) to repair from");
+  const RecoveryCode& code = check->code;
+  if (const auto why = Unrepairable(*check)) throw Error("cannot repair: " + *why);
+  const std::vector<std::uint32_t> disks = DisksToRewrite(*check);
+  if (disks.empty()) {
+    std::printf("nothing to repair: %u disks and %u recovery pieces intact; %s not written\n",
+                code.pieces(), code.recovery, ShownPath(target).c_str());
+    return ExitStatus::kDone;
+  }
+  PendingOutput folder(target, PendingOutput::Kind::kFolder, force);
+  WriteRebuiltDisks(*check, folder.path());
+  folder.Commit();
+  std::printf("%s: rebuilt %s\n", ShownPath(target).c_str(), DiskList(code, disks).c_str());
+  return ExitStatus::kDone;
+}
+
+}  // namespace pieceset

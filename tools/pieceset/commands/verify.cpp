@@ -1,0 +1,97 @@
+// pieceset verify: a set checked as the launcher reads it, and with its
+// recovery pieces what they can rebuild.
+#include <CLI/CLI.hpp>
+
+#include <cstdio>
+
+#include "base/text.h"
+#include "commands/commands.h"
+#include "set/check.h"
+#include "set/recovery_pieces.h"
+
+namespace pieceset {
+
+namespace {
+
+const char* StatusWord(PieceLine::Status status) {
+  switch (status) {
+    case PieceLine::Status::kOk: return "ok";
+    case PieceLine::Status::kBad: return "BAD";
+    case PieceLine::Status::kMissing: return "MISSING";
+    case PieceLine::Status::kIgnored: return "ignored";
+  }
+  return "?";
+}
+
+// verify's lines for the disks and its verdict.
+ExitStatus ReportRecovery(const RecoveryCheck& check, const SetReport& report) {
+  const RecoveryCode& code = check.code;
+  const recovery::Damage& a = check.damage;
+  std::printf("set: %s\n", report.verdict.c_str());
+  for (std::uint32_t d = 0; d < check.states.size(); ++d) {
+    const DiskState& s = check.states[d];
+    if (!s.rewrite) continue;
+    std::string text = DiskText(code, d) + ": ";
+    if (s.missing.size() == CodedFiles(code, d).size()) {
+      text += "MISSING";
+    } else {
+      text += "DAMAGED";
+      for (const std::string& name : s.missing) text += ", " + name + " missing";
+      const std::vector<std::uint32_t>& bad = a.bad_blocks[d];
+      if (!bad.empty()) {
+        text += ", blocks " + NumberList(bad) + " of " +
+                std::to_string(code.blocks) + " (" + std::to_string(kRecoveryBlockSize) +
+                " bytes each)";
+      }
+    }
+    std::printf("%s\n", text.c_str());
+  }
+  const std::string pieces = Plural(code.recovery, "recovery piece");
+  if (const auto why = Unrepairable(check)) {
+    std::printf("verdict: damaged beyond repair: %s\n", why->c_str());
+    return ExitStatus::kFailure;
+  }
+  if (!check.damaged) {
+    if (!report.good) {
+      std::printf("verdict: damaged: %s\n", report.verdict.c_str());
+      return ExitStatus::kFailure;
+    }
+    std::printf("verdict: good: %s and %s intact\n", Plural(code.pieces(), "disk").c_str(),
+                pieces.c_str());
+    return ExitStatus::kDone;
+  }
+  std::printf("verdict: damaged but repairable: pieceset repair rebuilds %s "
+              "(at most %u damaged block%s in a stripe, %s)\n",
+              DiskList(code, DisksToRewrite(check)).c_str(), a.worst_count,
+              a.worst_count == 1 ? "" : "s", pieces.c_str());
+  return ExitStatus::kRepairable;
+}
+
+}  // namespace
+
+void VerifyCommand::Add(CLI::App& parent) {
+  app = parent.add_subcommand(
+      "verify",
+      "Check a piece set as the launcher reads it (exit 0 good, 1 damaged, 3 repairable)");
+  app->add_option("PATH", places, "Disk folders, a flat folder, FAT or ISO 9660 images")
+      ->required()
+      ->type_name("PATH");
+
+}
+
+ExitStatus VerifyCommand::Run() const {
+  PieceSources sources = Gather(places);
+  // First, so that a damaged copy beside a whole one is set aside.
+  const std::optional<RecoveryCheck> recovery = CheckRecovery(sources);
+  PrintNotes(sources);
+  const SetReport report = CheckSet(sources);
+  for (const PieceLine& line : report.lines) {
+    std::printf("%s: %s, %s\n", line.shown.c_str(), StatusWord(line.status),
+                line.detail.c_str());
+  }
+  if (recovery) return ReportRecovery(*recovery, report);
+  std::printf("verdict: %s\n", report.verdict.c_str());
+  return report.good ? ExitStatus::kDone : ExitStatus::kFailure;
+}
+
+}  // namespace pieceset

@@ -1,0 +1,318 @@
+#include "set/check.h"
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+
+#include "base/errors.h"
+#include "base/progress.h"
+#include "base/text.h"
+#include "format/names.h"
+
+namespace pieceset {
+
+namespace {
+
+// One walk over the set; kept apart from CheckSet so that the rules read in
+// the order the launcher applies them.
+class SetWalk {
+ public:
+  SetWalk(const PieceSources& sources, const PayloadSink& sink)
+      : sources_(sources), sink_(sink) {}
+
+  SetReport Run();
+
+ private:
+  void Bad(std::uint32_t number, const std::string& shown, const std::string& why) {
+    report_.lines.push_back({number, PieceLine::Status::kBad, shown, why});
+    if (first_problem_.empty()) first_problem_ = PieceName(number) + ": " + why;
+  }
+  bool LastLineIsBad(std::uint32_t number) const {
+    return !report_.lines.empty() && report_.lines.back().number == number &&
+           report_.lines.back().status == PieceLine::Status::kBad;
+  }
+
+  // The steps of Run, in order.
+  void StartProgress();
+  void ReportUnreadableDisks();
+  std::uint32_t WalkNumbers();  // returns the last number looked at
+  void ReportMissing(std::uint32_t number);
+  void ReportBeyond(std::uint32_t last);
+  void CheckJoined();
+  void SayVerdict(std::uint32_t pieces);
+
+  // Returns whether the walk goes on to the next number.
+  bool WalkPiece(std::uint32_t number, const std::vector<PieceFile>& files);
+  // The steps of one piece; each returns whether the walk goes on.
+  bool CheckPiece(std::uint32_t number, const PieceFile& piece);
+  void CheckFirstHeader(const PieceFile& piece, const HeaderBytes& header,
+                        const DecodedHeader& decoded);
+  bool CheckSameSet(std::uint32_t number, const PieceFile& piece, const HeaderBytes& header,
+                    const DecodedHeader& decoded);
+  // Against the sizes and marks FILE.1 records; false when the piece is bad.
+  bool CheckRecordedLayout(std::uint32_t number, const PieceFile& piece, std::uint64_t size,
+                           bool last, bool* go_on);
+  // The payload to its end; nothing when a byte of it cannot be read, which
+  // makes the piece bad.
+  std::optional<std::uint64_t> CopyPayload(PieceReader& file, std::uint32_t number,
+                                           const PieceFile& piece, Digest* digest);
+
+  const PieceSources& sources_;
+  const PayloadSink& sink_;
+  SetReport report_;
+  std::string first_problem_;
+  HeaderBytes reference_{};
+  const SetInfo* info_ = nullptr;  // FILE.1's, when made by pieceset
+  Sha256 joined_;
+  std::uint64_t joined_size_ = 0;
+  bool ended_by_mark_ = false;
+  std::unique_ptr<Progress> progress_;
+};
+
+std::optional<std::uint64_t> SetWalk::CopyPayload(PieceReader& file, std::uint32_t number,
+                                                  const PieceFile& piece, Digest* digest) {
+  std::vector<std::uint8_t> buffer(1 << 20);
+  Sha256 piece_sha;
+  std::uint64_t copied = 0;
+  progress_->SetLabel("checking " + PieceName(number));
+  for (;;) {
+    ThrowIfInterrupted();
+    std::size_t got = 0;
+    try {
+      got = file.Read(buffer.data(), buffer.size());
+    } catch (const Error& error) {
+      // A piece that cannot be read is a bad piece, not the end of the check;
+      // a failing output (join's, in the sink) still ends everything.
+      Bad(number, piece.shown, error.what());
+      return std::nullopt;
+    }
+    if (got == 0) break;
+    piece_sha.Update(buffer.data(), got);
+    joined_.Update(buffer.data(), got);
+    if (sink_) sink_(buffer.data(), got);
+    copied += got;
+    progress_->Advance(got);
+  }
+  *digest = piece_sha.Finish();
+  return copied;
+}
+
+void SetWalk::CheckFirstHeader(const PieceFile& piece, const HeaderBytes& header,
+                               const DecodedHeader& decoded) {
+  reference_ = header;
+  report_.first = decoded;
+  if (!decoded.name_ended) {
+    Bad(1, piece.shown, "no NUL within the first 260 bytes, so the launcher cannot show the name");
+  } else if (decoded.name.empty()) {
+    Bad(1, piece.shown, "the name is empty");
+  } else if (decoded.kind == DecodedHeader::Kind::kDamaged) {
+    Bad(1, piece.shown, decoded.problem);
+  }
+  if (decoded.kind == DecodedHeader::Kind::kPieceset) info_ = &*report_.first->info;
+}
+
+bool SetWalk::CheckSameSet(std::uint32_t number, const PieceFile& piece,
+                           const HeaderBytes& header, const DecodedHeader& decoded) {
+  if (std::memcmp(header.data(), reference_.data(), kIdentitySize) == 0) return true;
+  std::size_t at = 0;
+  while (header[at] == reference_[at]) ++at;
+  std::string why = "belongs to another set (header differs from FILE.1's at byte " +
+                    std::to_string(at);
+  if (decoded.kind == DecodedHeader::Kind::kPieceset && info_ != nullptr) {
+    why += "; set " + ShortId(decoded.info->set_id) + ", not " + ShortId(info_->set_id);
+  }
+  Bad(number, piece.shown, why + ")");
+  return false;
+}
+
+bool SetWalk::CheckRecordedLayout(std::uint32_t number, const PieceFile& piece,
+                                  std::uint64_t size, bool last, bool* go_on) {
+  const std::uint32_t count = info_->layout.piece_count;
+  const std::uint64_t payload = size - kHeaderSize;
+  if (number > count) {
+    Bad(number, piece.shown, "the set has only " + Plural(count, "piece"));
+    *go_on = false;
+    return false;
+  }
+  bool ok = true;
+  if (last && number < count) {
+    Bad(number, piece.shown, "carries the last-piece mark, but the set has " + Plural(count, "piece"));
+    ok = false;
+  } else if (!last && number == count) {
+    Bad(number, piece.shown, "lacks the last-piece mark, but the set has " + Plural(count, "piece"));
+    ok = false;
+  }
+  if (payload != info_->layout.PayloadOf(number)) {
+    Bad(number, piece.shown,
+        "payload is " + Bytes(payload) + ", the set's piece " + std::to_string(number) +
+            " holds " + Bytes(info_->layout.PayloadOf(number)));
+    ok = false;
+  }
+  return ok;
+}
+
+bool SetWalk::CheckPiece(std::uint32_t number, const PieceFile& piece) {
+  std::optional<PieceReader> reader;
+  std::uint64_t size = 0;
+  HeaderBytes header{};
+  std::size_t got = 0;
+  try {
+    reader.emplace(piece);
+    size = reader->Size();
+    got = reader->Read(header.data(), header.size());
+  } catch (const Error& error) {
+    Bad(number, piece.shown, error.what());
+    return number != 1;
+  }
+  if (got < kHeaderSize) {
+    Bad(number, piece.shown,
+        Bytes(size) + ", shorter than its " + std::to_string(kHeaderSize) + "-byte header");
+    // Without FILE.1's header there is nothing to compare the others with.
+    return number != 1;
+  }
+  const DecodedHeader decoded = DecodeHeader(header);
+  const bool last = decoded.last;
+  if (number == 1) {
+    CheckFirstHeader(piece, header, decoded);
+  } else if (!CheckSameSet(number, piece, header, decoded)) {
+    return true;  // the launcher would ask for this disk again
+  }
+
+  bool piece_ok = true;
+  if (info_ != nullptr) {
+    bool go_on = true;
+    piece_ok = CheckRecordedLayout(number, piece, size, last, &go_on);
+    if (!go_on) return false;
+  }
+
+  Digest digest;
+  const std::optional<std::uint64_t> copied = CopyPayload(*reader, number, piece, &digest);
+  if (!copied) {
+    // A payload that breaks off still leaves its header to go by.
+    ended_by_mark_ = last;
+    return !last;
+  }
+  const std::uint64_t payload = *copied;
+  joined_size_ += payload;
+  if (piece_ok && info_ != nullptr && number <= info_->piece_digests.size() &&
+      !std::equal(info_->piece_digests[number - 1].begin(),
+                  info_->piece_digests[number - 1].end(), digest.begin())) {
+    Bad(number, piece.shown, "payload damaged (its SHA-256 differs from the one recorded)");
+  }
+  if (!LastLineIsBad(number)) {
+    report_.lines.push_back({number, PieceLine::Status::kOk, piece.shown,
+                             "payload " + Bytes(payload) + (last ? ", last piece" : "")});
+  }
+  ended_by_mark_ = last;
+  return !last;
+}
+
+bool SetWalk::WalkPiece(std::uint32_t number, const std::vector<PieceFile>& files) {
+  if (files.size() > 1) Bad(number, files[0].shown, "found twice: also " + files[1].shown);
+  return CheckPiece(number, files[0]);
+}
+
+void SetWalk::StartProgress() {
+  std::uint64_t total = 0;
+  for (const auto& [number, files] : sources_.pieces()) {
+    for (const PieceFile& file : files) {
+      std::error_code ignored;
+      total += file.entry != nullptr ? file.entry->size : fs::file_size(file.path, ignored);
+    }
+  }
+  progress_ = std::make_unique<Progress>("checking", total);
+}
+
+void SetWalk::ReportUnreadableDisks() {
+  for (const DiskProblem& problem : sources_.problems()) {
+    report_.lines.push_back({0, PieceLine::Status::kBad, problem.shown, problem.why});
+  }
+}
+
+void SetWalk::ReportMissing(std::uint32_t number) {
+  std::string where;
+  for (const std::string& place : sources_.places()) {
+    where += (where.empty() ? "" : ", ") + place;
+  }
+  const std::string why = number == 1
+                              ? "missing (looked in " + where + ")"
+                              : "missing (" + PieceName(number - 1) + " has no last-piece mark)";
+  report_.lines.push_back({number, PieceLine::Status::kMissing, PieceName(number), why});
+  if (first_problem_.empty()) first_problem_ = PieceName(number) + ": " + why;
+}
+
+std::uint32_t SetWalk::WalkNumbers() {
+  const auto& pieces = sources_.pieces();
+  for (std::uint32_t number = 1;; ++number) {
+    const auto found = pieces.find(number);
+    if (found == pieces.end()) {
+      ReportMissing(number);
+      return number;
+    }
+    if (!WalkPiece(number, found->second)) return number;
+    if (number == kMaxPieces * 2u) return number;  // nothing sane is that long
+  }
+}
+
+void SetWalk::ReportBeyond(std::uint32_t last) {
+  const std::string beyond = ended_by_mark_
+                                 ? "lies past the last piece, " + PieceName(last)
+                                 : "not checked: the set breaks off at " + PieceName(last);
+  const auto& pieces = sources_.pieces();
+  for (auto it = pieces.upper_bound(last); it != pieces.end(); ++it) {
+    for (const PieceFile& file : it->second) {
+      report_.lines.push_back({it->first, PieceLine::Status::kIgnored, file.shown, beyond});
+    }
+  }
+}
+
+void SetWalk::CheckJoined() {
+  report_.joined_size = joined_size_;
+  const Digest joined = joined_.Finish();
+  if (first_problem_.empty() && info_ != nullptr) {
+    if (joined_size_ != info_->layout.installer_size) {
+      first_problem_ = "the joined installer is " + Bytes(joined_size_) + ", but " +
+                       Bytes(info_->layout.installer_size) + " were cut";
+    } else if (joined != info_->installer_digest) {
+      first_problem_ = "the joined installer's SHA-256 differs from the one cut";
+    }
+  }
+}
+
+void SetWalk::SayVerdict(std::uint32_t pieces) {
+  report_.good = first_problem_.empty();
+  if (!report_.good) {
+    report_.verdict = "damaged set: " + first_problem_;
+    return;
+  }
+  const std::string name = "\"" + Printable(report_.first->name) + "\"";
+  report_.verdict = "good set " + name + ": " + Plural(pieces, "piece") + ", " + "installer " +
+                    Bytes(joined_size_);
+  if (info_ != nullptr) {
+    // Good means the joined digest matched the one recorded.
+    report_.verdict += ", set " + ShortId(info_->set_id) + ", SHA-256 " +
+                       Hex(info_->installer_digest.data(), kDigestSize) + " matches";
+  } else {
+    report_.verdict += " (not made by pieceset: sizes and digest not checked)";
+  }
+}
+
+SetReport SetWalk::Run() {
+  StartProgress();
+  ReportUnreadableDisks();
+  const std::uint32_t last = WalkNumbers();
+  report_.pieces = last;
+  ReportBeyond(last);
+  CheckJoined();
+  SayVerdict(last);
+  return report_;
+}
+
+}  // namespace
+
+SetReport CheckSet(const PieceSources& sources, const PayloadSink& sink) {
+  SetWalk walk(sources, sink);
+  return walk.Run();
+}
+
+}  // namespace pieceset

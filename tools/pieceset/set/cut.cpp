@@ -1,0 +1,229 @@
+#include "set/cut.h"
+
+#include <algorithm>
+#include <future>
+#include <vector>
+
+#include "base/file.h"
+#include "base/pending_output.h"
+#include "base/progress.h"
+#include "base/text.h"
+#include "disk/image.h"
+#include "format/names.h"
+#include "format/recovery_header.h"
+#include "set/layout.h"
+#include "set/recovery_pieces.h"
+
+namespace pieceset {
+
+namespace {
+
+Error InstallerChanged(const File& installer) {
+  return Error(ShownPath(installer.path()) + " changed while it was being cut");
+}
+
+// Reads the next `size` bytes of the installer block by block, handing each
+// block to use. An installer that ends early has shrunk, or is a file (under
+// /proc or /sys) whose size is no promise: its set would not hold what the
+// headers say.
+template <typename Use>
+void ReadBlocks(File& installer, std::uint64_t size, std::vector<std::uint8_t>& buffer,
+                Progress& progress, Use use) {
+  std::uint64_t left = size;
+  while (left > 0) {
+    ThrowIfInterrupted();
+    const std::size_t want =
+        static_cast<std::size_t>(std::min<std::uint64_t>(buffer.size(), left));
+    const std::size_t got = installer.Read(buffer.data(), want);
+    if (got == 0) throw InstallerChanged(installer);
+    use(buffer.data(), got);
+    left -= got;
+    progress.Advance(got);
+  }
+}
+
+// Reads the installer once for its digests, so that every header can carry
+// them before the first piece is written.
+struct InstallerDigests {
+  Digest whole{};
+  std::vector<PieceDigest> pieces;
+};
+
+InstallerDigests DigestInstaller(File& installer, const PieceLayout& layout) {
+  InstallerDigests digests;
+  Sha256 whole;
+  Sha256 piece;
+  std::vector<std::uint8_t> buffer(1 << 20);
+  // A header has room for the digests of so many pieces; beyond, none.
+  const bool per_piece = layout.piece_count <= kMaxPieceDigests;
+  Progress progress("reading the installer", layout.installer_size);
+  for (std::uint32_t n = 1; n <= layout.piece_count; ++n) {
+    ReadBlocks(installer, layout.PayloadOf(n), buffer, progress,
+               [&](const std::uint8_t* data, std::size_t count) {
+                 whole.Update(data, count);
+                 if (per_piece) piece.Update(data, count);
+               });
+    if (!per_piece) continue;
+    const Digest digest = piece.Finish();
+    PieceDigest short_digest;
+    std::copy_n(digest.begin(), kPieceDigestSize, short_digest.begin());
+    digests.pieces.push_back(short_digest);
+  }
+  digests.whole = whole.Finish();
+  return digests;
+}
+
+// Everything a cut can refuse before it reads the installer. Returns the
+// date its images get.
+std::int64_t RefuseBadRequest(const CutOptions& options) {
+  if (auto problem = NameProblem(options.name)) throw UsageError(*problem);
+  std::int64_t epoch = 0;
+  if (options.images) {
+    for (const Medium* medium : {&options.first_media, &options.media}) {
+      if (!HasImage(*medium)) {
+        throw UsageError("--images needs a file system for the plain size " +
+                         MediaName(*medium) +
+                         ": give a preset, or --fs fat12, fat16 or iso9660");
+      }
+    }
+    epoch = ImageEpoch();
+  }
+  RefuseToReplaceInput(options.out, options.installer);
+  if (options.launcher) RefuseToReplaceInput(options.out, *options.launcher);
+  for (const fs::path& input : options.other_inputs) RefuseToReplaceInput(options.out, input);
+  return epoch;
+}
+
+// The pieces, from a second read of the installer checked against the first,
+// so that an installer changing meanwhile cannot yield a set that lies.
+// Returns each disk's files.
+std::vector<std::vector<fs::path>> WritePieces(const CutOptions& options, const SetInfo& info,
+                                               const HeaderBytes& header,
+                                               const HeaderBytes& last_header,
+                                               const fs::path& out) {
+  File installer = File::OpenRead(options.installer);
+  Sha256 again;
+  std::vector<std::uint8_t> buffer(1 << 20);
+  std::vector<std::vector<fs::path>> disk_files(info.layout.piece_count);
+  Progress progress("writing pieces", info.layout.installer_size);
+  for (std::uint32_t n = 1; n <= info.layout.piece_count; ++n) {
+    progress.SetLabel("writing " + PieceName(n));
+    const fs::path folder = options.flat ? out : out / DiskName(n);
+    if (!options.flat) fs::create_directory(folder);
+    File piece = File::Create(folder / PieceName(n));
+    const HeaderBytes& this_header = n == info.layout.piece_count ? last_header : header;
+    piece.Write(this_header.data(), this_header.size());
+    ReadBlocks(installer, info.layout.PayloadOf(n), buffer, progress,
+               [&](const std::uint8_t* data, std::size_t count) {
+                 again.Update(data, count);
+                 piece.Write(data, count);
+               });
+    piece.Finish();
+    disk_files[n - 1].push_back(folder / PieceName(n));
+  }
+  std::uint8_t extra;
+  if (again.Finish() != info.installer_digest || installer.Read(&extra, 1) != 0) {
+    throw InstallerChanged(installer);
+  }
+  return disk_files;
+}
+
+// SETUP.EXE on disk 1, ahead of FILE.1 among its files.
+void CopyLauncher(const CutOptions& options, File& launcher, std::uint64_t size,
+                  const fs::path& out, std::vector<fs::path>& disk1_files) {
+  const fs::path folder = options.flat ? out : out / DiskName(1);
+  File copy = File::Create(folder / kLauncherName);
+  if (CopyBytes(launcher, copy, size) != size || launcher.Size() != size) {
+    throw Error(ShownPath(*options.launcher) + " changed while it was being copied");
+  }
+  copy.Finish();
+  disk1_files.insert(disk1_files.begin(), folder / kLauncherName);
+}
+
+// The recovery pieces REPAIR.1 ..., each on a disk of its own after the
+// pieces' disks: the new disks' file lists.
+std::vector<std::vector<fs::path>> RecoveryPieces(
+    const CutOptions& options, const SetInfo& info, std::optional<std::uint64_t> launcher_size,
+    std::int64_t epoch, const fs::path& out, const std::vector<std::vector<fs::path>>& disk_files,
+    bool show_progress) {
+  const SetForm form{info.set_id,  info.layout,         launcher_size, options.flat,
+                     options.images, options.first_media, options.media, epoch};
+  return WriteRecoveryPieces(form, options.recovery, disk_files, out, show_progress);
+}
+
+// The images of disks `first` ... of `disk_files`.
+void WriteSetImages(const CutOptions& options, const SetInfo& info, std::int64_t epoch,
+                    const std::vector<std::vector<fs::path>>& disk_files, std::uint32_t first,
+                    const fs::path& out, Progress& progress) {
+  const auto disks = static_cast<std::uint32_t>(disk_files.size());
+  for (std::uint32_t n = first; n <= disks; ++n) {
+    const Medium& medium = n == 1 ? options.first_media : options.media;
+    progress.SetLabel("writing " + ImageName(n, IsCd(medium)));
+    // Disks 1 and 2 are the first of each medium.
+    WriteDiskImage(out, medium, info.set_id, n, disk_files[n - 1], epoch, n <= 2);
+    progress.Advance(1);
+  }
+}
+
+}  // namespace
+
+SetInfo Cut(const CutOptions& options) {
+  const std::int64_t epoch = RefuseBadRequest(options);
+
+  File installer = File::OpenRead(options.installer);
+  SetInfo info;
+  info.name = options.name;
+  const std::uint64_t installer_size = installer.Size();
+  std::optional<File> launcher;
+  std::optional<std::uint64_t> launcher_size;
+  if (options.launcher) {
+    launcher = File::OpenRead(*options.launcher);
+    launcher_size = launcher->Size();
+  }
+  const PieceLayout layout =
+      options.recovery > 0
+          ? PlanRecoveryLayout(installer_size, options.first_media, options.media,
+                               launcher_size, options.recovery)
+          : PlanLayout(installer_size, options.first_media, options.media,
+                       launcher_size);
+  info.layout = layout;
+  if (options.images) {
+    RequireImageTools(options.first_media);
+    RequireImageTools(options.media);
+  }
+
+  PendingOutput out(options.out, PendingOutput::Kind::kFolder, options.force);
+  // Every header carries the digests, so the installer is read for them first.
+  const InstallerDigests digests = DigestInstaller(installer, layout);
+  info.installer_digest = digests.whole;
+  info.piece_digests = digests.pieces;
+  SetInfo last_info = info;
+  const HeaderBytes header = EncodeHeader(info, false);  // and the set identity in `info`
+  const HeaderBytes last_header = EncodeHeader(last_info, true);
+
+  std::vector<std::vector<fs::path>> disk_files =
+      WritePieces(options, info, header, last_header, out.path());
+  if (launcher) CopyLauncher(options, *launcher, *launcher_size, out.path(), disk_files[0]);
+  const auto pieces = static_cast<std::uint32_t>(disk_files.size());
+  // The recovery pieces are computed on the other core while mtools or
+  // xorriso make the pieces' images: each alone leaves one core idle.
+  std::future<std::vector<std::vector<fs::path>>> recovery;
+  if (options.recovery > 0) {
+    recovery = std::async(std::launch::async, RecoveryPieces, std::cref(options),
+                          std::cref(info), launcher_size, epoch, out.path(),
+                          std::cref(disk_files), !options.images);
+  }
+  std::optional<Progress> progress;
+  if (options.images) {
+    progress.emplace("writing images", pieces + options.recovery);
+    WriteSetImages(options, info, epoch, disk_files, 1, out.path(), *progress);
+  }
+  if (recovery.valid()) {
+    for (auto& files : recovery.get()) disk_files.push_back(std::move(files));
+    if (progress) WriteSetImages(options, info, epoch, disk_files, pieces + 1, out.path(), *progress);
+  }
+  out.Commit();
+  return info;
+}
+
+}  // namespace pieceset

@@ -1,0 +1,348 @@
+#include "set/recovery_pieces.h"
+
+#include <algorithm>
+
+#include "base/errors.h"
+#include "base/file.h"
+#include "base/progress.h"
+#include "base/text.h"
+#include "disk/image.h"
+#include "format/ddrescue_map.h"
+#include "format/names.h"
+
+namespace pieceset {
+
+namespace {
+
+using recovery::DiskBytes;
+
+// A copy that fails half way is still worth its good blocks: what could
+// not be read is known damage, which the disk's report then shows.
+Copy ReadWholeFile(const PieceFile& piece) {
+  Copy copy{piece.shown, {}, {}};
+  std::uint64_t done = 0;
+  try {
+    File file = File::OpenRead(piece.path);
+    copy.bytes.resize(static_cast<std::size_t>(file.Size()));
+    while (done < copy.bytes.size()) {
+      const std::size_t got = file.Read(copy.bytes.data() + done, copy.bytes.size() - done);
+      if (got == 0) break;
+      done += got;
+    }
+    copy.bytes.resize(done);
+  } catch (const Error&) {
+    AppendRange(copy.known_bad, {done, copy.bytes.size()});
+  }
+  return copy;
+}
+
+// Device bytes a ddrescue map beside the image (IMAGE.map, as rescue writes
+// it) says were never read.
+std::vector<ByteRange> RescueMapOf(const fs::path& image) {
+  fs::path map = image;
+  map += ".map";
+  std::error_code ignored;
+  return fs::is_regular_file(map, ignored) ? ReadBadRanges(map) : std::vector<ByteRange>{};
+}
+
+// A copy of a piece as far as it can be read. On an image each run of its
+// map is read alone, so that a bad sector costs only its run; what the map,
+// a failing read or the rescue map beside the image call unreadable is
+// zeros and known damage.
+Copy ReadCopy(const PieceFile& piece) {
+  if (piece.entry == nullptr) return ReadWholeFile(piece);
+  Copy copy{piece.shown, {}, {}};
+  const DiskFile& entry = *piece.entry;
+  copy.bytes.assign(static_cast<std::size_t>(entry.size), 0);
+  for (const Unreadable& u : entry.unreadable) copy.known_bad.push_back(u.bytes);
+  const std::vector<ByteRange> rescued = RescueMapOf(piece.disk->path);
+  for (const Extent& e : entry.extents) {
+    DiskFile run{entry.name, e.length, entry.attributes, {{0, e.device_offset, e.length}}, {}};
+    try {
+      DiskFileReader reader(*piece.disk, run);
+      std::uint64_t done = 0;
+      while (done < e.length) {
+        const std::size_t got = reader.Read(copy.bytes.data() + e.file_offset + done,
+                                            static_cast<std::size_t>(e.length - done));
+        if (got == 0) break;
+        done += got;
+      }
+    } catch (const Error&) {
+      std::fill_n(copy.bytes.begin() + e.file_offset, e.length, 0);
+      copy.known_bad.push_back({e.file_offset, e.file_offset + e.length});
+    }
+    for (const ByteRange& bad : rescued) {
+      const std::uint64_t begin = std::max(bad.begin, e.device_offset);
+      const std::uint64_t end = std::min(bad.end, e.device_offset + e.length);
+      if (begin < end) {
+        copy.known_bad.push_back({e.file_offset + (begin - e.device_offset),
+                                  e.file_offset + (end - e.device_offset)});
+      }
+    }
+  }
+  return copy;
+}
+
+// Lays disk `d` out from the copies found: each block from the first copy
+// whose block matches its checksum (and that no known damage touches).
+void AssessDisk(RecoveryCheck& check, const Copies& copies, std::uint32_t d,
+                std::vector<std::uint32_t>& bad_blocks) {
+  const RecoveryCode& code = check.code;
+  DiskState& state = check.states[d];
+  DiskBytes& disk = check.disks[d];
+  Sha256 sha;
+  std::vector<std::uint8_t> block(kRecoveryBlockSize);
+  std::vector<bool> good(code.blocks, false);
+  const std::vector<CodedFile> files = CodedFiles(code, d);
+  // Blocks past the disk's files are zeros on every disk: nothing to read.
+  std::uint32_t used = 0;
+  for (const CodedFile& f : files) {
+    used = std::max(used, BlocksFor(f.extent.device_offset + f.extent.length));
+  }
+  for (std::uint32_t b = used; b < code.blocks; ++b) good[b] = true;
+
+  for (const CodedFile& f : files) {
+    const Extent& e = f.extent;
+    const auto found = copies.find(f.name);
+    if (found == copies.end() || found->second.empty()) {
+      state.missing.push_back(f.name);
+      state.rewrite = true;
+      continue;
+    }
+    const auto first = static_cast<std::uint32_t>(e.device_offset / kRecoveryBlockSize);
+    const std::uint32_t count = BlocksFor(e.length);
+    std::vector<std::string> whole, damaged;
+    const Copy* whole_copy = nullptr;
+    for (const Copy& copy : found->second) {
+      bool copy_whole = copy.bytes.size() == e.file_offset + e.length;
+      for (std::uint32_t i = 0; i < count; ++i) {
+        const std::uint64_t from = e.file_offset + std::uint64_t{i} * kRecoveryBlockSize;
+        const std::uint64_t want =
+            std::min<std::uint64_t>(kRecoveryBlockSize, e.length - i * kRecoveryBlockSize);
+        bool readable = from + want <= copy.bytes.size();
+        for (const ByteRange& r : copy.known_bad) {
+          if (r.Overlaps(from, from + want)) readable = false;
+        }
+        std::fill(block.begin(), block.end(), 0);
+        if (readable) std::copy_n(copy.bytes.begin() + from, want, block.begin());
+        if (!readable || recovery::BlockSum(sha, block.data()) != code.SumOf(d, first + i)) {
+          copy_whole = false;
+          continue;
+        }
+        if (!good[first + i]) {
+          std::copy(block.begin(), block.end(),
+                    disk.begin() + std::size_t{first + i} * kRecoveryBlockSize);
+          good[first + i] = true;
+        }
+      }
+      (copy_whole ? whole : damaged).push_back(copy.shown);
+      if (copy_whole) {
+        if (whole_copy != nullptr && whole_copy->bytes != copy.bytes) {
+          check.conflicts.push_back(f.name + ": " + whole_copy->shown + " and " + copy.shown);
+        }
+        if (whole_copy == nullptr) whole_copy = &copy;
+      }
+    }
+    if (whole.empty()) state.rewrite = true;
+    if (!whole.empty() && !damaged.empty()) check.replaced[f.name] = {whole[0], damaged};
+  }
+  for (std::uint32_t b = 0; b < code.blocks; ++b) {
+    if (!good[b]) bad_blocks.push_back(b);
+  }
+  if (!bad_blocks.empty()) state.rewrite = true;
+  if (state.rewrite) check.damaged = true;
+}
+
+// Whether FILE.1 was found made by pieceset, but never of the code's set.
+bool OfAnotherSet(const RecoveryCode& code, const Copies& copies) {
+  const auto first = copies.find(PieceName(1));
+  if (first == copies.end()) return false;
+  bool pieceset = false;
+  for (const Copy& copy : first->second) {
+    if (copy.bytes.size() < kHeaderSize ||
+        !std::equal(kPieceMagic.begin(), kPieceMagic.end(), copy.bytes.begin() + kPieceMagicOffset)) {
+      continue;
+    }
+    if (std::equal(code.form.set_id.begin(), code.form.set_id.end(),
+                   copy.bytes.begin() + kSetIdOffset)) {
+      return false;
+    }
+    pieceset = true;
+  }
+  return pieceset;
+}
+
+// The bytes of one file of a rebuilt disk.
+std::vector<std::uint8_t> FileBytes(const RecoveryCode& code, const DiskBytes& disk,
+                                    std::uint32_t number, const CodedFile& file) {
+  std::vector<std::uint8_t> bytes;
+  if (number > code.pieces()) bytes = EncodeRecoveryHeader(code, number - code.pieces());
+  bytes.insert(bytes.end(), disk.begin() + file.extent.device_offset,
+               disk.begin() + file.extent.device_offset + file.extent.length);
+  return bytes;
+}
+
+}  // namespace
+std::vector<std::vector<fs::path>> WriteRecoveryPieces(
+    const SetForm& form, std::uint32_t count,
+    const std::vector<std::vector<fs::path>>& disk_files, const fs::path& out,
+    bool show_progress) {
+  RecoveryCode code;
+  code.form = form;
+  code.recovery = count;
+  // Each disk's files, each from a block boundary, as DiskExtents lays them.
+  const auto padded = [](std::uint64_t bytes) {
+    return std::uint64_t{BlocksFor(bytes)} * kRecoveryBlockSize;
+  };
+  // The sizes as cut: a file that reads back otherwise is not the one written.
+  std::vector<std::vector<std::uint64_t>> sizes;
+  for (const std::vector<fs::path>& files : disk_files) {
+    std::uint64_t size = 0;
+    sizes.emplace_back();
+    for (const fs::path& path : files) {
+      sizes.back().push_back(fs::file_size(path));
+      size += padded(sizes.back().back());
+    }
+    code.blocks = std::max(code.blocks, BlocksFor(size));
+  }
+  recovery::Encoder encoder(code);
+  DiskBytes disk(std::uint64_t{code.blocks} * kRecoveryBlockSize);
+  std::optional<Progress> progress;
+  if (show_progress) progress.emplace("computing recovery pieces", code.pieces());
+  for (std::size_t d = 0; d < disk_files.size(); ++d) {
+    std::fill(disk.begin(), disk.end(), 0);
+    std::uint64_t at = 0;
+    for (std::size_t f = 0; f < disk_files[d].size(); ++f) {
+      const fs::path& path = disk_files[d][f];
+      File file = File::OpenRead(path);
+      const std::uint64_t size = sizes[d][f];
+      if (file.Size() != size || file.ReadAt(0, disk.data() + at, size) != size) {
+        throw Error("cannot read back " + ShownPath(path) + " to compute the recovery pieces");
+      }
+      at += padded(size);
+    }
+    encoder.Add(disk);
+    if (progress) progress->Advance(1);
+  }
+  const std::vector<DiskBytes> parity = encoder.Finish();
+
+  std::vector<std::vector<fs::path>> written;
+  for (std::uint32_t i = 1; i <= count; ++i) {
+    const std::uint32_t number = code.pieces() + i;
+    const fs::path folder = form.flat ? out : out / DiskName(number);
+    if (!form.flat) fs::create_directory(folder);
+    const fs::path path = folder / RecoveryName(i);
+    File file = File::Create(path);
+    const std::vector<std::uint8_t> header = EncodeRecoveryHeader(code, i);
+    file.Write(header.data(), header.size());
+    file.Write(parity[i - 1].data(), parity[i - 1].size());
+    file.Finish();
+    written.push_back({path});
+  }
+  return written;
+}
+
+
+
+RecoveryCheck AssessCopies(RecoveryCode code, const Copies& copies) {
+  RecoveryCheck check;
+  check.code = std::move(code);
+  check.disks.assign(check.code.disks(),
+                     DiskBytes(std::uint64_t{check.code.blocks} * kRecoveryBlockSize));
+  check.states.resize(check.code.disks());
+  std::vector<std::vector<std::uint32_t>> bad_blocks(check.code.disks());
+  for (std::uint32_t d = 0; d < check.code.disks(); ++d) AssessDisk(check, copies, d, bad_blocks[d]);
+  check.damage = recovery::AssessStripes(check.code, std::move(bad_blocks));
+  return check;
+}
+
+std::optional<RecoveryCheck> CheckRecovery(PieceSources& sources) {
+  Copies copies;
+  std::optional<RecoveryCode> code;
+  for (const auto& [name, files] : sources.companions()) {
+    for (const PieceFile& file : files) {
+      Copy copy = ReadCopy(file);
+      if (!code && RecoveryNumber(name)) {
+        try {
+          code = DecodeRecoveryHeader(copy.bytes);
+        } catch (const Error& error) {
+          sources.AddNote(file.shown + ": " + error.what());
+        }
+      }
+      copies[name].push_back(std::move(copy));
+    }
+  }
+  if (!code) return std::nullopt;
+  for (const auto& [number, files] : sources.pieces()) {
+    for (const PieceFile& file : files) copies[PieceName(number)].push_back(ReadCopy(file));
+  }
+  if (OfAnotherSet(*code, copies)) {
+    // They would call every piece damaged.
+    sources.AddNote("the recovery pieces belong to set " + ShortId(code->form.set_id) +
+                    ", not FILE.1's: not used");
+    return std::nullopt;
+  }
+  RecoveryCheck check = AssessCopies(std::move(*code), copies);
+  for (const auto& [name, choice] : check.replaced) {
+    if (const auto number = PieceNumber(name)) sources.KeepOnly(*number, choice.first, "damaged");
+  }
+  return check;
+}
+
+// "disk 3 (FILE.3)", "disk 1 (SETUP.EXE, FILE.1)"
+std::string DiskText(const RecoveryCode& code, std::uint32_t disk) {
+  std::string files;
+  for (const CodedFile& f : CodedFiles(code, disk)) files += (files.empty() ? "" : ", ") + f.name;
+  return "disk " + std::to_string(disk + 1) + " (" + files + ")";
+}
+
+std::string DiskList(const RecoveryCode& code, const std::vector<std::uint32_t>& disks) {
+  std::string text;
+  for (std::uint32_t d : disks) text += (text.empty() ? "" : ", ") + DiskText(code, d);
+  return text;
+}
+
+std::vector<std::uint32_t> DisksToRewrite(const RecoveryCheck& check) {
+  std::vector<std::uint32_t> disks;
+  for (std::uint32_t d = 0; d < check.states.size(); ++d) {
+    if (check.states[d].rewrite) disks.push_back(d);
+  }
+  return disks;
+}
+
+std::optional<std::string> Unrepairable(const RecoveryCheck& check) {
+  const recovery::Damage& a = check.damage;
+  if (!check.conflicts.empty()) return "two whole copies differ: " + check.conflicts[0];
+  if (a.repairable(check.code)) return std::nullopt;
+  return "block " + std::to_string(a.worst_stripe) + " is damaged on " +
+         std::to_string(a.worst_count) + " disks, and " +
+         std::to_string(check.code.recovery) + " recovery piece" +
+         (check.code.recovery == 1 ? "" : "s") + " rebuild at most " +
+         std::to_string(check.code.recovery) + "; lost: " +
+         DiskList(check.code, a.Lost(check.code));
+}
+
+
+void WriteRebuiltDisks(RecoveryCheck& check, const fs::path& out) {
+  const RecoveryCode& code = check.code;
+  recovery::Rebuild(code, check.damage, check.disks);
+  for (std::uint32_t d : DisksToRewrite(check)) {
+    const std::uint32_t number = d + 1;
+    const fs::path folder = code.form.flat ? out : out / DiskName(number);
+    if (!code.form.flat) fs::create_directory(folder);
+    std::vector<fs::path> files;
+    for (const CodedFile& f : CodedFiles(code, d)) {
+      const std::vector<std::uint8_t> bytes = FileBytes(code, check.disks[d], number, f);
+      File file = File::Create(folder / f.name);
+      file.Write(bytes.data(), bytes.size());
+      file.Finish();
+      files.push_back(folder / f.name);
+    }
+    if (code.form.images) {
+      const Medium& medium = number == 1 ? code.form.first_media : code.form.media;
+      WriteDiskImage(out, medium, code.form.set_id, number, files, code.form.image_epoch, true);
+    }
+  }
+}
+
+}  // namespace pieceset

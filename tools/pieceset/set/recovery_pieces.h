@@ -1,0 +1,85 @@
+// The recovery pieces of a set as files: written after a cut, read with
+// every copy of every file of the set's disks, and the disks rebuilt from
+// them.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "format/recovery_header.h"
+#include "recovery/code.h"
+#include "set/sources.h"
+
+namespace pieceset {
+
+namespace fs = std::filesystem;
+
+// Writes REPAIR.1 ... REPAIR.<count> for the set just cut into `out`, each
+// in a disk folder of its own after the pieces' (or beside them when flat).
+// `disk_files` are the files of each piece disk; returns the new disks'.
+// It reads the pieces' files and writes only the new disks', so it may run
+// while the pieces' images are made.
+std::vector<std::vector<fs::path>> WriteRecoveryPieces(
+    const SetForm& form, std::uint32_t count,
+    const std::vector<std::vector<fs::path>>& disk_files, const fs::path& out,
+    bool show_progress);
+
+struct DiskState {
+  std::vector<std::string> missing;  // files with no copy at all
+  bool rewrite = false;              // some file has no whole copy
+};
+
+// The set's recovery code and what it says of the copies found.
+struct RecoveryCheck {
+  RecoveryCode code;
+  std::vector<recovery::DiskBytes> disks;  // k + M, bad blocks zero
+  std::vector<DiskState> states;           // k + M
+  recovery::Damage damage;
+  // Per file: the whole copy that counts, when another copy is damaged.
+  std::map<std::string, std::pair<std::string, std::vector<std::string>>> replaced;
+  // Files with two whole copies whose bytes differ.
+  std::vector<std::string> conflicts;
+  bool damaged = false;
+};
+
+// One copy of a file as it was read.
+struct Copy {
+  std::string shown;
+  std::vector<std::uint8_t> bytes;  // may be shorter than the file
+  // Bytes that could not be read (zeros in `bytes`), e.g. from an image's
+  // unreadable sectors: damage known without the checksums.
+  std::vector<ByteRange> known_bad;
+};
+
+// Copies by upper-case file name.
+using Copies = std::map<std::string, std::vector<Copy>>;
+
+// Lays every disk out from the copies found and marks what the checksums
+// (and the known-bad ranges) say is damaged.
+RecoveryCheck AssessCopies(RecoveryCode code, const Copies& copies);
+
+// Reads every copy of every file of the set's disks, when recovery pieces
+// are among `sources`; where a piece is found whole and damaged, only the
+// whole copy is kept (with a note). Nothing when there are no recovery pieces.
+std::optional<RecoveryCheck> CheckRecovery(PieceSources& sources);
+
+// "disk 3 (FILE.3)", "disk 1 (SETUP.EXE, FILE.1)"
+std::string DiskText(const RecoveryCode& code, std::uint32_t disk);
+std::string DiskList(const RecoveryCode& code, const std::vector<std::uint32_t>& disks);
+
+// The disks some file of which has no whole copy.
+std::vector<std::uint32_t> DisksToRewrite(const RecoveryCheck& check);
+
+// Why the set cannot be rebuilt, or nothing when it can.
+std::optional<std::string> Unrepairable(const RecoveryCheck& check);
+
+// Rebuilds the disks to rewrite and writes them into `folder` as the cut laid
+// them out (disk folders, or flat; and images when the cut made them).
+void WriteRebuiltDisks(RecoveryCheck& check, const fs::path& folder);
+
+}  // namespace pieceset

@@ -1,0 +1,167 @@
+#include "set/sources.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cerrno>
+
+#include "base/text.h"
+#include "format/names.h"
+#include "format/piece_header.h"
+
+namespace pieceset {
+
+bool PieceSources::FirstSight(const fs::path& path) {
+  struct stat st;
+  if (stat(path.c_str(), &st) != 0) return true;  // reading it will say why
+  return seen_.insert({st.st_dev, st.st_ino}).second;
+}
+
+void PieceSources::Add(const fs::path& place) {
+  places_.push_back(ShownPath(place));
+  struct stat st;
+  if (stat(place.c_str(), &st) != 0) {
+    if (errno == ENOENT || errno == ENOTDIR) {
+      throw UsageError("no such file or folder: " + ShownPath(place));
+    }
+    throw Error(SystemText("read", place));
+  }
+  if (S_ISDIR(st.st_mode)) {
+    AddFolder(place, true);
+    return;
+  }
+  if (S_ISBLK(st.st_mode)) {
+    AddImage(place, true);
+    return;
+  }
+  if (!S_ISREG(st.st_mode)) {
+    // Nothing here reads a FIFO or a character device: it could block for ever.
+    throw Error("cannot read " + ShownPath(place) + ": " + KindOf(place) +
+                ", not a piece, an image or a folder");
+  }
+  if (PieceNumber(place.filename().string())) {
+    AddFile(place, ShownPath(place));
+    return;
+  }
+  if (LooksLikeDisk(place)) {
+    AddImage(place, true);
+    return;
+  }
+  // A piece under another name: the launcher would never find it.
+  std::string what = "neither a piece (FILE.1, FILE.2, ...) nor a FAT or ISO 9660 image";
+  HeaderBytes header{};
+  File file = File::OpenRead(place);
+  if (file.Read(header.data(), header.size()) == header.size()) {
+    const DecodedHeader decoded = DecodeHeader(header);
+    if (decoded.kind == DecodedHeader::Kind::kPieceset) {
+      what = "a piece of set " + ShortId(decoded.info->set_id) +
+             ", but not named FILE.<n>, the only names the launcher reads";
+    }
+  }
+  throw Error("cannot read " + ShownPath(place) + ": " + what);
+}
+
+void PieceSources::AddFile(const fs::path& path, const std::string& shown,
+                           std::shared_ptr<const Disk> disk, const DiskFile* entry) {
+  // The same file named twice is one piece; an image's files are its own.
+  if (entry == nullptr && !FirstSight(path)) return;
+  const std::string name = entry != nullptr ? entry->name : path.filename().string();
+  if (const auto number = PieceNumber(name)) {
+    pieces_[*number].push_back({path, shown, std::move(disk), entry});
+  } else {
+    companions_[CompanionName(name)].push_back({path, shown, std::move(disk), entry});
+  }
+}
+
+void PieceSources::KeepOnly(std::uint32_t number, const std::string& kept,
+                            const std::string& why) {
+  std::vector<PieceFile>& files = pieces_[number];
+  for (const PieceFile& file : files) {
+    if (file.shown != kept) notes_.push_back(file.shown + ": " + why + ", replaced by " + kept);
+  }
+  files.erase(std::remove_if(files.begin(), files.end(),
+                             [&](const PieceFile& file) { return file.shown != kept; }),
+              files.end());
+}
+
+void PieceSources::AddFolder(const fs::path& folder, bool descend) {
+  std::map<std::uint32_t, fs::path> disk_folders;
+  std::map<std::uint32_t, fs::path> disk_images;
+  bool found = false;
+  std::error_code error;
+  for (const fs::directory_entry& entry : fs::directory_iterator(folder, error)) {
+    const std::string name = entry.path().filename().string();
+    std::error_code ignored;
+    const bool is_folder = entry.is_directory(ignored);
+    if (is_folder && !PieceNumber(name)) {
+      if (auto n = DiskFolderNumber(name)) disk_folders[*n] = entry.path();
+      continue;
+    }
+    if (PieceNumber(name)) {
+      // A folder (or FIFO) by a piece's name is a bad piece, not a missing one.
+      AddFile(entry.path(), ShownPath(folder / name));
+      found = true;
+    } else if (!CompanionName(name).empty()) {
+      AddFile(entry.path(), ShownPath(folder / name));
+    } else if (LooksLikePiece(name)) {
+      notes_.push_back(ShownPath(folder / name) +
+                       ": not a piece name (the launcher counts FILE.1, FILE.2, ... "
+                       "without leading zeros)");
+    } else if (auto n = ImageNumber(name)) {
+      disk_images[*n] = entry.path();
+    }
+  }
+  if (error) {
+    throw Error("cannot read folder " + ShownPath(folder) + ": " + error.message());
+  }
+  if (found || !descend) return;
+  // The output folder of `cut`: its disks, as folders or else as images.
+  if (!disk_folders.empty()) {
+    for (const auto& [n, path] : disk_folders) AddFolder(path, false);
+  } else {
+    for (const auto& [n, path] : disk_images) AddImage(path, false);
+  }
+}
+
+void PieceSources::AddImage(const fs::path& image, bool named) {
+  if (!FirstSight(image)) return;
+  std::shared_ptr<const Disk> disk;
+  try {
+    // A FIFO or a device found inside a folder is never read: only what was
+    // named on the command line may be a device.
+    std::error_code ignored;
+    if (!named && !fs::is_regular_file(image, ignored)) {
+      throw Error(KindOf(image) + ", not an image file");
+    }
+    disk = std::make_shared<const Disk>(ReadDisk(image));
+  } catch (const Error& error) {
+    problems_.push_back({ShownPath(image), error.what()});
+    return;
+  }
+  if (!disk->note.empty()) notes_.push_back(ShownPath(image) + ": " + disk->note);
+  for (const DiskFile& entry : disk->files) {
+    const std::string shown = ShownPath(image.string() + "::" + entry.name);
+    if (PieceNumber(entry.name) || !CompanionName(entry.name).empty()) {
+      AddFile(image, shown, disk, &entry);
+    } else if (LooksLikePiece(entry.name)) {
+      notes_.push_back(shown + ": not a piece name (the launcher counts FILE.1, FILE.2, ... "
+                               "without leading zeros)");
+    }
+  }
+}
+
+PieceReader::PieceReader(const PieceFile& piece) {
+  if (piece.entry != nullptr) {
+    disk_.emplace(*piece.disk, *piece.entry);
+  } else {
+    file_.emplace(File::OpenRead(piece.path));
+  }
+}
+
+std::uint64_t PieceReader::Size() const { return file_ ? file_->Size() : disk_->Size(); }
+
+std::size_t PieceReader::Read(void* buffer, std::size_t size) {
+  return file_ ? file_->Read(buffer, size) : disk_->Read(buffer, size);
+}
+
+}  // namespace pieceset
