@@ -62,20 +62,14 @@ ExitStatus Main(int argc, char** argv) {
   CLI::App app{"Cuts an installer into a piece set FILE.1, FILE.2, ... for the launcher,\n"
                "and checks, shows and joins piece sets."};
   Describe(app);
-  CutCommand cut;
-  VerifyCommand verify;
-  ShowCommand show;
-  JoinCommand join;
-  RepairCommand repair;
-  WriteCommand write;
-  RescueCommand rescue;
-  cut.Add(app);
-  verify.Add(app);
-  show.Add(app);
-  join.Add(app);
-  repair.Add(app);
-  write.Add(app);
-  rescue.Add(app);
+  CommandRun run;
+  AddCut(app, run);
+  AddVerify(app, run);
+  AddShow(app, run);
+  AddJoin(app, run);
+  AddRepair(app, run);
+  AddWrite(app, run);
+  AddRescue(app, run);
 
   if (AsksForVersion(argc, argv)) {
     std::printf("pieceset %s (writes piece format %u)\n", PIECESET_VERSION, kFormatVersion);
@@ -90,14 +84,7 @@ ExitStatus Main(int argc, char** argv) {
   }
 
   CatchInterrupts();
-  if (*cut.app) return cut.Run();
-  if (*verify.app) return verify.Run();
-  if (*show.app) return show.Run();
-  if (*join.app) return join.Run();
-  if (*repair.app) return repair.Run();
-  if (*write.app) return write.Run();
-  if (*rescue.app) return rescue.Run();
-  throw UsageError("give a command: cut, verify, show, join, repair, write or rescue");
+  return run();
 }
 
 }  // namespace

@@ -3,19 +3,16 @@
 // runs the one given.
 #pragma once
 
+#include <CLI/CLI.hpp>
+
 #include <cstdint>
 #include <exception>
-#include <optional>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
-#include "set/cut.h"
 #include "set/sources.h"
-
-namespace CLI {
-class App;
-class Option;
-}  // namespace CLI
 
 namespace pieceset {
 
@@ -30,80 +27,46 @@ enum class ExitStatus {
 // The one printer of failures: "pieceset: " and the error's one line.
 void PrintError(const std::exception& error);
 
-struct CutCommand {
-  CutOptions options;
-  std::string name;
-  std::string name_file;
-  std::string media;
-  std::string first_media;
-  std::string file_system;
-  std::string out;
-  bool with_launcher = false;
-  CLI::App* app = nullptr;
-  CLI::Option* name_option = nullptr;
-  CLI::Option* name_file_option = nullptr;
+// A command's work, set when the command line names it.
+using CommandRun = std::function<ExitStatus()>;
 
-  void Add(CLI::App& parent);
-  ExitStatus Run();
-};
+// Each adds its command, with its options, to the command line.
+void AddCut(CLI::App& parent, CommandRun& run);
+void AddVerify(CLI::App& parent, CommandRun& run);
+void AddShow(CLI::App& parent, CommandRun& run);
+void AddJoin(CLI::App& parent, CommandRun& run);
+void AddRepair(CLI::App& parent, CommandRun& run);
+void AddWrite(CLI::App& parent, CommandRun& run);
+void AddRescue(CLI::App& parent, CommandRun& run);
 
-struct VerifyCommand {
-  std::vector<std::string> places;
-  CLI::App* app = nullptr;
-
-  void Add(CLI::App& parent);
-  ExitStatus Run() const;
-};
-
-struct ShowCommand {
-  std::vector<std::string> files;
-  CLI::App* app = nullptr;
-
-  void Add(CLI::App& parent);
-  ExitStatus Run() const;
-};
-
-struct JoinCommand {
-  std::vector<std::string> places;
-  std::string out;
-  bool force = false;
-  CLI::App* app = nullptr;
-
-  void Add(CLI::App& parent);
-  ExitStatus Run() const;
-};
-
-struct RepairCommand {
-  std::vector<std::string> places;
-  std::string out;
-  bool force = false;
-  CLI::App* app = nullptr;
-
-  void Add(CLI::App& parent);
-  ExitStatus Run() const;
-};
-
-struct WriteCommand {
-  std::vector<std::string> images;
-  std::string device;
-  bool yes = false;  // write without asking, and fail rather than ask again
-  CLI::App* app = nullptr;
-
-  void Add(CLI::App& parent);
-  ExitStatus Run() const;
-};
-
-struct RescueCommand {
-  std::string device;
-  std::string out;
-  bool force = false;
-  CLI::App* app = nullptr;
-
-  void Add(CLI::App& parent);
-  ExitStatus Run() const;
-};
+// Behind each of them: a Command of its options, its Add() that puts them on
+// the command line and its Run(); it lives as long as the command line does.
+template <typename Command>
+void AddCommand(CLI::App& parent, CommandRun& run) {
+  auto command = std::make_shared<Command>();
+  command->Add(parent)->callback([command, &run] { run = [command] { return command->Run(); }; });
+}
 
 // Shared by the commands.
+
+// PATH...: the places verify, join and repair read a set from.
+void AddPlaces(CLI::App& app, std::vector<std::string>& places);
+// -o FILE or -o DIR (`type`, described as `what`), and --force to replace it.
+void AddOutput(CLI::App& app, std::string& out, bool& force, const char* type, const char* what,
+               const char* force_help);
+
+// What join and repair take: the places of a set, and what to write.
+struct SetToOutput {
+  std::vector<std::string> places;
+  std::string out;
+  bool force = false;
+
+  // The command `name` with PATH..., -o `type` and --force.
+  CLI::App* AddTo(CLI::App& parent, const char* name, const char* description, const char* type,
+                  const char* what);
+  // The pieces in the places, none of which `target` may replace.
+  PieceSources Gather(const fs::path& target) const;
+};
 
 // "out/" names the folder "out"; ".", ".." and "/" name no new folder.
 fs::path OutputPath(const std::string& text);

@@ -1,6 +1,7 @@
 #include <cstdio>
 
 #include "base/errors.h"
+#include "base/file.h"
 #include "base/text.h"
 #include "commands/commands.h"
 
@@ -29,6 +30,32 @@ fs::path OutputFilePath(const std::string& text, const char* command) {
                      " writes a file: give its name");
   }
   return OutputPath(text);
+}
+
+void AddPlaces(CLI::App& app, std::vector<std::string>& places) {
+  app.add_option("PATH", places, "Disk folders, a flat folder, FAT or ISO 9660 images")
+      ->required()
+      ->type_name("PATH");
+}
+
+void AddOutput(CLI::App& app, std::string& out, bool& force, const char* type, const char* what,
+               const char* force_help) {
+  app.add_option("-o,--out", out, what)->required()->type_name(type);
+  app.add_flag("--force", force, force_help);
+}
+
+CLI::App* SetToOutput::AddTo(CLI::App& parent, const char* name, const char* description,
+                             const char* type, const char* what) {
+  CLI::App* app = parent.add_subcommand(name, description);
+  AddPlaces(*app, places);
+  AddOutput(*app, out, force, type, what, (std::string("Replace an existing ") + type).c_str());
+  return app;
+}
+
+PieceSources SetToOutput::Gather(const fs::path& target) const {
+  PieceSources sources = pieceset::Gather(places);
+  for (const std::string& place : places) RefuseToReplaceInput(target, place);
+  return sources;
 }
 
 PieceSources Gather(const std::vector<std::string>& places) {

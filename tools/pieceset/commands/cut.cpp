@@ -59,10 +59,24 @@ void RequireInput(const fs::path& path, const char* what) {
   if (KindOf(path).empty()) throw UsageError("no such file: " + ShownPath(path) + " (" + what + ")");
 }
 
-}  // namespace
+struct CutCommand {
+  CutOptions options;
+  std::string name;
+  std::string name_file;
+  std::string media;
+  std::string first_media;
+  std::string file_system;
+  std::string out;
+  bool with_launcher = false;
+  CLI::Option* name_option = nullptr;
+  CLI::Option* name_file_option = nullptr;
 
-void CutCommand::Add(CLI::App& parent) {
-  app = parent.add_subcommand("cut", "Cut INSTALLER into a piece set in DIR");
+  CLI::App* Add(CLI::App& parent);
+  ExitStatus Run();
+};
+
+CLI::App* CutCommand::Add(CLI::App& parent) {
+  CLI::App* app = parent.add_subcommand("cut", "Cut INSTALLER into a piece set in DIR");
   app->add_option("INSTALLER", options.installer, "The installer executable")->required()->type_name("FILE");
   name_option = app->add_option("--name", name,
                                        "Application name shown by the launcher (1 to 259 bytes)");
@@ -94,7 +108,7 @@ void CutCommand::Add(CLI::App& parent) {
       ->type_name("M");
   app->add_flag("--force", options.force, "Replace an existing DIR");
   app->add_option("-o,--out", out, "Output folder DIR")->required()->type_name("DIR");
-
+  return app;
 }
 
 ExitStatus CutCommand::Run() {
@@ -141,5 +155,9 @@ ExitStatus CutCommand::Run() {
               ShortId(info.set_id).c_str(), media_text.c_str(), recovery_text.c_str());
   return ExitStatus::kDone;
 }
+
+}  // namespace
+
+void AddCut(CLI::App& parent, CommandRun& run) { AddCommand<CutCommand>(parent, run); }
 
 }  // namespace pieceset

@@ -11,34 +11,36 @@
 
 namespace pieceset {
 
-void JoinCommand::Add(CLI::App& parent) {
-  app = parent.add_subcommand(
-      "join", "Join a checked piece set into the installer, as the launcher does");
-  app->add_option("PATH", places, "Disk folders, a flat folder, FAT or ISO 9660 images")
-      ->required()
-      ->type_name("PATH");
-  app->add_option("-o,--out", out, "Output FILE")->required()->type_name("FILE");
-  app->add_flag("--force", force, "Replace an existing FILE");
+namespace {
 
-}
+struct JoinCommand : SetToOutput {
+  CLI::App* Add(CLI::App& parent) {
+    return AddTo(parent, "join", "Join a checked piece set into the installer, as the launcher does",
+                 "FILE", "Output FILE");
+  }
+  ExitStatus Run() const;
+};
 
 ExitStatus JoinCommand::Run() const {
   const fs::path target = OutputFilePath(out, "join");
-  PieceSources sources = Gather(places);
+  PieceSources sources = Gather(target);
   CheckRecovery(sources);  // a damaged copy beside a whole one is set aside
-  for (const std::string& place : places) RefuseToReplaceInput(target, place);
   for (const auto& [number, files] : sources.pieces()) {
     for (const PieceFile& piece : files) RefuseToReplaceInput(target, piece.path);
   }
-  PendingOutput out(target, PendingOutput::Kind::kFile, force);
-  File file = File::Create(out.path());
+  PendingOutput output(target, PendingOutput::Kind::kFile, force);
+  File file = File::Create(output.path());
   const SetReport report = CheckSet(sources, [&file](const std::uint8_t* data, std::size_t size) {
     file.Write(data, size);
   });
   if (!report.good) throw Error("cannot join: " + report.verdict);
   file.Finish();
-  out.Commit();
+  output.Commit();
   return ExitStatus::kDone;
 }
+
+}  // namespace
+
+void AddJoin(CLI::App& parent, CommandRun& run) { AddCommand<JoinCommand>(parent, run); }
 
 }  // namespace pieceset

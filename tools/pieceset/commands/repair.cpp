@@ -13,21 +13,20 @@
 
 namespace pieceset {
 
-void RepairCommand::Add(CLI::App& parent) {
-  app = parent.add_subcommand(
-      "repair", "Rebuild the missing and damaged disks of a set from its recovery pieces into DIR");
-  app->add_option("PATH", places, "Disk folders, a flat folder, FAT or ISO 9660 images")
-      ->required()
-      ->type_name("PATH");
-  app->add_option("-o,--out", out, "Output folder DIR")->required()->type_name("DIR");
-  app->add_flag("--force", force, "Replace an existing DIR");
+namespace {
 
-}
+struct RepairCommand : SetToOutput {
+  CLI::App* Add(CLI::App& parent) {
+    return AddTo(parent, "repair",
+                 "Rebuild the missing and damaged disks of a set from its recovery pieces into DIR",
+                 "DIR", "Output folder DIR");
+  }
+  ExitStatus Run() const;
+};
 
 ExitStatus RepairCommand::Run() const {
   const fs::path target = OutputPath(out);
-  PieceSources sources = Gather(places);
-  for (const std::string& place : places) RefuseToReplaceInput(target, place);
+  PieceSources sources = Gather(target);
   std::optional<RecoveryCheck> check = CheckRecovery(sources);
   PrintNotes(sources);
   if (!check) throw Error("no recovery piece (REPAIR.1, REPAIR.2, ...) to repair from");
@@ -45,5 +44,9 @@ ExitStatus RepairCommand::Run() const {
   std::printf("%s: rebuilt %s\n", ShownPath(target).c_str(), DiskList(code, disks).c_str());
   return ExitStatus::kDone;
 }
+
+}  // namespace
+
+void AddRepair(CLI::App& parent, CommandRun& run) { AddCommand<RepairCommand>(parent, run); }
 
 }  // namespace pieceset

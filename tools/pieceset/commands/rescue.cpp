@@ -22,14 +22,21 @@ namespace {
 // that fails is read again sector by sector.
 constexpr std::size_t kRescueBlockSize = 64 * 1024;
 
-}  // namespace
+struct RescueCommand {
+  std::string device;
+  std::string out;
+  bool force = false;
 
-void RescueCommand::Add(CLI::App& parent) {
-  app = parent.add_subcommand(
+  CLI::App* Add(CLI::App& parent);
+  ExitStatus Run() const;
+};
+
+CLI::App* RescueCommand::Add(CLI::App& parent) {
+  CLI::App* app = parent.add_subcommand(
       "rescue", "Image a failing disk, unreadable sectors as zeros and listed in FILE.map");
   app->add_option("DEV", device, "The drive to read")->required()->type_name("DEV");
-  app->add_option("-o,--out", out, "Output image FILE")->required()->type_name("FILE");
-  app->add_flag("--force", force, "Replace an existing FILE and FILE.map");
+  AddOutput(*app, out, force, "FILE", "Output image FILE", "Replace an existing FILE and FILE.map");
+  return app;
 }
 
 ExitStatus RescueCommand::Run() const {
@@ -75,5 +82,9 @@ ExitStatus RescueCommand::Run() const {
   }
   return ExitStatus::kDone;
 }
+
+}  // namespace
+
+void AddRescue(CLI::App& parent, CommandRun& run) { AddCommand<RescueCommand>(parent, run); }
 
 }  // namespace pieceset

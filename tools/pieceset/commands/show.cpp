@@ -106,14 +106,19 @@ void ShowPiece(const PieceFile& piece, std::optional<std::uint32_t> number) {
   std::printf("%s\n", text.c_str());
 }
 
-}  // namespace
+struct ShowCommand {
+  std::vector<std::string> files;
 
-void ShowCommand::Add(CLI::App& parent) {
-  app = parent.add_subcommand("show", "Print what each piece's header says, also of the pieces on an image");
+  CLI::App* Add(CLI::App& parent);
+  ExitStatus Run() const;
+};
+
+CLI::App* ShowCommand::Add(CLI::App& parent) {
+  CLI::App* app = parent.add_subcommand("show", "Print what each piece's header says, also of the pieces on an image");
   app->add_option("FILE", files, "Piece files, or FAT or ISO 9660 images")
       ->required()
       ->type_name("FILE");
-
+  return app;
 }
 
 ExitStatus ShowCommand::Run() const {
@@ -158,5 +163,9 @@ ExitStatus ShowCommand::Run() const {
   }
   return status;
 }
+
+}  // namespace
+
+void AddShow(CLI::App& parent, CommandRun& run) { AddCommand<ShowCommand>(parent, run); }
 
 }  // namespace pieceset

@@ -67,16 +67,19 @@ ExitStatus ReportRecovery(const RecoveryCheck& check, const SetReport& report) {
   return ExitStatus::kRepairable;
 }
 
-}  // namespace
+struct VerifyCommand {
+  std::vector<std::string> places;
 
-void VerifyCommand::Add(CLI::App& parent) {
-  app = parent.add_subcommand(
+  CLI::App* Add(CLI::App& parent);
+  ExitStatus Run() const;
+};
+
+CLI::App* VerifyCommand::Add(CLI::App& parent) {
+  CLI::App* app = parent.add_subcommand(
       "verify",
       "Check a piece set as the launcher reads it (exit 0 good, 1 damaged, 3 repairable)");
-  app->add_option("PATH", places, "Disk folders, a flat folder, FAT or ISO 9660 images")
-      ->required()
-      ->type_name("PATH");
-
+  AddPlaces(*app, places);
+  return app;
 }
 
 ExitStatus VerifyCommand::Run() const {
@@ -93,5 +96,9 @@ ExitStatus VerifyCommand::Run() const {
   std::printf("verdict: %s\n", report.verdict.c_str());
   return report.good ? ExitStatus::kDone : ExitStatus::kFailure;
 }
+
+}  // namespace
+
+void AddVerify(CLI::App& parent, CommandRun& run) { AddCommand<VerifyCommand>(parent, run); }
 
 }  // namespace pieceset

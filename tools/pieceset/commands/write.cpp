@@ -127,10 +127,17 @@ void WriteDisk(const fs::path& drive, const DiskImage& image, const std::string&
   });
 }
 
-}  // namespace
+struct WriteCommand {
+  std::vector<std::string> images;
+  std::string device;
+  bool yes = false;  // write without asking, and fail rather than ask again
 
-void WriteCommand::Add(CLI::App& parent) {
-  app = parent.add_subcommand(
+  CLI::App* Add(CLI::App& parent);
+  ExitStatus Run() const;
+};
+
+CLI::App* WriteCommand::Add(CLI::App& parent) {
+  CLI::App* app = parent.add_subcommand(
       "write", "Write disk images to a floppy or Zip drive, each read back and compared");
   app->add_option("IMAGE", images, "Disk images, in the order of the disks")
       ->required()
@@ -139,7 +146,7 @@ void WriteCommand::Add(CLI::App& parent) {
       ->required()
       ->type_name("DEV");
   app->add_flag("--yes", yes, "Write without asking for each disk");
-
+  return app;
 }
 
 ExitStatus WriteCommand::Run() const {
@@ -185,5 +192,9 @@ ExitStatus WriteCommand::Run() const {
   }
   return ExitStatus::kDone;
 }
+
+}  // namespace
+
+void AddWrite(CLI::App& parent, CommandRun& run) { AddCommand<WriteCommand>(parent, run); }
 
 }  // namespace pieceset
