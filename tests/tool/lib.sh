@@ -1,7 +1,7 @@
 # Shared by the shell tests of pieceset: their arguments, a work folder of
 # their own, failures counted rather than fatal, and the checks they all make.
 # A driver begins with
-#   source "$(dirname "$0")/lib.sh" NAME... [NAME] -- "$@"
+#   source "$(dirname "$0")/lib.sh" NAME... "[NAME]" -- "$@"
 # which sets each NAME to its argument in turn (a bracketed one may be left
 # off) and goes into the work folder; a driver of cases ends with run_case,
 # which runs case_$CASE. A function cleanup, if the driver has one, runs on

@@ -6,7 +6,7 @@
 # lines quoted after it. Output lines quoted in the manual page's examples
 # must be among them too, so that neither copy drifts from a real run.
 # shellcheck source=lib.sh
-source "$(dirname "$0")/lib.sh" PIECESET README LAUNCHER [MANPAGE] -- "$@"
+source "$(dirname "$0")/lib.sh" PIECESET README LAUNCHER "[MANPAGE]" -- "$@"
 # The session runs elsewhere, so the paths are taken whole from where it began.
 for name in PIECESET README LAUNCHER MANPAGE; do
   printf -v "$name" %s "${!name:+$(cd "$ORIGIN" && readlink -f "${!name}")}"
