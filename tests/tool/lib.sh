@@ -1,10 +1,36 @@
-# Shared by the shell tests of pieceset: a work folder of their own, failures
-# counted rather than fatal, and the checks they all make. Sourced after the
-# script has set CASE; run_case runs case_$CASE and reports.
+# Shared by the shell tests of pieceset: their arguments, a work folder of
+# their own, failures counted rather than fatal, and the checks they all make.
+# A driver begins with
+#   source "$(dirname "$0")/lib.sh" NAME... "[NAME]" -- "$@"
+# which sets each NAME to its argument in turn (a bracketed one may be left
+# off) and goes into the work folder; a driver of cases ends with run_case,
+# which runs case_$CASE. A function cleanup, if the driver has one, runs on
+# exit before the work folder goes.
+set -u
+
+names=()
+while [[ $1 != -- ]]; do names+=("$1"); shift; done
+shift
+if [[ $# -gt ${#names[@]} || $# -lt $(printf '%s\n' "${names[@]}" | grep -vc '^\[') ]]; then
+  echo "usage: $(basename "$0") ${names[*]}" >&2
+  exit 2
+fi
+for name in "${names[@]}"; do
+  name=${name#[} && name=${name%]}
+  printf -v "$name" %s "${1-}"
+  shift
+done
+unset names name
 
 TESTS=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+# Where the driver was started, for arguments given relative to it.
+ORIGIN=$PWD
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/pieceset-test.XXXXXX")
-trap 'rm -rf "$WORK"' EXIT
+on_exit() {
+  if declare -F cleanup >/dev/null; then cleanup; fi
+  cd / && rm -rf "$WORK"
+}
+trap on_exit EXIT
 cd "$WORK" || exit 1
 failures=0
 
@@ -41,11 +67,15 @@ flip_byte() {  # flip_byte FILE OFFSET: the byte there with every bit inverted
   printf "\\$(printf '%03o' $((255 - byte)))" | dd of="$1" bs=1 seek="$2" conv=notrunc status=none
 }
 
-run_case() {
-  "case_$CASE"
+report() {  # report WHAT: exits 1 if anything failed
   if [[ $failures -ne 0 ]]; then
-    echo "$CASE: $failures failure(s)" >&2
+    echo "$1: $failures failure(s)" >&2
     exit 1
   fi
+}
+
+run_case() {
+  "case_$CASE"
+  report "$CASE"
   echo "$CASE: ok"
 }

@@ -1,11 +1,7 @@
 #!/usr/bin/env bash
 # pieceset end to end: pieceset_cli_test.sh PIECESET CASE
-set -u
-
-PIECESET=$1
-CASE=$2
 # shellcheck source=lib.sh
-source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/lib.sh" PIECESET CASE -- "$@"
 
 one_line() {  # one_line FILE: an error is one line
   [[ $(wc -l <"$1") -eq 1 ]] || { fail "$1 holds $(wc -l <"$1") lines"; sed 's/^/  | /' "$1" >&2; }

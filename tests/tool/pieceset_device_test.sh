@@ -6,14 +6,8 @@
 # errors come from the kernel as a bad disk's would. Where FUSE cannot mount
 # (or FAULTFS is empty), faultshim does the same around the tool's reads and
 # writes of the device; the log says which ran.
-set -u
-
-PIECESET=$1
-FAULTFS=$2
-FAULTSHIM=$3
-CASE=$4
 # shellcheck source=lib.sh
-source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/lib.sh" PIECESET FAULTFS FAULTSHIM CASE -- "$@"
 
 if [[ $(id -u) -ne 0 ]] || ! losetup -f >/dev/null 2>&1; then
   echo "skipped: no loop devices here (needs root and /dev/loop-control)"
@@ -31,9 +25,7 @@ cleanup() {
     kill "$fault_pid" 2>/dev/null
     wait "$fault_pid" 2>/dev/null
   fi
-  cd / && rm -rf "$WORK"
 }
-trap cleanup EXIT
 
 attach() {  # attach FILE [losetup option...]: a new loop device over FILE, in $loop
   loop=$(losetup -f --show "$@") || { echo "FAIL: losetup $*" >&2; exit 1; }

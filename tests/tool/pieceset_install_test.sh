@@ -4,14 +4,8 @@
 #   completion  the bash completion offers every command, option and preset
 #   install     cmake --install under DESTDIR, the installed tool and the manual's examples run from there
 #   package     the Debian package: its fields and files, lintian, the unpacked tool run
-set -u
-
-PIECESET=$1
-SOURCE=$2
-BUILD=$3
-CASE=$4
 # shellcheck source=lib.sh
-source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/lib.sh" PIECESET SOURCE BUILD CASE -- "$@"
 
 # A tool the case cannot do without: its absence is a failure, not a skip.
 need() {

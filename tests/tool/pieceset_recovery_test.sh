@@ -1,12 +1,8 @@
 #!/usr/bin/env bash
 # Sets cut with recovery pieces, damaged, verified, repaired and joined:
 # pieceset_recovery_test.sh PIECESET CASE
-set -u
-
-PIECESET=$1
-CASE=$2
 # shellcheck source=lib.sh
-source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/lib.sh" PIECESET CASE -- "$@"
 
 # A FAT12 1.44M image's files start at sector 33 (boot sector, two 9-sector
 # FATs, 14 sectors of root directory); a lone piece lies there unbroken.

@@ -5,14 +5,12 @@
 # build/win32/launcher.exe, and compares what each command prints with the
 # lines quoted after it. Output lines quoted in the manual page's examples
 # must be among them too, so that neither copy drifts from a real run.
-set -u
-
-PIECESET=$(readlink -f "$1")
-README=$(readlink -f "$2")
-LAUNCHER=$(readlink -f "$3")
-MANPAGE=${4:+$(readlink -f "$4")}
-WORK=$(mktemp -d "${TMPDIR:-/tmp}/pieceset-readme.XXXXXX")
-trap 'rm -rf "$WORK"' EXIT
+# shellcheck source=lib.sh
+source "$(dirname "$0")/lib.sh" PIECESET README LAUNCHER "[MANPAGE]" -- "$@"
+# The session runs elsewhere, so the paths are taken whole from where it began.
+for name in PIECESET README LAUNCHER MANPAGE; do
+  printf -v "$name" %s "${!name:+$(cd "$ORIGIN" && readlink -f "${!name}")}"
+done
 
 [[ -f $LAUNCHER ]] || { echo "FAIL: no launcher at $LAUNCHER (build the win32 tree first)" >&2; exit 1; }
 session=$(awk '/<!-- readme-examples -->/ {mark = 1; next}
@@ -25,7 +23,6 @@ ln -s "$PIECESET" "$WORK/bin/pieceset"
 cp "$LAUNCHER" "$WORK/run/build/win32/launcher.exe"
 cd "$WORK/run" || exit 1
 
-failures=0
 commands=0
 all_output=""
 command=""
@@ -37,8 +34,7 @@ check() {
   got=$(PATH="$WORK/bin:$PATH" bash -c "$command" 2>&1)
   all_output+="$got"$'\n'
   if [[ "$got" != "$expected" ]]; then
-    failures=$((failures + 1))
-    echo "FAIL: \$ $command" >&2
+    fail "\$ $command"
     diff <(printf '%s\n' "$expected") <(printf '%s\n' "$got") | sed 's/^/  | /' >&2
   fi
 }
@@ -52,22 +48,16 @@ while IFS= read -r line; do
   fi
 done <<<"$session"
 check
-[[ $commands -ge 5 ]] || { echo "FAIL: only $commands commands in the session" >&2; failures=$((failures + 1)); }
+[[ $commands -ge 5 ]] || fail "only $commands commands in the session"
 
 if [[ -n $MANPAGE ]]; then
   # The manual's example outputs: lines of .EX blocks that are no command.
   while IFS= read -r line; do
-    grep -qxF -- "$line" <<<"$all_output" || {
-      echo "FAIL: $MANPAGE quotes a line no run printed: $line" >&2
-      failures=$((failures + 1))
-    }
+    grep -qxF -- "$line" <<<"$all_output" || fail "$MANPAGE quotes a line no run printed: $line"
   done < <(awk '/^\.EX/ {inside = 1; next} /^\.EE/ {inside = 0} inside' "$MANPAGE" |
              sed -e 's/\\-/-/g' -e 's/\\e/\\/g' -e 's/\\(aq/'"'"'/g' |
              grep -E '^verdict: |: (ok|BAD|MISSING|ignored), |: name "|: not made by pieceset|: [0-9]+ pieces? of "')
 fi
 
-if [[ $failures -ne 0 ]]; then
-  echo "readme examples: $failures failure(s)" >&2
-  exit 1
-fi
+report "readme examples"
 echo "readme examples: $commands commands, output as quoted"
