@@ -7,7 +7,6 @@
 #include "restart/restart.h"
 
 static constexpr DWORD kTransferSize = 1024;
-static constexpr DWORD kOpenFlags = FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN;
 static const char kInstallerName[] = "kqtmpins.exe";
 
 // How joining the pieces ended.
