@@ -18,20 +18,6 @@ enum JoinOutcome {
     kNoFirstPiece,
 };
 
-// The decimal digits of a positive number, without leading zeros.
-static void FormatNumber(char* digits, int number)
-{
-    char reversed[12];
-    int count = 0;
-    do {
-        reversed[count++] = (char)('0' + number % 10);
-        number /= 10;
-    } while (number > 0);
-    for (int i = 0; i < count; ++i)
-        digits[i] = reversed[count - 1 - i];
-    digits[count] = 0;
-}
-
 // A message: the words, then the number in decimal.
 static void FormatNumbered(char* text, const char* words, int number)
 {
@@ -82,17 +68,6 @@ static BOOL SameSet(const PieceHeader* reference, const PieceHeader* header)
         if (reference->identity[i] != header->identity[i])
             return FALSE;
     }
-    return TRUE;
-}
-
-// Whether a file or directory of that name exists.
-static BOOL PathExists(const char* path)
-{
-    WIN32_FIND_DATAA found;
-    HANDLE find = FindFirstFileA(path, &found);
-    if (find == INVALID_HANDLE_VALUE)
-        return FALSE;
-    FindClose(find);
     return TRUE;
 }
 
