@@ -7,7 +7,6 @@
 #include "restart/restart.h"
 
 static constexpr DWORD kTransferSize = 1024;
-static constexpr DWORD kOpenFlags = FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN;
 static const char kInstallerName[] = "kqtmpins.exe";
 
 // How joining the pieces ended.
@@ -18,20 +17,6 @@ enum JoinOutcome {
     kUnreadable,
     kNoFirstPiece,
 };
-
-// The decimal digits of a positive number, without leading zeros.
-static void FormatNumber(char* digits, int number)
-{
-    char reversed[12];
-    int count = 0;
-    do {
-        reversed[count++] = (char)('0' + number % 10);
-        number /= 10;
-    } while (number > 0);
-    for (int i = 0; i < count; ++i)
-        digits[i] = reversed[count - 1 - i];
-    digits[count] = 0;
-}
 
 // A message: the words, then the number in decimal.
 static void FormatNumbered(char* text, const char* words, int number)
@@ -83,17 +68,6 @@ static BOOL SameSet(const PieceHeader* reference, const PieceHeader* header)
         if (reference->identity[i] != header->identity[i])
             return FALSE;
     }
-    return TRUE;
-}
-
-// Whether a file or directory of that name exists.
-static BOOL PathExists(const char* path)
-{
-    WIN32_FIND_DATAA found;
-    HANDLE find = FindFirstFileA(path, &found);
-    if (find == INVALID_HANDLE_VALUE)
-        return FALSE;
-    FindClose(find);
     return TRUE;
 }
 

@@ -7,6 +7,10 @@
 
 #include "platform/platform.h"
 
+// Every file is opened with these attributes: the hint suits the front-to-back
+// reads and writes of every subsystem.
+constexpr DWORD kOpenFlags = FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN;
+
 // Length of a NUL-terminated text.
 inline DWORD TextLength(const char* text)
 {
@@ -26,4 +30,30 @@ inline bool PutText(char* buffer, DWORD size, DWORD at, const char* text)
         return false;
     memcpy(buffer + at, text, length + 1);
     return true;
+}
+
+// The decimal digits of a positive number, without leading zeros, and a NUL.
+inline void FormatNumber(char* digits, DWORD number)
+{
+    char reversed[12];
+    int count = 0;
+    do {
+        reversed[count++] = (char)('0' + number % 10);
+        number /= 10;
+    } while (number > 0);
+    for (int i = 0; i < count; ++i)
+        digits[i] = reversed[count - 1 - i];
+    digits[count] = 0;
+}
+
+// Whether a file or directory of that name exists (a pattern: whether
+// anything matches it).
+inline BOOL PathExists(const char* path)
+{
+    WIN32_FIND_DATAA found;
+    HANDLE find = FindFirstFileA(path, &found);
+    if (find == INVALID_HANDLE_VALUE)
+        return FALSE;
+    FindClose(find);
+    return TRUE;
 }

@@ -89,10 +89,14 @@ typedef INT_PTR (*DLGPROC)(HWND, UINT, WPARAM, LPARAM);
 #define FILE_FLAG_SEQUENTIAL_SCAN 0x08000000
 #define FILE_BEGIN 0
 
+#define SEM_FAILCRITICALERRORS 0x0001
+#define SEM_NOOPENFILEERRORBOX 0x8000
+
 #define PAGE_READWRITE 0x04
 #define FILE_MAP_WRITE 0x0002
 
 #define LMEM_FIXED 0x0000
+#define LMEM_ZEROINIT 0x0040
 
 #define MOVEFILE_DELAY_UNTIL_REBOOT 0x00000004
 
@@ -133,6 +137,12 @@ BOOL WINAPI UnmapViewOfFile(LPCVOID baseAddress);
 HANDLE WINAPI FindFirstFileA(LPCSTR fileName, LPWIN32_FIND_DATAA findData);
 BOOL WINAPI FindClose(HANDLE find);
 BOOL WINAPI MoveFileExA(LPCSTR existingFileName, LPCSTR newFileName, DWORD flags);
+BOOL WINAPI DeleteFileA(LPCSTR fileName);
+BOOL WINAPI CreateDirectoryA(LPCSTR pathName, LPSECURITY_ATTRIBUTES security);
+BOOL WINAPI RemoveDirectoryA(LPCSTR pathName);
+BOOL WINAPI GetDiskFreeSpaceA(LPCSTR rootPathName, LPDWORD sectorsPerCluster,
+                              LPDWORD bytesPerSector, LPDWORD freeClusters, LPDWORD totalClusters);
+UINT WINAPI SetErrorMode(UINT mode);
 
 // Paths and system directories
 DWORD WINAPI GetModuleFileNameA(HINSTANCE module, LPSTR fileName, DWORD size);

@@ -67,8 +67,8 @@ int ScheduleRenameOnReboot(const char* source, const char* target)
         return 0;
     lstrcatA(iniPath, "\\WinInit.Ini");
 
-    HANDLE file = CreateFileA(iniPath, GENERIC_READ | GENERIC_WRITE, 0, NULL, OPEN_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, NULL);
+    HANDLE file = CreateFileA(iniPath, GENERIC_READ | GENERIC_WRITE, 0, NULL, OPEN_ALWAYS, kOpenFlags,
+                              NULL);
     if (file == INVALID_HANDLE_VALUE)
         return 0;
 

@@ -7,9 +7,8 @@
 #include "assembly/piece.h"
 #include "helpers/helpers.h"
 #include "platform/platform.h"
+#include "resources/resource.h"
 
-static constexpr int kDialogTemplate = 101;
-static constexpr int kNameControl = 1000;
 static constexpr DWORD kPathSize = MAX_PATH;
 static constexpr char kPieceName[] = "\\FILE.1";
 
@@ -68,8 +67,8 @@ static void StartDialog(HWND window)
 
     HANDLE file = INVALID_HANDLE_VALUE;
     if (BuildPiecePath(path)) {
-        file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING,
-                           FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, NULL);
+        file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, kOpenFlags,
+                           NULL);
     }
     if (file == INVALID_HANDLE_VALUE) {
         MessageBoxA(NULL, "Missing FILE.1", NULL, MB_ICONHAND);
@@ -88,7 +87,7 @@ static void StartDialog(HWND window)
         if (bytesRead > kNameLimit - 1)
             bytesRead = kNameLimit - 1;
         name[bytesRead] = '\0';
-        SetDlgItemTextA(window, kNameControl, name);
+        SetDlgItemTextA(window, IDC_APP_NAME, name);
     }
 
     // The posted command is what starts the work. Its lParam is not looked
@@ -118,6 +117,6 @@ INT_PTR CALLBACK LauncherDialogProc(HWND window, UINT message, WPARAM wParam, LP
 
 extern "C" int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
-    DialogBoxParamA(instance, MAKEINTRESOURCEA(kDialogTemplate), NULL, LauncherDialogProc, 0);
+    DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_PROGRESS), NULL, LauncherDialogProc, 0);
     return 0;
 }

@@ -150,13 +150,14 @@ class Suite:
 
     # ---- what the system holds afterwards ---------------------------------
 
-    def expect_deletion_request(self):
+    def expect_deletion_request(self, before=()):
         pending = self.rig.pending_renames()
-        expect(pending, [("\\??\\%s\\kqtmpins.exe" % self.temp_win, "")],
+        expect(pending, [("\\??\\" + path, "") for path in before] +
+               [("\\??\\%s\\kqtmpins.exe" % self.temp_win, "")],
                "PendingFileRenameOperations")
         self.note("restart-time deletion recorded for %s\\kqtmpins.exe" % self.temp_win)
 
-    def expect_installer_ran(self, payload):
+    def expect_installer_ran(self, payload, deleted_before=()):
         rig = self.rig
         result_path = rig.c_drive("e2e-result.txt")
         deadline = time.monotonic() + 15
@@ -181,7 +182,7 @@ class Suite:
         expect(result["cmdline"], short, "installer's command line")
         self.note("installer ran: cwd %s, =C: %s, command line %s, %d bytes = joined payloads"
                   % (result["cwd"], result["drive"], result["cmdline"], len(ran_bytes)))
-        self.expect_deletion_request()
+        self.expect_deletion_request(deleted_before)
 
     def expect_nothing_started(self, partial):
         # The launcher has exited, so an installer it started is running or
@@ -646,6 +647,68 @@ class Suite:
         self.finish(run, ["Please insert disk 2", "Please insert disk 3"])
         self.expect_installer_ran(payload)
 
+    def recovery_set(self, size, recovery):
+        """A flat set with REPAIR.EXE put beside it by hand, as the cut does
+        not yet put it there; its payload."""
+        expect_true(self.cutter.tool is not None, "this case needs --pieceset to cut a set")
+        payload = pieces.padded(self.installer, size)
+        source = os.path.join(self.case_dir, "setup.exe")
+        with open(source, "wb") as f:
+            f.write(payload)
+        out = self.disk("set")
+        shutil.rmtree(out)
+        expect(self.pieceset("cut", source, "--name", NAME, "--media", "100000", "--recovery",
+                             str(recovery), "--launcher", self.launcher, "--flat", "-o", out),
+               0, "cut")
+        shutil.copyfile(os.path.join(os.path.dirname(self.launcher), "repair.exe"),
+                        os.path.join(out, "REPAIR.EXE"))
+        self.rig.point_drive("a", out)
+        return out, payload
+
+    def case_flat_set_healed_by_repair_exe(self):
+        """A flat set with two recovery pieces, FILE.2 deleted and a byte of
+        FILE.4 flipped: REPAIR.EXE shows no box, heals the set in the temp
+        folder and starts its SETUP.EXE, which starts the original installer."""
+        out, payload = self.recovery_set(300000, 2)
+        os.unlink(os.path.join(out, "FILE.2"))
+        with open(os.path.join(out, "FILE.4"), "r+b") as f:
+            f.seek(5000)
+            byte = f.read(1)
+            f.seek(5000)
+            f.write(bytes([byte[0] ^ 0x40]))
+        pieces_cut = len([n for n in os.listdir(out) if n.startswith("FILE.")]) + 1
+        run = self.rig.start_program("A:\\REPAIR.EXE")
+        expect(run.wait(), 0, "REPAIR.EXE exit code")
+        expect(run.box_texts(), [], "texts of REPAIR.EXE's boxes")
+        folder = self.temp_win + "\\kqrepair"
+        healed = os.path.join(self.temp_unix, "kqrepair")
+        for n in (2, 4):
+            with open(os.path.join(healed, "FILE.%d" % n), "rb") as f:
+                piece = f.read()
+            expect(len(piece) > 1024, True, "healed FILE.%d holds a payload" % n)
+        self.note("REPAIR.EXE: no box, exit code 0, FILE.2 and FILE.4 rebuilt in %s" % folder)
+        self.expect_installer_ran(payload, [folder + "\\SETUP.EXE"] +
+                                  [folder + "\\FILE.%d" % n for n in range(1, pieces_cut + 1)] +
+                                  [folder])
+
+    def case_two_lost_pieces_one_recovery_piece(self):
+        """Two pieces deleted from a flat set with one recovery piece: one
+        Error box names them, nothing is started and nothing is left."""
+        out, _ = self.recovery_set(300000, 1)
+        os.unlink(os.path.join(out, "FILE.2"))
+        os.unlink(os.path.join(out, "FILE.3"))
+        run = self.rig.start_program("A:\\REPAIR.EXE")
+        box = self.rig.wait_box("Error", run)
+        self.rig.answer(box, "OK")
+        expect(run.wait(), 0, "REPAIR.EXE exit code")
+        expect(run.box_texts(), ["Disks 2, 3 cannot be rebuilt: more recovery disks are needed."],
+               "texts of REPAIR.EXE's boxes")
+        expect_true(not os.path.exists(os.path.join(self.temp_unix, "kqrepair")),
+                    "REPAIR.EXE left its folder")
+        expect(self.rig.pending_renames(), [], "PendingFileRenameOperations")
+        expect(self.rig.process_count("SETUP.EXE"), 0, "launchers running")
+        self.note('one box "Error": "Disks 2, 3 cannot be rebuilt: ...", nothing started or left')
+
     CASES = [
         "one_piece",
         "twelve_pieces_side_by_side",
@@ -662,6 +725,8 @@ class Suite:
         "real_installer_refuses_a_flipped_byte",
         "cd_set_from_iso_images",
         "floppy_set_with_a_lost_disk_repaired",
+        "flat_set_healed_by_repair_exe",
+        "two_lost_pieces_one_recovery_piece",
     ]
 
     # A few cases for the 64-bit twin beside the shipped exe: boxes and

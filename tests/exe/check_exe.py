@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
-"""Checks the shipped launcher.exe: that it loads on Windows 95 and NT 4,
-imports nothing a Windows 95 system lacks, fits its size budget, and carries
-the progress dialog and the icon byte for byte as the launcher expects them.
+"""Checks a shipped exe: that it loads on Windows 95 and NT 4, imports
+nothing a Windows 95 system lacks and fits its size budget; launcher.exe also
+carries the progress dialog and the icon byte for byte as the launcher
+expects them, and repair.exe no resources at all.
 
-Usage: check_exe.py PATH/TO/launcher.exe
+Usage: check_exe.py PATH/TO/launcher.exe | PATH/TO/repair.exe
 Prints one line per fault and exits 1 when there is any.
 """
 import os
@@ -15,7 +16,7 @@ try:
 except ImportError:
     sys.exit('check_exe: the pefile module is missing (Debian package python3-pefile)')
 
-SIZE_BUDGET = 8192
+SIZE_BUDGETS = {'launcher.exe': 8192, 'repair.exe': 12288}
 
 # What each DLL's Windows 95 release exports, for the functions the launcher
 # calls (Win32 API reference, "Minimum supported client: Windows 95").
@@ -23,11 +24,13 @@ SIZE_BUDGET = 8192
 # falls back to WinInit.Ini.
 WINDOWS95_EXPORTS = {
     'KERNEL32.dll': {
-        'CloseHandle', 'CreateFileA', 'CreateFileMappingA', 'ExitProcess', 'FindClose',
-        'FindFirstFileA', 'GetCurrentDirectoryA', 'GetFileSize', 'GetModuleFileNameA',
+        'CloseHandle', 'CreateDirectoryA', 'CreateFileA', 'CreateFileMappingA', 'DeleteFileA',
+        'ExitProcess', 'FindClose', 'FindFirstFileA', 'GetCurrentDirectoryA',
+        'GetDiskFreeSpaceA', 'GetFileSize', 'GetModuleFileNameA',
         'GetModuleHandleA', 'GetShortPathNameA', 'GetTempPathA', 'GetWindowsDirectoryA',
         'LocalAlloc', 'LocalFree', 'MapViewOfFile', 'MoveFileExA', 'ReadFile',
-        'SetCurrentDirectoryA', 'SetEndOfFile', 'SetEnvironmentVariableA', 'SetFilePointer',
+        'RemoveDirectoryA', 'SetCurrentDirectoryA', 'SetEndOfFile', 'SetEnvironmentVariableA',
+        'SetErrorMode', 'SetFilePointer',
         'UnmapViewOfFile', 'WinExec', 'WriteFile', 'lstrcatA',
     },
     'USER32.dll': {
@@ -186,22 +189,26 @@ def check_icon(pe):
 
 
 def main():
-    if len(sys.argv) != 2:
-        sys.exit('usage: check_exe.py PATH/TO/launcher.exe')
+    if len(sys.argv) != 2 or os.path.basename(sys.argv[1]) not in SIZE_BUDGETS:
+        sys.exit('usage: check_exe.py PATH/TO/launcher.exe | PATH/TO/repair.exe')
     path = sys.argv[1]
     if not os.path.isfile(path):
         print(f'check_exe: {path} does not exist (build the win32 tree first)', file=sys.stderr)
         return 1
     size = os.path.getsize(path)
-    if size > SIZE_BUDGET:
-        faults.append(f'size: {size} bytes, budget {SIZE_BUDGET}')
+    budget = SIZE_BUDGETS[os.path.basename(path)]
+    if size > budget:
+        faults.append(f'size: {size} bytes, budget {budget}')
     pe = pefile.PE(path, fast_load=True)
     pe.parse_data_directories(
         directories=[pefile.DIRECTORY_ENTRY['IMAGE_DIRECTORY_ENTRY_RESOURCE']])
     check_headers(pe)
     check_imports(pe)
-    check_dialog(pe)
-    check_icon(pe)
+    if os.path.basename(path) == 'launcher.exe':
+        check_dialog(pe)
+        check_icon(pe)
+    elif hasattr(pe, 'DIRECTORY_ENTRY_RESOURCE'):
+        faults.append('resources: repair.exe carries none')
     for fault in faults:
         print(f'check_exe: {fault}', file=sys.stderr)
     if not faults:

@@ -503,6 +503,9 @@ int DiskIn(char drive) {
     return it == W().drives.end() ? 0 : it->second.volume;
 }
 
+void SetFreeSpace(char drive, uint64_t bytes) { W().drives[Upper(std::string(1, drive) + ":")].freeBytes = bytes; }
+void SetSectorSize(char drive, DWORD bytes) { W().drives[Upper(std::string(1, drive) + ":")].sectorSize = bytes; }
+
 void AddFixedDrive(char drive) {
     std::string key = Upper(std::string(1, drive) + ":");
     W().drives[key] = Drive{false, NewDisk()};
@@ -571,12 +574,15 @@ void FailWritesBeyond(const std::string& path, uint64_t size) {
 void ShortWritesBeyond(const std::string& path, uint64_t size) {
     W().fileFaults[FaultKey(path)].shortWritesBeyond = size;
 }
-void FailReadAt(const std::string& path, uint64_t offset) { W().fileFaults[FaultKey(path)].failReadAt = offset; }
+void FailReadAt(const std::string& path, uint64_t offset) {
+    W().fileFaults[FaultKey(path)].failReadAt.push_back(offset);
+}
 void FailGetFileSize(const std::string& path) { W().fileFaults[FaultKey(path)].failGetFileSize = true; }
 void ReportFileSizeHigh(const std::string& path, DWORD high) { W().fileFaults[FaultKey(path)].sizeHigh = high; }
 
 const std::vector<DelayedMove>& DelayedMoves() { return W().delayedMoves; }
 const std::vector<Launch>& Launches() { return W().launches; }
+UINT ErrorMode() { return W().errorMode; }
 
 }  // namespace sim
 
@@ -621,10 +627,11 @@ extern "C" BOOL WINAPI ReadFile(HANDLE file, LPVOID buffer, DWORD toRead, LPDWOR
     uint64_t available = o->position < data.size() ? data.size() - o->position : 0;
     uint64_t n = std::min<uint64_t>(toRead, available);
     FileFault* fault = FaultFor(*o);
-    if (fault && fault->failReadAt && n > 0 && *fault->failReadAt >= o->position &&
-        *fault->failReadAt < o->position + n) {
-        Result(call, 0);
-        return FALSE;
+    for (uint64_t bad : fault ? fault->failReadAt : std::vector<uint64_t>()) {
+        if (n > 0 && bad >= o->position && bad < o->position + n) {
+            Result(call, 0);
+            return FALSE;
+        }
     }
     if (n) std::memcpy(buffer, data.data() + o->position, n);
     o->position += n;
@@ -910,6 +917,74 @@ extern "C" BOOL WINAPI MoveFileExA(LPCSTR existingFileName, LPCSTR newFileName, 
     return move.accepted ? TRUE : FALSE;
 }
 
+// Fails on an open file, as on the real system.
+extern "C" BOOL WINAPI DeleteFileA(LPCSTR fileName) {
+    size_t call = Log("DeleteFileA", {Str(fileName)});
+    Found f = fileName ? Lookup(fileName) : Found{};
+    bool open = false;
+    for (auto& [handle, object] : W().objects)
+        open = open || (f.node && object.node == f.node && object.kind == Kind::File);
+    if (!f.exists || !f.node || f.node->dir || open) {
+        Result(call, 0);
+        return FALSE;
+    }
+    f.volume->nodes.erase(f.key);
+    Result(call, 1);
+    return TRUE;
+}
+
+extern "C" BOOL WINAPI CreateDirectoryA(LPCSTR pathName, LPSECURITY_ATTRIBUTES security) {
+    size_t call = Log("CreateDirectoryA", {Str(pathName), Ptr(security)});
+    Found f = pathName && std::strlen(pathName) < kMaxPath ? Lookup(pathName) : Found{};
+    if (!f.volume || f.exists || !f.parentExists) {
+        Result(call, 0);
+        return FALSE;
+    }
+    f.volume->nodes[f.key] = NewNode(true, f.lastPart);
+    Result(call, 1);
+    return TRUE;
+}
+
+// Only an empty directory goes.
+extern "C" BOOL WINAPI RemoveDirectoryA(LPCSTR pathName) {
+    size_t call = Log("RemoveDirectoryA", {Str(pathName)});
+    Found f = pathName ? Lookup(pathName) : Found{};
+    if (!f.exists || f.isRoot || !f.node->dir || !Children(*f.volume, f.key).empty()) {
+        Result(call, 0);
+        return FALSE;
+    }
+    f.volume->nodes.erase(f.key);
+    Result(call, 1);
+    return TRUE;
+}
+
+// One sector a cluster; the free bytes and the sector size the test set.
+extern "C" BOOL WINAPI GetDiskFreeSpaceA(LPCSTR rootPathName, LPDWORD sectorsPerCluster, LPDWORD bytesPerSector,
+                                         LPDWORD freeClusters, LPDWORD totalClusters) {
+    size_t call = Log("GetDiskFreeSpaceA", {Str(rootPathName)});
+    Parsed p = rootPathName ? Parse(rootPathName) : Parsed{};
+    auto it = W().drives.find(p.rootKey);
+    if (!p.ok || !p.parts.empty() || it == W().drives.end() || it->second.volume == 0) {
+        Result(call, 0);
+        return FALSE;
+    }
+    const Drive& d = it->second;
+    *sectorsPerCluster = 1;
+    *bytesPerSector = d.sectorSize;
+    *freeClusters = static_cast<DWORD>(std::min<uint64_t>(d.freeBytes / d.sectorSize, 0xFFFFFFFFu));
+    *totalClusters = *freeClusters;
+    Result(call, 1);
+    return TRUE;
+}
+
+extern "C" UINT WINAPI SetErrorMode(UINT mode) {
+    size_t call = Log("SetErrorMode", {Num(mode)});
+    UINT old = W().errorMode;
+    W().errorMode = mode;
+    Result(call, old);
+    return old;
+}
+
 // ------------------------------------------------ paths and directories ----
 
 extern "C" DWORD WINAPI GetTempPathA(DWORD bufferLength, LPSTR buffer) {
@@ -1006,6 +1081,7 @@ extern "C" UINT WINAPI WinExec(LPCSTR cmdLine, UINT cmdShow) {
     launch.show = cmdShow;
     launch.currentDirectory = W().currentDirectory;
     launch.environment = DisplayedEnvironment();
+    launch.errorMode = W().errorMode;
     std::string program;
     const std::string& line = launch.commandLine;
     if (!line.empty() && line[0] == '"') {

@@ -26,6 +26,8 @@ struct Volume {
 struct Drive {
     bool removable = false;
     int volume = 0;  // 0: no disk
+    uint64_t freeBytes = uint64_t{1} << 30;
+    DWORD sectorSize = 512;
 };
 
 enum class Kind { File, Mapping, Find };
@@ -33,7 +35,7 @@ enum class Kind { File, Mapping, Find };
 struct FileFault {
     std::optional<uint64_t> failWritesBeyond;
     std::optional<uint64_t> shortWritesBeyond;
-    std::optional<uint64_t> failReadAt;
+    std::vector<uint64_t> failReadAt;  // bad bytes: a read that touches one fails
     bool failGetFileSize = false;
     DWORD sizeHigh = 0;
     bool failOpen = false;
@@ -115,6 +117,7 @@ struct World {
     bool failModuleFileName = false;
     bool failGetDlgItem = false;
     bool failPostMessage = false;
+    UINT errorMode = 0;
 
     std::vector<Call> calls;
     std::vector<DelayedMove> delayedMoves;

@@ -2,6 +2,8 @@
 // module's own file name.
 #include "state.h"
 
+#include "resources/resource.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -12,9 +14,9 @@ namespace sim {
 
 namespace {
 
-// Controls of dialog template 101, with their texts from the template.
-const std::vector<std::pair<int, std::string>> kTemplate101 = {
-    {1, "OK"}, {2, "Cancel"}, {-1, "Preparing to install"}, {1000, "THE NAME OF YOUR APP GOES HERE"}};
+// Controls of the progress dialog's template, with their texts from the template.
+const std::vector<std::pair<int, std::string>> kProgressTemplate = {
+    {1, "OK"}, {2, "Cancel"}, {-1, "Preparing to install"}, {IDC_APP_NAME, "THE NAME OF YOUR APP GOES HERE"}};
 
 uintptr_t DialogBase(size_t index) { return 0x10000000u + (index + 1) * 0x10000u; }
 
@@ -25,8 +27,8 @@ LiveDialog* LiveFor(HWND hwnd) {
 }
 
 bool HasControl(const Dialog& dialog, int id) {
-    if (dialog.templateId != 101) return false;
-    for (auto& [controlId, text] : kTemplate101)
+    if (dialog.templateId != IDD_PROGRESS) return false;
+    for (auto& [controlId, text] : kProgressTemplate)
         if (controlId == id) return true;
     return false;
 }
@@ -161,8 +163,8 @@ extern "C" INT_PTR WINAPI DialogBoxParamA(HINSTANCE instance, LPCSTR templateNam
     dialog.templateId = numbered ? id : 0;
     dialog.parent = parent;
     dialog.initParam = initParam;
-    if (dialog.templateId == 101)
-        for (auto& [controlId, text] : kTemplate101) dialog.texts[controlId].push_back(text);
+    if (dialog.templateId == IDD_PROGRESS)
+        for (auto& [controlId, text] : kProgressTemplate) dialog.texts[controlId].push_back(text);
     W().dialogs.push_back(dialog);
     W().live.push_back(LiveDialog{index, dialogFunc, false});
 

@@ -69,6 +69,10 @@ void PutFileOnDisk(int disk, const std::string& pathOnDisk, const Bytes& content
 void InsertDisk(char drive, int disk);  // disk 0: the drive is left empty
 void EjectDisk(char drive);
 int DiskIn(char drive);                 // 0 when empty
+// What GetDiskFreeSpaceA reports for a drive ('C', 'A'): its free bytes
+// (1 GB unless set) and its sector size (512 unless set).
+void SetFreeSpace(char drive, uint64_t bytes);
+void SetSectorSize(char drive, DWORD bytes);
 // Another fixed drive ('D') or a network share ("\\server\share").
 void AddFixedDrive(char drive);
 void AddNetworkShare(const std::string& root);
@@ -101,7 +105,8 @@ void FailWritesBeyond(const std::string& path, uint64_t size);
 // A write that would grow the file beyond `size` stores only what fits and
 // still reports success, with the smaller byte count.
 void ShortWritesBeyond(const std::string& path, uint64_t size);
-// A read that would deliver the byte at `offset` of the file fails.
+// A read that would deliver the byte at `offset` of the file fails (a bad
+// sector); each call adds one such byte.
 void FailReadAt(const std::string& path, uint64_t offset);
 void FailGetFileSize(const std::string& path);
 // GetFileSize reports this high word for the file (a file of 4 GB or more);
@@ -119,6 +124,9 @@ void RefuseDelayedMoves(bool refuse = true);
 void FailGetModuleFileName(bool fail = true);
 void FailGetDlgItem(bool fail = true);
 void FailPostMessage(bool fail = true);
+
+// The process's error mode as SetErrorMode last left it (0 at the start).
+UINT ErrorMode();
 
 // ------------------------------------------------------------- call log ----
 struct Arg {
@@ -162,6 +170,7 @@ struct Launch {
     std::map<std::string, std::string> environment;
     std::string resolvedPath;  // long path of the file named; "" if none
     std::optional<Bytes> image;  // that file's bytes at the moment of start
+    UINT errorMode = 0;          // the process's error mode, which the child inherits
 
     std::optional<std::string> Env(const std::string& name) const;
 };
