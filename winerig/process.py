@@ -53,11 +53,31 @@ def stop_process(proc, timeout=5, terminate=True):
     try:
         proc.wait(timeout=timeout)
     except subprocess.TimeoutExpired:
-        proc.kill()
-        proc.wait()
+        kill_process(proc, timeout)
 
 
-def run_command(args, env, timeout, what=None, check=True, stdout=subprocess.PIPE):
+def kill_process(proc, timeout=10):
+    """Kills proc and reaps it; one that outlives SIGKILL (stuck in the
+    kernel) is a RigError rather than a wait without end."""
+    proc.kill()
+    try:
+        proc.wait(timeout=timeout)
+    except subprocess.TimeoutExpired:
+        raise RigError("process %d did not end within %d s of SIGKILL" % (proc.pid, timeout),
+                       command=proc.args)
+
+
+def spawn(args, env, what=None, **streams):
+    """Starts a process the caller ends (a server, a program it watches);
+    every wait on it takes a timeout (stop_process, kill_process). A program
+    that cannot start is a RigError, like a command that fails."""
+    try:
+        return subprocess.Popen(list(args), env=env, **streams)
+    except OSError as e:
+        raise RigError("%s could not start: %s" % (what or args[0], e), command=args)
+
+
+def run_command(args, env=None, timeout=60, what=None, check=True, stdout=subprocess.PIPE):
     """Runs a command to its end; a failure (or a time-out) is a RigError
     that carries the command, its exit code and its stderr.
 
