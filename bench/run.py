@@ -254,27 +254,30 @@ def log_summary(run, paths):
                                        os.path.relpath(paths[1], ROOT), run["elapsed"]))
 
 
+# What a run that went wrong can end in; each ends the bench with exit code 2.
+FAILURES = (BenchError, RigError, subprocess.CalledProcessError, subprocess.TimeoutExpired,
+            OSError)
+
+
+def run_facts(road, tool):
+    """What the figures are read against, taken before the first measurement."""
+    return {"started": time.monotonic(), "machine": machine.machine(road),
+            "stamp": datetime.datetime.now(datetime.timezone.utc).strftime("%Y-%m-%d %H:%M UTC"),
+            "load": machine.loadavg(), "pieceset": machine.pieceset_build(tool)}
+
+
 def main():
     args = parse_args()
-    if args.only:
-        try:
-            pieceset_only(args)
-        except (BenchError, subprocess.CalledProcessError, subprocess.TimeoutExpired,
-                OSError) as e:
-            print("bench: %s" % e, file=sys.stderr)
-            return 2
-        return 0
     try:
+        if args.only:
+            pieceset_only(args)
+            return 0
         road = choose_road(args)
-        facts = {"started": time.monotonic(), "machine": machine.machine(road),
-                 "stamp": datetime.datetime.now(datetime.timezone.utc)
-                 .strftime("%Y-%m-%d %H:%M UTC"), "load": machine.loadavg()}
         rig = WineRig(args.work, road, log=log)
         tool = copy_tool(args.work)
-        facts["pieceset"] = machine.pieceset_build(tool)
+        facts = run_facts(road, tool)
         raw = measure_all(args, rig, tool)
-    except (BenchError, RigError, subprocess.CalledProcessError, subprocess.TimeoutExpired,
-            OSError) as e:
+    except FAILURES as e:
         print("bench: %s" % e, file=sys.stderr)
         return 2
     tidy(args, rig)

@@ -10,7 +10,7 @@ import time
 from .errors import RigError
 
 
-def start_xvfb(screen="1024x768x24", timeout=30, error=None):
+def start_xvfb(screen="1024x768x24", timeout=30):
     """Starts Xvfb on a display it finds free itself; returns (proc, ":N").
 
     Xvfb takes the display's lock and names the number once it accepts
@@ -24,7 +24,7 @@ def start_xvfb(screen="1024x768x24", timeout=30, error=None):
     except OSError as e:
         os.close(read_end)
         os.close(write_end)
-        raise (error or RigError)("Xvfb could not start: %s" % e, command=["Xvfb"])
+        raise RigError("Xvfb could not start: %s" % e, command=["Xvfb"])
     os.close(write_end)
     number = b""
     deadline = time.monotonic() + timeout
@@ -40,8 +40,8 @@ def start_xvfb(screen="1024x768x24", timeout=30, error=None):
         os.close(read_end)
     if not number.strip().isdigit():
         stop_process(proc)
-        raise (error or RigError)("Xvfb named no display within %d s (exit code %s)"
-                                  % (timeout, proc.poll()), command=["Xvfb", "-displayfd"])
+        raise RigError("Xvfb named no display within %d s (exit code %s)"
+                       % (timeout, proc.poll()), command=["Xvfb", "-displayfd"])
     return proc, ":%d" % int(number)
 
 

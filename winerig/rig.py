@@ -180,7 +180,7 @@ class WineRig:
         if os.path.exists(self.prefix):
             self.kill_server()
             if not reuse_prefix:
-                shutil.rmtree(self.prefix)
+                _remove(self.prefix, shutil.rmtree)
         if not os.path.exists(self.prefix):
             run_command(self.road.wine + ["wineboot", "-i"], self.env(), 300,
                         what="making the Wine prefix", stdout=subprocess.DEVNULL)
