@@ -28,8 +28,9 @@ def image_kind(image):
 def unpack_image(image, folder, timeout=120):
     """Copies every file of the image into folder (made when missing), with
     mtools for FAT and xorriso for ISO 9660; returns folder."""
+    kind = image_kind(image)
     os.makedirs(folder, exist_ok=True)
-    if image_kind(image) == "fat":
+    if kind == "fat":
         run_command(["mcopy", "-s", "-i", image, "::*", folder + "/"], timeout=timeout,
                     what="mcopy", stdout=subprocess.DEVNULL)
         return folder
