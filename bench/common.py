@@ -14,6 +14,11 @@ MARK_DIR = "bench-mark"
 TEMP_NAME = "kqtmpins.exe"
 
 
+def helper(road, name):
+    """A Windows-side helper of the bench in the road's build tree."""
+    return os.path.join(road.tree, "bench", name)
+
+
 class BenchError(Exception):
     pass
 

@@ -8,7 +8,8 @@ import shutil
 import subprocess
 import time
 
-from .common import HEADER, MARK_DIR, MEDIA, PAYLOAD_BYTES, TEMP_NAME, BenchError, MiB, log
+from .common import (HEADER, MARK_DIR, MEDIA, PAYLOAD_BYTES, TEMP_NAME, BenchError, MiB, helper,
+                     log)
 from .files import (clear, cut_set, loop_device, no_loop_devices, payload_copies, rotated,
                     seeded_block, settle, sh_quote, sha256_file, time_command, time_shell, warm,
                     write_installer)
@@ -44,8 +45,7 @@ def bench_size(rig, watch, size_mib, runs, work, tool):
     mark = rig.c_drive(MARK_DIR, "started")
 
     log("%d MiB: making the installer and cutting it into %s pieces" % (size_mib, MEDIA))
-    want = write_installer(installer, size,
-                           os.path.join(road.bench_programs, "timing_installer.exe"))
+    want = write_installer(installer, size, helper(road, "timing_installer.exe"))
     pieces = cut_set(installer, set_dir, road.launcher, tool)
     os.unlink(installer)
     copies = payload_copies(pieces, copies_dir)
@@ -108,7 +108,7 @@ def bench_footprint(rig, watch, runs, work, tool):
     programs = rig.c_drive("bench", "programs")
     os.makedirs(programs, exist_ok=True)
     for name in ("bare_exit.exe", "timing_installer.exe"):
-        shutil.copy(os.path.join(road.bench_programs, name), programs)
+        shutil.copy(helper(road, name), programs)
     pieces = cut_set(os.path.join(programs, "timing_installer.exe"), set_dir, road.launcher,
                      tool)
     if len(pieces) != 1:
@@ -126,7 +126,7 @@ def bench_footprint(rig, watch, runs, work, tool):
         rows["cold_launcher_exit"].append(r["exit"] - r["start"])
         log("footprint, no desktop, run %d/%d: launcher to installer %.3f s"
             % (i + 1, runs, rows["cold_launcher_installer"][-1]))
-    rig.hold_desktop(os.path.join(road.bench_programs, "desktop_holder.exe"),
+    rig.hold_desktop(helper(road, "desktop_holder.exe"),
                      os.path.join(mark_dir, "desktop"))
     for i in range(runs):
         settle([mark])
@@ -182,7 +182,7 @@ def bench_handoff(rig, watch, sizes_mib, runs):
     mark = os.path.join(mark_dir, "started")
     probe = os.path.join(temp, "bench-close.bin")
     exe = rig.c_drive("bench", "programs", "padded.exe")
-    program = os.path.join(road.bench_programs, "timing_installer.exe")
+    program = helper(road, "timing_installer.exe")
     block = seeded_block()
     out = []
 

@@ -26,7 +26,6 @@ import argparse
 import datetime
 import json
 import os
-import re
 import shutil
 import subprocess
 import sys
@@ -36,7 +35,7 @@ import winerig
 from winerig import RigError, WineRig
 
 from . import machine, measure, plot, report, stats
-from .common import MARK_DIR, PIECESET, ROOT, BenchError, log
+from .common import MARK_DIR, PIECESET, ROOT, BenchError, helper, log
 from .watch import IN_CLOSE_WRITE, IN_CREATE, Watch
 
 HELPERS = ("bare_exit.exe", "timing_installer.exe", "desktop_holder.exe")
@@ -83,8 +82,7 @@ def choose_road(args):
     road = (winerig.forced_road(args.arch, args.win32, args.win64) if args.arch
             else winerig.choose_road(args.win32, args.win64))
     log(road.summary())
-    for path in [road.launcher, PIECESET] + [os.path.join(road.bench_programs, name)
-                                             for name in HELPERS]:
+    for path in [road.launcher, PIECESET] + [helper(road, name) for name in HELPERS]:
         if not os.path.isfile(path):
             raise BenchError("%s is missing; run `make all` first" % path)
     return road
@@ -105,8 +103,7 @@ def measure_all(args, rig, tool):
     watch = Watch()
     try:
         # Before Wine starts: pieceset is a Linux tool and needs no session.
-        raw = measure_pieceset(args, tool, os.path.join(road.bench_programs,
-                                                        "timing_installer.exe"))
+        raw = measure_pieceset(args, tool, helper(road, "timing_installer.exe"))
         rig.start(reuse_prefix=args.reuse_prefix)
         # Every launcher run asks for kqtmpins.exe to go at the next start; the
         # bench never restarts, so the list would only grow.
@@ -172,10 +169,12 @@ def tidy(args, rig):
     into; one that went right keeps them only when asked to."""
     if args.keep:
         return
-    shutil.rmtree(rig.prefix, ignore_errors=True)
-    for name in os.listdir(args.work):
-        if re.fullmatch(r"run-\d+\.log", name):
-            os.unlink(os.path.join(args.work, name))
+    try:
+        rig.remove_prefix()
+        rig.remove_logs()
+    except RigError as e:
+        log(e)
+        return
     if not os.listdir(args.work):
         os.rmdir(args.work)
 
@@ -194,9 +193,8 @@ def record(args, road, facts, raw):
         "machine": facts["machine"], "filesystem": raw["filesystem"],
         "load": [facts["load"], machine.loadavg()],
         "launcher_size": os.path.getsize(road.launcher),
-        "bare_size": os.path.getsize(os.path.join(road.bench_programs, "bare_exit.exe")),
-        "timing_size": os.path.getsize(os.path.join(road.bench_programs,
-                                                    "timing_installer.exe")),
+        "bare_size": os.path.getsize(helper(road, "bare_exit.exe")),
+        "timing_size": os.path.getsize(helper(road, "timing_installer.exe")),
         "summary": summary, "footprint": raw["footprint"], "verdict": verdict,
         "handoff": stats.summarise_handoff(raw["handoff"]),
         "cut": stats.summarise_cut(raw["cut"]), "write": stats.summarise_write(raw["write"]),
@@ -256,27 +254,30 @@ def log_summary(run, paths):
                                        os.path.relpath(paths[1], ROOT), run["elapsed"]))
 
 
+# What a run that went wrong can end in; each ends the bench with exit code 2.
+FAILURES = (BenchError, RigError, subprocess.CalledProcessError, subprocess.TimeoutExpired,
+            OSError)
+
+
+def run_facts(road, tool):
+    """What the figures are read against, taken before the first measurement."""
+    return {"started": time.monotonic(), "machine": machine.machine(road),
+            "stamp": datetime.datetime.now(datetime.timezone.utc).strftime("%Y-%m-%d %H:%M UTC"),
+            "load": machine.loadavg(), "pieceset": machine.pieceset_build(tool)}
+
+
 def main():
     args = parse_args()
-    if args.only:
-        try:
-            pieceset_only(args)
-        except (BenchError, subprocess.CalledProcessError, subprocess.TimeoutExpired,
-                OSError) as e:
-            print("bench: %s" % e, file=sys.stderr)
-            return 2
-        return 0
     try:
+        if args.only:
+            pieceset_only(args)
+            return 0
         road = choose_road(args)
-        facts = {"started": time.monotonic(), "machine": machine.machine(road),
-                 "stamp": datetime.datetime.now(datetime.timezone.utc)
-                 .strftime("%Y-%m-%d %H:%M UTC"), "load": machine.loadavg()}
         rig = WineRig(args.work, road, log=log)
         tool = copy_tool(args.work)
-        facts["pieceset"] = machine.pieceset_build(tool)
+        facts = run_facts(road, tool)
         raw = measure_all(args, rig, tool)
-    except (BenchError, RigError, subprocess.CalledProcessError, subprocess.TimeoutExpired,
-            OSError) as e:
+    except FAILURES as e:
         print("bench: %s" % e, file=sys.stderr)
         return 2
     tidy(args, rig)

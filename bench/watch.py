@@ -110,7 +110,7 @@ def run_program(rig, watch, windows_path, marks, timeout=180):
             break
         if time.monotonic() > deadline:
             proc.kill()
-            proc.wait()
+            proc.wait(timeout=30)
             raise BenchError("%s still running after %d s" % (windows_path, timeout))
     result = dict(found)
     result.update({"start": start, "exit": exited, "code": proc.returncode,

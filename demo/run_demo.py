@@ -130,7 +130,7 @@ class Demo:
         self.item("$ pieceset " + " ".join(shlex.quote(self.rel(a) if os.path.isabs(a) else a)
                                            for a in args))
         done = subprocess.run(command, stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
-                              stdin=subprocess.DEVNULL)
+                              stdin=subprocess.DEVNULL, timeout=600)
         output = done.stdout.decode("utf-8", "replace").rstrip("\n")
         for line in output.splitlines():
             self.item("  " + line.replace(self.work + "/", self.rel(self.work) + "/"))
@@ -166,11 +166,8 @@ class Demo:
             shutil.rmtree(drive)
         self.disks = []
         for number, image in enumerate(self.images, start=1):
-            folder = os.path.join(drive, "disk%d" % number)
-            os.makedirs(folder)
-            subprocess.run(["mcopy", "-s", "-i", image, "::*", folder + "/"], check=True,
-                           stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL)
-            listing = subprocess.run(["mdir", "-i", image, "::"], check=True,
+            folder = winerig.unpack_image(image, os.path.join(drive, "disk%d" % number))
+            listing = subprocess.run(["mdir", "-i", image, "::"], check=True, timeout=60,
                                      stdin=subprocess.DEVNULL, stdout=subprocess.PIPE)
             label = re.search(r"Volume in drive : is (.*)", listing.stdout.decode("latin-1"))
             label = label.group(1).strip() if label else "no label"
@@ -185,7 +182,8 @@ class Demo:
 
     def start_wine(self):
         self.section("Windows under Wine, headless")
-        self.rig = WineRig(self.work, self.args.road, log=lambda text: None)
+        self.rig = WineRig(self.work, self.args.road, probe=probe_path(self.args.road),
+                           log=lambda text: None)
         t0 = time.monotonic()
         self.rig.start(reuse_prefix=self.args.reuse_prefix)
         self.item("prefix %s, display %s, ready in %.1f s"
@@ -448,7 +446,7 @@ class Demo:
             if self.rig and self.rig.display:
                 try:
                     self.shot("failed.png", [])
-                except (OSError, subprocess.SubprocessError):
+                except (RigError, OSError):
                     pass
         finally:
             self.section("result")
@@ -474,15 +472,27 @@ class Demo:
         if self.args.keep:
             self.item("prefix kept: %s" % self.rel(self.rig.prefix))
         else:
-            shutil.rmtree(self.rig.prefix, ignore_errors=True)
-            self.item("prefix removed")
+            try:
+                self.rig.remove_prefix()
+                self.item("prefix removed")
+            except RigError as e:
+                self.item(str(e))
 
 
 class DemoFailed(Exception):
     pass
 
 
-def main():
+def probe_path(road):
+    """wine_probe.exe, which the rig reads windows with, of the road's tree."""
+    return os.path.join(road.tree, "tests", "win32", "wine_probe.exe")
+
+
+class CannotRun(Exception):
+    """A tool or a built file the demo needs is missing."""
+
+
+def parse_args():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--win32", default=os.path.join(ROOT, "build/win32"),
                         help="the 32-bit tree: launcher.exe, tests/win32/*.exe")
@@ -495,34 +505,45 @@ def main():
     parser.add_argument("--keep", action="store_true", help="keep the Wine prefix")
     parser.add_argument("--reuse-prefix", action="store_true",
                         help="start from a prefix kept by an earlier --keep run")
-    args = parser.parse_args()
+    return parser.parse_args()
 
+
+def choose_road(args):
     try:
         if args.arch:
-            args.road = winerig.forced_road(args.arch, args.win32, args.win64)
-        else:
-            args.road = winerig.choose_road(args.win32, args.win64,
-                                            winerig.road.TOOLS + ("mcopy", "mdir"))
+            return winerig.forced_road(args.arch, args.win32, args.win64)
+        return winerig.choose_road(args.win32, args.win64, winerig.road.TOOLS + ("mcopy", "mdir"))
     except RigError as e:
-        print("demo: %s" % e, file=sys.stderr)
-        return 2
+        raise CannotRun(str(e))
+
+
+def check_built(args):
     sample = os.path.join(args.road.tree, "sample")
-    for path in (args.road.launcher, args.pieceset,
-                 os.path.join(args.road.programs, "wine_probe.exe"),
+    for path in (args.road.launcher, args.pieceset, probe_path(args.road),
                  os.path.join(sample, "sample-setup.exe"), os.path.join(sample, "SampleApp.exe"),
                  os.path.join(sample, "sample-data.bin")):
         if not os.path.isfile(path):
-            print("demo: %s is missing (make all; the sample needs makensis)" % path,
-                  file=sys.stderr)
-            return 2
+            raise CannotRun("%s is missing (make all; the sample needs makensis)" % path)
+
+
+def makensis_version():
     try:
         done = subprocess.run(["makensis", "-VERSION"], stdout=subprocess.PIPE,
                               stderr=subprocess.DEVNULL, timeout=30)
     except (OSError, subprocess.TimeoutExpired) as e:
-        print("demo: makensis -VERSION failed (%s); install nsis (make deps)" % e,
-              file=sys.stderr)
+        raise CannotRun("makensis -VERSION failed (%s); install nsis (make deps)" % e)
+    return done.stdout.decode("utf-8", "replace").strip() or "(unknown)"
+
+
+def main():
+    args = parse_args()
+    try:
+        args.road = choose_road(args)
+        check_built(args)
+        args.makensis_version = makensis_version()
+    except CannotRun as e:
+        print("demo: %s" % e, file=sys.stderr)
         return 2
-    args.makensis_version = done.stdout.decode("utf-8", "replace").strip() or "(unknown)"
     return Demo(args).run()
 
 

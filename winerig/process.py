@@ -10,7 +10,7 @@ import time
 from .errors import RigError
 
 
-def start_xvfb(screen="1024x768x24", timeout=30, error=None):
+def start_xvfb(screen="1024x768x24", timeout=30):
     """Starts Xvfb on a display it finds free itself; returns (proc, ":N").
 
     Xvfb takes the display's lock and names the number once it accepts
@@ -24,7 +24,7 @@ def start_xvfb(screen="1024x768x24", timeout=30, error=None):
     except OSError as e:
         os.close(read_end)
         os.close(write_end)
-        raise (error or RigError)("Xvfb could not start: %s" % e, command=["Xvfb"])
+        raise RigError("Xvfb could not start: %s" % e, command=["Xvfb"])
     os.close(write_end)
     number = b""
     deadline = time.monotonic() + timeout
@@ -40,8 +40,8 @@ def start_xvfb(screen="1024x768x24", timeout=30, error=None):
         os.close(read_end)
     if not number.strip().isdigit():
         stop_process(proc)
-        raise (error or RigError)("Xvfb named no display within %d s (exit code %s)"
-                                  % (timeout, proc.poll()), command=["Xvfb", "-displayfd"])
+        raise RigError("Xvfb named no display within %d s (exit code %s)"
+                       % (timeout, proc.poll()), command=["Xvfb", "-displayfd"])
     return proc, ":%d" % int(number)
 
 
@@ -53,11 +53,31 @@ def stop_process(proc, timeout=5, terminate=True):
     try:
         proc.wait(timeout=timeout)
     except subprocess.TimeoutExpired:
-        proc.kill()
-        proc.wait()
+        kill_process(proc, timeout)
 
 
-def run_command(args, env, timeout, what=None, check=True, stdout=subprocess.PIPE):
+def kill_process(proc, timeout=10):
+    """Kills proc and reaps it; one that outlives SIGKILL (stuck in the
+    kernel) is a RigError rather than a wait without end."""
+    proc.kill()
+    try:
+        proc.wait(timeout=timeout)
+    except subprocess.TimeoutExpired:
+        raise RigError("process %d did not end within %d s of SIGKILL" % (proc.pid, timeout),
+                       command=proc.args)
+
+
+def spawn(args, env, what=None, **streams):
+    """Starts a process the caller ends (a server, a program it watches);
+    every wait on it takes a timeout (stop_process, kill_process). A program
+    that cannot start is a RigError, like a command that fails."""
+    try:
+        return subprocess.Popen(list(args), env=env, **streams)
+    except OSError as e:
+        raise RigError("%s could not start: %s" % (what or args[0], e), command=args)
+
+
+def run_command(args, env=None, timeout=60, what=None, check=True, stdout=subprocess.PIPE):
     """Runs a command to its end; a failure (or a time-out) is a RigError
     that carries the command, its exit code and its stderr.
 

@@ -2,8 +2,9 @@
 to watch and answer its windows from outside.
 
   road = choose_road(win32_tree, win64_tree)   which build runs here (road.py)
-  rig = WineRig(workdir, road)            road.programs holds wine_probe.exe
+  rig = WineRig(workdir, road, probe)     probe: the caller's wine_probe.exe
   rig.start()                             Xvfb, a fresh prefix, a persistent wineserver
+  unpack_image(image, some_dir)           a floppy or CD image's files (disks.py)
   rig.point_drive("a", some_dir)          insert a "disk"
   run = rig.start_program(r"A:\\launcher.exe", debug="trace+msgbox")
   box = rig.wait_box("Next Disk")         waits until visible, reads it through wine_probe
@@ -12,7 +13,9 @@ to watch and answer its windows from outside.
   run.wait()                              the program's exit code
   run.box_texts()                         every box text Wine traced
   rig.restart()                           wineboot -r: the system's restart-time work
+  rig.remove_drive("d")                   a drive letter of the caller's gone again
   rig.stop()
+  rig.remove_prefix(); rig.remove_logs()  after a run that needs nothing kept
 
 Set E2E_WINEDEBUG to replace a program's WINEDEBUG (default trace+msgbox).
 
@@ -29,7 +32,7 @@ import subprocess
 import time
 
 from .errors import RigError
-from .process import run_command, start_xvfb, stop_process
+from .process import kill_process, run_command, spawn, start_xvfb, stop_process
 
 
 def _ere_literal(text):
@@ -100,9 +103,9 @@ class Run:
         try:
             return self.popen.wait(timeout=timeout)
         except subprocess.TimeoutExpired:
-            self.popen.kill()
-            self.popen.wait()
-            raise RigError("program still running after %d s" % timeout)
+            kill_process(self.popen)
+            raise RigError("program still running after %d s" % timeout,
+                           command=self.popen.args)
 
     def running(self):
         return self.popen.poll() is None
@@ -126,11 +129,16 @@ MARLETT = "/usr/share/wine/fonts/marlett.ttf"
 QUESTION_BUTTONS = [(1, "OK"), (2, "Cancel")]
 
 
+LOG_NAME = re.compile(r"run-\d+\.log")
+
+
 class WineRig:
-    def __init__(self, workdir, road, log=print, screen="1024x768x24"):
+    def __init__(self, workdir, road, probe=None, log=print, screen="1024x768x24"):
+        """probe: the path of wine_probe.exe of the road's build, which the
+        caller's tree holds; without it the rig cannot read windows."""
         self.workdir = os.path.abspath(workdir)
         self.road = road
-        self.programs_dir = road.programs
+        self.probe_exe = probe
         # A 64-bit prefix cannot serve the 32-bit loader, nor the reverse.
         self.prefix = os.path.join(self.workdir, "prefix" if road.shipped else "prefix64")
         self.log = log
@@ -172,7 +180,7 @@ class WineRig:
         if os.path.exists(self.prefix):
             self.kill_server()
             if not reuse_prefix:
-                shutil.rmtree(self.prefix)
+                _remove(self.prefix, shutil.rmtree)
         if not os.path.exists(self.prefix):
             run_command(self.road.wine + ["wineboot", "-i"], self.env(), 300,
                         what="making the Wine prefix", stdout=subprocess.DEVNULL)
@@ -204,6 +212,20 @@ class WineRig:
             stop_process(self._xvfb)
             self._xvfb = None
 
+    def remove_prefix(self):
+        """Removes the prefix (over a gigabyte) of a stopped session."""
+        if self._server or self._xvfb:
+            raise RigError("the session still runs; stop() it before removing its prefix")
+        _remove(self.prefix, shutil.rmtree)
+
+    def remove_logs(self):
+        """Removes the run-NN.log files of programs this rig (or an earlier
+        one in the same workdir) started."""
+        if os.path.isdir(self.workdir):
+            for name in os.listdir(self.workdir):
+                if LOG_NAME.fullmatch(name):
+                    _remove(os.path.join(self.workdir, name), os.unlink)
+
     def _start_xvfb(self):
         self._xvfb, self.display = start_xvfb(self.screen)
 
@@ -212,8 +234,8 @@ class WineRig:
         if self._server and self._server.poll() is None:
             return
         # Not on a pipe: the server outlives every call that waits for output.
-        self._server = subprocess.Popen(["wineserver", "-p"], env=self.env(),
-                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self._server = spawn(["wineserver", "-p"], self.env(),
+                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         # The boot work runs with the first process; let it finish now.
         self.wine(["cmd", "/c", "exit"])
 
@@ -243,10 +265,12 @@ class WineRig:
         self._runs += 1
         log_path = os.path.join(self.workdir, "run-%02d.log" % self._runs)
         log = open(log_path, "wb")
-        popen = subprocess.Popen(self.road.wine + [path] + list(args), env=self.env(debug),
-                                 cwd=cwd or self.workdir,
-                                 stdin=subprocess.DEVNULL, stdout=log, stderr=log)
-        log.close()
+        try:
+            popen = spawn(self.road.wine + [path] + list(args), self.env(debug),
+                          cwd=cwd or self.workdir,
+                          stdin=subprocess.DEVNULL, stdout=log, stderr=log)
+        finally:
+            log.close()
         return Run(popen, log_path, time.monotonic())
 
     # ---- registry ---------------------------------------------------------
@@ -323,9 +347,9 @@ class WineRig:
         ends it soon after the last one exits; on Windows it is always there."""
         if os.path.exists(ready_mark):
             os.unlink(ready_mark)
-        self._holder = subprocess.Popen(self.road.wine + [holder_exe], env=self.env(),
-                                        stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
-                                        stderr=subprocess.DEVNULL)
+        self._holder = spawn(self.road.wine + [holder_exe], self.env(),
+                             stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                             stderr=subprocess.DEVNULL)
         deadline = time.monotonic() + timeout
         while not os.path.exists(ready_mark):
             if self._holder.poll() is not None:
@@ -371,7 +395,9 @@ class WineRig:
     # ---- probes -----------------------------------------------------------
 
     def probe(self, *args):
-        return self.wine([os.path.join(self.programs_dir, "wine_probe.exe")] + list(args))
+        if not self.probe_exe:
+            raise RigError("this rig was given no wine_probe.exe to read windows with")
+        return self.wine([self.probe_exe] + list(args))
 
     def short_path(self, path):
         fields, _ = _parse_probe(self.probe("shortpath", path))
@@ -379,14 +405,24 @@ class WineRig:
 
     # ---- drives and files -------------------------------------------------
 
+    def _drive_link(self, letter):
+        return os.path.join(self.prefix, "dosdevices", letter.lower() + ":")
+
     def point_drive(self, letter, directory):
         """Inserts a disk: re-points the drive's symlink to the directory."""
-        link = os.path.join(self.prefix, "dosdevices", letter.lower() + ":")
+        link = self._drive_link(letter)
         tmp = link + ".new"
         if os.path.lexists(tmp):
             os.unlink(tmp)
         os.symlink(os.path.abspath(directory), tmp)
         os.replace(tmp, link)
+
+    def remove_drive(self, letter):
+        """Takes away a drive letter point_drive gave; one not there is no
+        failure. Only the link goes, never the folder it points at."""
+        link = self._drive_link(letter)
+        if os.path.lexists(link):
+            _remove(link, os.unlink)
 
     def c_drive(self, *parts):
         return os.path.join(self.prefix, "drive_c", *parts)
@@ -447,8 +483,7 @@ class WineRig:
     # ---- windows ----------------------------------------------------------
 
     def _xdotool(self, *args):
-        done = subprocess.run(["xdotool"] + list(args), env=self.env(), stdout=subprocess.PIPE,
-                              stderr=subprocess.DEVNULL, timeout=20)
+        done = run_command(["xdotool"] + list(args), self.env(), 20, check=False)
         return done.returncode, done.stdout.decode("utf-8", "replace")
 
     def visible_windows(self, caption):
@@ -556,6 +591,16 @@ class WineRig:
 
     def move_window(self, xid, x, y):
         self._xdotool("windowmove", str(xid), str(x), str(y))
+
+
+def _remove(path, remove):
+    """Removes a file or tree of the rig's; a failure is a RigError."""
+    if not os.path.lexists(path):
+        return
+    try:
+        remove(path)
+    except OSError as e:
+        raise RigError("could not remove %s: %s" % (path, e))
 
 
 def _pairs(items):

@@ -26,7 +26,8 @@ TWIN = "the 64-bit build of the same sources, so that its road cannot rot"
 
 
 class Road:
-    """One build tree and the Wine that runs it."""
+    """One build tree and the Wine that runs it. What else the tree holds
+    (test programs, helpers, the sample) is its callers' to find."""
 
     def __init__(self, arch, tree, reason, detail=None):
         self.arch = arch
@@ -41,15 +42,6 @@ class Road:
     @property
     def launcher(self):
         return os.path.join(self.tree, "launcher.exe")
-
-    @property
-    def programs(self):
-        """The Windows-side test programs of this build."""
-        return os.path.join(self.tree, "tests", "win32")
-
-    @property
-    def bench_programs(self):
-        return os.path.join(self.tree, "bench")
 
     @property
     def wine(self):

@@ -82,7 +82,7 @@ class Cutter:
         out = source[:-len(".exe")] + "-set"
         subprocess.run([self.tool, "cut", source, "--name", name, "--media", str(media),
                         "--flat", "--force", "-o", out], check=True,
-                       stdout=subprocess.DEVNULL)
+                       stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, timeout=300)
         result = []
         while os.path.exists(os.path.join(out, "FILE.%d" % (len(result) + 1))):
             with open(os.path.join(out, "FILE.%d" % (len(result) + 1)), "rb") as f:
@@ -94,7 +94,7 @@ class Cutter:
         subprocess.run([self.tool, "cut", self._source(payload), "--name", name,
                         "--media", str(media), "--first-media", str(first_media),
                         "--launcher", launcher, "--force", "-o", out], check=True,
-                       stdout=subprocess.DEVNULL)
+                       stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, timeout=300)
         disks = []
         while os.path.isdir(os.path.join(out, "disk%d" % (len(disks) + 1))):
             disks.append(os.path.join(out, "disk%d" % (len(disks) + 1)))

@@ -36,6 +36,13 @@ from sample import sample_install
 from winerig import QUESTION_BUTTONS, RigError, WineRig
 
 NAME = "Recording Installer 1.0"
+# The Windows-side test programs every road's tree must hold.
+PROGRAMS = ("recording_installer.exe", "wine_probe.exe", "restart_probe.exe")
+
+
+def program(road, name):
+    """A Windows-side test program of the road's build tree (tests/win32)."""
+    return os.path.join(road.tree, "tests", "win32", name)
 
 
 class CaseFailed(Exception):
@@ -59,8 +66,9 @@ class Suite:
         self.work = os.path.abspath(work)
         self.artifacts = os.path.abspath(artifacts)
         self.launcher = road.launcher
-        self.rig = WineRig(os.path.join(self.work, "rig"), road, log=self.say)
-        with open(os.path.join(road.programs, "recording_installer.exe"), "rb") as f:
+        self.rig = WineRig(os.path.join(self.work, "rig"), road,
+                           probe=program(road, "wine_probe.exe"), log=self.say)
+        with open(program(road, "recording_installer.exe"), "rb") as f:
             self.installer = f.read()
         self.case_dir = None
         self.cutter = pieces.Cutter(args.pieceset, os.path.join(self.work, "cuts"))
@@ -405,7 +413,7 @@ class Suite:
         """Delayed move refused: the request goes into WinInit.Ini, and the
         system deletes the file at restart."""
         rig = self.rig
-        probe = os.path.join(self.road.programs, "restart_probe.exe")
+        probe = program(self.road, "restart_probe.exe")
         ini = os.path.join(rig.windows_dir(), "WinInit.Ini")
         bak = os.path.join(rig.windows_dir(), "wininit.bak")
         for path in (ini, bak):
@@ -559,20 +567,14 @@ class Suite:
             f.write(payload)
         # 732 sectors a disc: 256 for the file system, 4 for SETUP.EXE.
         out = os.path.join(self.case_dir, "set")
-        subprocess.run([self.cutter.tool, "cut", source, "--name", NAME, "--media", "1499136",
-                        "--fs", "iso9660", "--launcher", self.launcher, "--images", "-o", out],
-                       check=True, stdout=subprocess.DEVNULL)
+        expect(self.pieceset("cut", source, "--name", NAME, "--media", "1499136",
+                             "--fs", "iso9660", "--launcher", self.launcher, "--images",
+                             "-o", out), 0, "exit code of cut")
         discs = []
         for n in (1, 2):
             image = os.path.join(out, "disk%d.iso" % n)
             expect_true(os.path.getsize(image) <= 1499136, "disk%d.iso exceeds the disc" % n)
-            disc = self.disk("cd%d" % n)
-            subprocess.run(["xorriso", "-osirrox", "on", "-indev", image, "-extract", "/", disc],
-                           check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-            # xorriso gives the copies the disc's read-only modes.
-            for name in [""] + os.listdir(disc):
-                os.chmod(os.path.join(disc, name), 0o755)
-            discs.append(disc)
+            discs.append(winerig.unpack_image(image, self.disk("cd%d" % n)))
         expect(sorted(os.listdir(discs[0])), ["FILE.1", "SETUP.EXE"], "files on disc 1")
         expect(sorted(os.listdir(discs[1])), ["FILE.2"], "files on disc 2")
         expect(not os.path.exists(os.path.join(out, "disk3.iso")), True, "a third disc")
@@ -598,7 +600,7 @@ class Suite:
             self.expect_installer_ran(payload)
         finally:
             rig.set_drive_type("d", None)
-            os.unlink(os.path.join(rig.prefix, "dosdevices", "d:"))
+            rig.remove_drive("d")
 
     def pieceset(self, *args):
         """The tool's exit code; its last line (the verdict) goes to the transcript."""
@@ -631,12 +633,8 @@ class Suite:
         expect(self.pieceset("verify", *kept, images[1]), 0,
                "exit code of verify with the rebuilt disk 2")
         # What drive A: holds with each disk in; the recovery disk never goes in.
-        disks = []
-        for n, image in enumerate(images[:3], start=1):
-            disk = self.disk("floppy%d" % n)
-            subprocess.run(["mcopy", "-s", "-i", image, "::*", disk + "/"], check=True,
-                           stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, timeout=60)
-            disks.append(disk)
+        disks = [winerig.unpack_image(image, self.disk("floppy%d" % n))
+                 for n, image in enumerate(images[:3], start=1)]
         expect([sorted(os.listdir(d)) for d in disks],
                [["FILE.1", "SETUP.EXE"], ["FILE.2"], ["FILE.3"]], "files on the floppies")
         run = self.start_launcher(disks[0], "SETUP.EXE")
@@ -754,7 +752,10 @@ class Suite:
             self.rig.stop()
         # The prefix takes over a gigabyte; a failed run keeps it to look into.
         if not failed and not self.args.reuse_prefix:
-            shutil.rmtree(self.rig.prefix, ignore_errors=True)
+            try:
+                self.rig.remove_prefix()
+            except RigError as e:
+                self.say("e2e: %s" % e)
         return passed, flaky, failed, table
 
     def run_twice(self, name, case, passed, flaky, failed):
@@ -802,7 +803,7 @@ class Suite:
             try:
                 self.rig.screenshot(os.path.join(self.artifacts,
                                                  "failed-%s-%d.png" % (name, attempt)))
-            except (OSError, subprocess.SubprocessError) as shot:
+            except (RigError, OSError) as shot:
                 self.say("    no screenshot: %s" % shot)
             self.recover()
             return e
@@ -816,16 +817,11 @@ class Suite:
             self.say("recover: %s" % e)
 
 
-def run_road(args, road, work, artifacts, cases, versions=()):
-    print("e2e: %s" % road.summary(), flush=True)
-    suite = Suite(args, road, work, artifacts)
-    t0 = time.monotonic()
-    result = suite.run(cases, versions)
-    print("e2e: %s road: %.1f s" % (road.arch, time.monotonic() - t0), flush=True)
-    return result
+class CannotRun(Exception):
+    """The suite cannot prove anything here: no road, or a build file missing."""
 
 
-def main():
+def parse_args():
     here = os.path.dirname(os.path.abspath(__file__))
     root = os.path.dirname(os.path.dirname(here))
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
@@ -852,10 +848,12 @@ def main():
     args.cases = [c for c in args.cases if c]
     unknown = [c for c in args.cases if c not in Suite.CASES]
     if unknown:
-        print("e2e: unknown cases %s; known: %s" % (unknown, ", ".join(Suite.CASES)))
-        return 2
+        parser.error("unknown cases %s; known: %s" % (unknown, ", ".join(Suite.CASES)))
+    return args
 
-    t0 = time.monotonic()
+
+def choose_roads(args):
+    """The road of this run, then the twin's when it runs beside the shipped exe."""
     try:
         if args.arch:
             road = winerig.forced_road(args.arch, args.win32, args.win64)
@@ -865,37 +863,60 @@ def main():
         if road.shipped and not args.no_twin and not args.arch:
             twin = winerig.twin_road(args.win64)
     except RigError as e:
-        print("e2e: FAILED: %s" % e)
-        return 1
+        raise CannotRun(str(e))
     if args.expect_arch and road.arch != args.expect_arch:
-        print("e2e: FAILED: the rig chose %s where %s was expected: %s"
-              % (road.arch, args.expect_arch, road.summary()))
-        return 1
-    roads = [road] + ([twin] if twin else [])
-    for r in roads:
-        for path in [r.launcher] + [os.path.join(r.programs, p) for p in
-                                    ("recording_installer.exe", "wine_probe.exe",
-                                     "restart_probe.exe")]:
-            if not os.path.isfile(path):
-                print("e2e: FAILED: %s is missing (make all)" % path)
-                return 1
+        raise CannotRun("the rig chose %s where %s was expected: %s"
+                        % (road.arch, args.expect_arch, road.summary()))
+    return [road] + ([twin] if twin else [])
 
+
+def check_built(roads):
+    for road in roads:
+        for path in [road.launcher] + [program(road, name) for name in PROGRAMS]:
+            if not os.path.isfile(path):
+                raise CannotRun("%s is missing (make all)" % path)
+
+
+def run_road(args, road, work, artifacts, cases, versions=()):
+    print("e2e: %s" % road.summary(), flush=True)
+    suite = Suite(args, road, work, artifacts)
+    t0 = time.monotonic()
+    result = suite.run(cases, versions)
+    print("e2e: %s road: %.1f s" % (road.arch, time.monotonic() - t0), flush=True)
+    return result
+
+
+class Outcome:
+    """What every road's run came to, for the summary."""
+
+    def __init__(self):
+        self.passed, self.flaky, self.failed, self.table, self.roads = [], [], [], [], []
+
+    def add(self, road, result, total, tag=""):
+        passed, flaky, failed, table = result
+        self.passed += [tag + c for c in passed]
+        self.flaky += [tag + c for c in flaky]
+        self.failed += [tag + c for c in failed]
+        self.table += table
+        self.roads.append((road, len(passed) + len(flaky), total))
+
+
+def run_roads(args, roads):
+    """Every case on the road, the versions after them; a few on the twin."""
     cases = args.cases or Suite.CASES
     versions = [] if args.no_versions or args.cases else Suite.VERSIONS
-    summary = []
-    passed, flaky, failed, table = run_road(args, road, args.work, args.artifacts, cases,
-                                            versions)
-    summary.append((road, len(passed) + len(flaky), len(cases) + len(versions)))
-    if twin:
+    outcome = Outcome()
+    outcome.add(roads[0], run_road(args, roads[0], args.work, args.artifacts, cases, versions),
+                len(cases) + len(versions))
+    for twin in roads[1:]:
         twin_cases = [c for c in Suite.TWIN_CASES if c in cases]
-        t_passed, t_flaky, t_failed, _ = run_road(
-            args, twin, os.path.join(args.work, "twin"),
-            os.path.join(args.artifacts, "twin"), twin_cases)
-        passed += ["twin:" + c for c in t_passed]
-        flaky += ["twin:" + c for c in t_flaky]
-        failed += ["twin:" + c for c in t_failed]
-        summary.append((twin, len(t_passed) + len(t_flaky), len(twin_cases)))
+        outcome.add(twin, run_road(args, twin, os.path.join(args.work, "twin"),
+                                   os.path.join(args.artifacts, "twin"), twin_cases),
+                    len(twin_cases), tag="twin:")
+    return outcome
 
+
+def copy_shots(args, road):
     if args.docs and road.shipped:
         os.makedirs(args.docs, exist_ok=True)
         for shot in ("dialog.png", "next-disk.png"):
@@ -903,22 +924,38 @@ def main():
             if os.path.exists(src):
                 shutil.copyfile(src, os.path.join(args.docs, shot))
 
-    print("e2e: %.1f s in all" % (time.monotonic() - t0))
-    if table:
+
+def report(outcome, road, seconds):
+    print("e2e: %.1f s in all" % seconds)
+    if outcome.table:
         print("e2e: the three-disk join under each Windows version Wine reports (%s):"
               % ("shipped exe" if road.shipped else "64-bit twin"))
-        for version, ok, reported in table:
+        for version, ok, reported in outcome.table:
             print("e2e:   %-6s GetVersion: %-16s %s"
                   % (version, reported, "joined and started" if ok else "FAILED"))
-    if flaky:
-        print("e2e: passed only on the second run: %s" % ", ".join(flaky))
-    if failed:
-        print("e2e: failed: %s" % ", ".join(failed))
+    if outcome.flaky:
+        print("e2e: passed only on the second run: %s" % ", ".join(outcome.flaky))
+    if outcome.failed:
+        print("e2e: failed: %s" % ", ".join(outcome.failed))
     print("e2e: %d passed, %d passed on the second run, %d failed"
-          % (len(passed), len(flaky), len(failed)))
-    for r, ok, total in summary:
+          % (len(outcome.passed), len(outcome.flaky), len(outcome.failed)))
+    for r, ok, total in outcome.roads:
         print("e2e: ran %s, %d of %d cases passed" % (r.summary(), ok, total))
-    return 0 if not failed else 1
+    return 0 if not outcome.failed else 1
+
+
+def main():
+    args = parse_args()
+    t0 = time.monotonic()
+    try:
+        roads = choose_roads(args)
+        check_built(roads)
+    except CannotRun as e:
+        print("e2e: FAILED: %s" % e)
+        return 1
+    outcome = run_roads(args, roads)
+    copy_shots(args, roads[0])
+    return report(outcome, roads[0], time.monotonic() - t0)
 
 
 if __name__ == "__main__":
