@@ -37,7 +37,7 @@ _pieceset() {
   local options
   case $command in
     "") options="-h --help --version" ;;
-    cut) options="--name --name-file --media --first-media --fs --launcher --with-launcher --flat --images --recovery --force -o --out -h --help" ;;
+    cut) options="--name --name-file --media --first-media --fs --launcher --with-launcher --flat --images --recovery --repair-exe --force -o --out -h --help" ;;
     verify | show) options="-h --help" ;;
     join | repair | rescue) options="-o --out --force -h --help" ;;
     write) options="--device --yes -h --help" ;;

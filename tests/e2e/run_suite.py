@@ -646,8 +646,8 @@ class Suite:
         self.expect_installer_ran(payload)
 
     def recovery_set(self, size, recovery):
-        """A flat set with REPAIR.EXE put beside it by hand, as the cut does
-        not yet put it there; its payload."""
+        """A flat set with recovery pieces and the road's own REPAIR.EXE
+        beside them; its payload."""
         expect_true(self.cutter.tool is not None, "this case needs --pieceset to cut a set")
         payload = pieces.padded(self.installer, size)
         source = os.path.join(self.case_dir, "setup.exe")
@@ -655,11 +655,11 @@ class Suite:
             f.write(payload)
         out = self.disk("set")
         shutil.rmtree(out)
+        program = os.path.join(os.path.dirname(self.launcher), "repair.exe")
         expect(self.pieceset("cut", source, "--name", NAME, "--media", "100000", "--recovery",
-                             str(recovery), "--launcher", self.launcher, "--flat", "-o", out),
+                             str(recovery), "--launcher", self.launcher, "--repair-exe", program,
+                             "--flat", "-o", out),
                0, "cut")
-        shutil.copyfile(os.path.join(os.path.dirname(self.launcher), "repair.exe"),
-                        os.path.join(out, "REPAIR.EXE"))
         self.rig.point_drive("a", out)
         return out, payload
 

@@ -165,7 +165,7 @@ case_install() {
   # An installer's umask of 002 must not make group-writable folders.
   expect_status 0 bash -c "umask 002 && DESTDIR='$WORK/dest' cmake --install '$BUILD' --prefix /opt/kq"
   local root=$WORK/dest/opt/kq path want
-  for want in "bin/pieceset 755" "share/kqlauncher/launcher.exe 644" "share/man/man1/pieceset.1 644" \
+  for want in "bin/pieceset 755" "share/kqlauncher/launcher.exe 644" "share/kqlauncher/repair.exe 644" "share/man/man1/pieceset.1 644" \
     "share/bash-completion/completions/pieceset 644"; do
     path=${want% *}
     [[ -f "$root/$path" ]] || { fail "not installed: $path"; continue; }
@@ -223,6 +223,7 @@ case_package() {
 
   dpkg-deb -c "$deb" >listing.txt
   for want in "./usr/bin/pieceset -rwxr-xr-x" "./usr/share/kqlauncher/launcher.exe -rw-r--r--" \
+    "./usr/share/kqlauncher/repair.exe -rw-r--r--" \
     "./usr/share/man/man1/pieceset.1.gz -rw-r--r--" \
     "./usr/share/bash-completion/completions/pieceset -rw-r--r--" \
     "./usr/share/doc/pieceset/copyright -rw-r--r--" \

@@ -114,6 +114,33 @@ case_two_recovery_pieces() {
   [[ -z $(ls -A | grep -E '^(set|\.set\..*)$') ]] || fail "the failed cut left $(ls -A | tr '\n' ' ')"
 }
 
+# REPAIR.EXE beside each recovery piece, checked against the recovery header
+# and put back by repair as it was cut.
+case_repair_program_on_recovery_disks() {
+  seeded_file setup.exe 3000000
+  seeded_file program.exe 12000
+  printf 'MZ launcher' >launcher.exe
+  expect_status 0 "$PIECESET" cut setup.exe --name Healed --media 1.44M --images --recovery 2 \
+    --launcher launcher.exe --repair-exe program.exe -o set
+  cmp -s set/disk4/REPAIR.EXE program.exe && cmp -s set/disk5/REPAIR.EXE program.exe ||
+    fail "the recovery disks do not carry the program given"
+  expect_status 0 "$PIECESET" verify set
+  expect_in out.txt "verdict: good: 3 disks and 2 recovery pieces with REPAIR.EXE intact"
+  expect_status 0 "$PIECESET" show set/disk5.img
+  expect_in out.txt "set/disk5.img::REPAIR.EXE: the program that heals the set on Windows, 12000 bytes"
+  cp -r set disks && flip_byte disks/disk5/REPAIR.EXE 5000
+  expect_status 3 "$PIECESET" verify disks/disk*/
+  expect_in out.txt "disk 5 (REPAIR.2, REPAIR.EXE): DAMAGED, REPAIR.EXE not the one cut"
+  expect_status 0 "$PIECESET" repair disks/disk*/ -o fixed
+  cmp -s fixed/disk5.img set/disk5.img || fail "the rebuilt disk5.img is not the image cut"
+  seeded_file big.exe 12289
+  expect_status 2 "$PIECESET" cut setup.exe --name Healed --media 1.44M --recovery 1 \
+    --launcher launcher.exe --repair-exe big.exe -o none
+  expect_in err.txt "big.exe is 12289 bytes; a recovery disk keeps room for 12288 of REPAIR.EXE"
+  expect_status 2 "$PIECESET" cut setup.exe --name Healed --media 1.44M --repair-exe big.exe -o none
+  expect_in err.txt "--repair-exe goes with --recovery and a launcher"
+}
+
 case_flat_set_with_launcher() {
   openssl enc -aes-128-ctr -pass pass:flat -nosalt -pbkdf2 </dev/zero 2>/dev/null |
     head -c 3000000 >setup.exe

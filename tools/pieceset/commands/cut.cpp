@@ -16,27 +16,31 @@ namespace pieceset {
 
 namespace {
 
-// The launcher installed with this tool: share/kqlauncher/launcher.exe
-// beside the bin folder the running pieceset lies in.
-fs::path InstalledLauncher() {
+// A program installed with this tool, `name` in share/kqlauncher beside
+// the bin folder the running pieceset lies in; `option` asks for it, `noun`
+// names it, and `instead` is what the user may give in its place.
+fs::path InstalledProgram(const std::string& name, const char* option, const char* noun,
+                          const char* instead) {
   std::error_code error;
   const fs::path self = fs::read_symlink("/proc/self/exe", error);
-  if (error) throw Error("--with-launcher: cannot tell where pieceset is installed: " + error.message());
-  const fs::path launcher = (self.parent_path() / PIECESET_LAUNCHER_FROM_BIN).lexically_normal();
-  if (!fs::is_regular_file(launcher, error)) {
-    // Run from its build tree, the tool takes the launcher of the cross
-    // build that tree's cache names; no path of the build is compiled in.
-    std::ifstream cache(self.parent_path() / "CMakeCache.txt");
-    constexpr std::string_view kKey = "LAUNCHER_WIN32_DIR:PATH=";
-    for (std::string line; std::getline(cache, line);) {
-      if (line.rfind(kKey, 0) != 0) continue;
-      const fs::path built = fs::path(line.substr(kKey.size())) / "launcher.exe";
-      if (fs::is_regular_file(built, error)) return built;
-    }
-    throw UsageError("--with-launcher: no launcher installed at " + ShownPath(launcher) +
-                     "; give --launcher FILE");
+  if (error) {
+    throw Error(std::string(option) + ": cannot tell where pieceset is installed: " +
+                error.message());
   }
-  return launcher;
+  const fs::path installed =
+      (self.parent_path() / PIECESET_LAUNCHER_FROM_BIN).parent_path() / name;
+  if (fs::is_regular_file(installed.lexically_normal(), error)) return installed.lexically_normal();
+  // Run from its build tree, the tool takes the program of the cross build
+  // that tree's cache names; no path of the build is compiled in.
+  std::ifstream cache(self.parent_path() / "CMakeCache.txt");
+  constexpr std::string_view kKey = "LAUNCHER_WIN32_DIR:PATH=";
+  for (std::string line; std::getline(cache, line);) {
+    if (line.rfind(kKey, 0) != 0) continue;
+    const fs::path built = fs::path(line.substr(kKey.size())) / name;
+    if (fs::is_regular_file(built, error)) return built;
+  }
+  throw UsageError(std::string(option) + ": no " + noun + " installed at " +
+                   ShownPath(installed.lexically_normal()) + "; give " + instead);
 }
 
 std::string ReadNameFile(const fs::path& path) {
@@ -68,6 +72,7 @@ struct CutCommand {
   std::string file_system;
   std::string out;
   bool with_launcher = false;
+  std::string repair_program;
   CLI::Option* name_option = nullptr;
   CLI::Option* name_file_option = nullptr;
 
@@ -99,6 +104,10 @@ CLI::App* CutCommand::Add(CLI::App& parent) {
   app->add_flag("--with-launcher", with_launcher,
                     "Put the launcher installed with pieceset on disk 1 as SETUP.EXE "
                     "(--launcher FILE overrides)");
+  app->add_option("--repair-exe", repair_program,
+                  "Put FILE on each recovery disk as REPAIR.EXE (default: the one installed "
+                  "with pieceset, when there is a launcher)")
+      ->type_name("FILE");
   app->add_flag("--flat", options.flat, "All pieces side by side in DIR, no disk folders");
   app->add_flag("--images", options.images,
                     "Also write disk images: disk1.img, ... (FAT) or disk1.iso, ... (CDs)");
@@ -131,7 +140,20 @@ ExitStatus CutCommand::Run() {
     throw UsageError("--fs is for a plain SIZE; " + MediaName(options.media) +
                      " has its own file system");
   }
-  if (with_launcher && !options.launcher) options.launcher = InstalledLauncher();
+  if (with_launcher && !options.launcher) {
+    options.launcher = InstalledProgram("launcher.exe", "--with-launcher", "launcher", "--launcher FILE");
+  }
+  // REPAIR.EXE starts the healed set's SETUP.EXE, so it goes only with one.
+  if (!repair_program.empty() && (options.recovery == 0 || !options.launcher)) {
+    throw UsageError("--repair-exe goes with --recovery and a launcher (--launcher or --with-launcher)");
+  }
+  if (!repair_program.empty()) {
+    RequireInput(repair_program, "--repair-exe");
+    options.repair_program = repair_program;
+  } else if (options.recovery > 0 && options.launcher) {
+    options.repair_program =
+        InstalledProgram("repair.exe", "--recovery with a launcher", "REPAIR.EXE", "--repair-exe FILE");
+  }
   if (!name_file.empty()) {
     // Checked before it is read: an output holding it would be replaced.
     RefuseToReplaceInput(options.out, name_file);

@@ -41,7 +41,10 @@ ExitStatus RepairCommand::Run() const {
   PendingOutput folder(target, PendingOutput::Kind::kFolder, force);
   WriteRebuiltDisks(*check, folder.path());
   folder.Commit();
-  std::printf("%s: rebuilt %s\n", ShownPath(target).c_str(), DiskList(code, disks).c_str());
+  // REPAIR.EXE is outside the code: without an intact copy it cannot come back.
+  const bool without = code.form.repair_program_size && !check->repair_program;
+  std::printf("%s: rebuilt %s%s\n", ShownPath(target).c_str(), DiskList(code, disks).c_str(),
+              without ? ", without REPAIR.EXE, which no copy found matches" : "");
   return ExitStatus::kDone;
 }
 

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "base/errors.h"
+#include "base/sha256.h"
 #include "base/text.h"
 #include "commands/commands.h"
 #include "disk/reader.h"
@@ -44,6 +45,17 @@ void ShowRecoveryPiece(const PieceFile& piece) {
               piece.shown.c_str(), RecoveryIndex(bytes), code->recovery,
               ShortId(code->form.set_id).c_str(), code->pieces(), code->blocks,
               kRecoveryBlockSize);
+}
+
+// REPAIR.EXE: the program for Windows, not a piece.
+void ShowRepairProgram(const PieceFile& program) {
+  PieceReader file(program);
+  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(std::min<std::uint64_t>(file.Size(), 1 << 20)));
+  bytes.resize(file.Read(bytes.data(), bytes.size()));
+  const Digest digest = Sha256Of(bytes.data(), bytes.size());
+  std::printf("%s: the program that heals the set on Windows, %s, SHA-256 %s; the launcher never "
+              "reads it\n",
+              program.shown.c_str(), Bytes(bytes.size()).c_str(), Hex(digest.data(), 8).c_str());
 }
 
 // One line for one piece file: `piece` to read and show, and the piece
@@ -141,8 +153,11 @@ ExitStatus ShowCommand::Run() const {
           shown = true;
         }
         for (const auto& [name, companions] : sources.companions()) {
-          if (!RecoveryNumber(name)) continue;
-          for (const PieceFile& piece : companions) ShowPiece(piece, std::nullopt);
+          const bool program = name == kRepairProgramName;
+          if (!RecoveryNumber(name) && !program) continue;
+          for (const PieceFile& piece : companions) {
+            program ? ShowRepairProgram(piece) : ShowPiece(piece, std::nullopt);
+          }
           shown = true;
         }
         if (!shown) {
@@ -151,7 +166,12 @@ ExitStatus ShowCommand::Run() const {
         }
         continue;
       }
-      ShowPiece({path, ShownPath(path), nullptr, nullptr}, number);
+      const PieceFile file{path, ShownPath(path), nullptr, nullptr};
+      if (EqualsNoCase(fs::path(path).filename().string(), kRepairProgramName)) {
+        ShowRepairProgram(file);
+      } else {
+        ShowPiece(file, number);
+      }
     } catch (const UsageError& error) {
       // A file that is not there is a usage error, as for verify.
       PrintError(error);

@@ -32,11 +32,12 @@ ExitStatus ReportRecovery(const RecoveryCheck& check, const SetReport& report) {
     const DiskState& s = check.states[d];
     if (!s.rewrite) continue;
     std::string text = DiskText(code, d) + ": ";
-    if (s.missing.size() == CodedFiles(code, d).size()) {
+    if (s.missing.size() == DiskFiles(code, d).size()) {
       text += "MISSING";
     } else {
       text += "DAMAGED";
       for (const std::string& name : s.missing) text += ", " + name + " missing";
+      for (const std::string& name : s.damaged) text += ", " + name + " not the one cut";
       const std::vector<std::uint32_t>& bad = a.bad_blocks[d];
       if (!bad.empty()) {
         text += ", blocks " + NumberList(bad) + " of " +
@@ -56,8 +57,8 @@ ExitStatus ReportRecovery(const RecoveryCheck& check, const SetReport& report) {
       std::printf("verdict: damaged: %s\n", report.verdict.c_str());
       return ExitStatus::kFailure;
     }
-    std::printf("verdict: good: %s and %s intact\n", Plural(code.pieces(), "disk").c_str(),
-                pieces.c_str());
+    std::printf("verdict: good: %s and %s%s intact\n", Plural(code.pieces(), "disk").c_str(),
+                pieces.c_str(), code.form.repair_program_size ? " with REPAIR.EXE" : "");
     return ExitStatus::kDone;
   }
   std::printf("verdict: damaged but repairable: pieceset repair rebuilds %s "

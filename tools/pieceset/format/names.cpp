@@ -43,7 +43,8 @@ std::optional<std::uint32_t> RecoveryNumber(std::string_view file_name) {
 }
 
 std::string CompanionName(std::string_view file_name) {
-  if (EqualsNoCase(file_name, kLauncherName) || RecoveryNumber(file_name)) {
+  if (EqualsNoCase(file_name, kLauncherName) || EqualsNoCase(file_name, kRepairProgramName) ||
+      RecoveryNumber(file_name)) {
     return UpperCase(file_name);
   }
   return "";

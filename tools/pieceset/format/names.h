@@ -11,6 +11,8 @@ namespace pieceset {
 
 // The launcher as it lies on disk 1.
 constexpr std::string_view kLauncherName = "SETUP.EXE";
+// The program that heals a set on Windows, on every recovery disk.
+constexpr std::string_view kRepairProgramName = "REPAIR.EXE";
 
 // The piece number of a file name as the launcher forms it: "FILE." and the
 // number in decimal without leading zeros ("FILE.10", never "FILE.010").
@@ -27,8 +29,8 @@ bool LooksLikePiece(std::string_view file_name);
 std::string RecoveryName(std::uint32_t index);
 std::optional<std::uint32_t> RecoveryNumber(std::string_view file_name);
 
-// The other files of a set's disks, in upper case: SETUP.EXE and REPAIR.<n>;
-// empty for any other name.
+// The other files of a set's disks, in upper case: SETUP.EXE, REPAIR.<n>
+// and REPAIR.EXE; empty for any other name.
 std::string CompanionName(std::string_view file_name);
 
 // "disk3", the folder of disk 3; and the number of such a folder's name.

@@ -30,6 +30,8 @@ constexpr std::size_t kFirstMediaAt = 104;    // kMediumSize
 constexpr std::size_t kMediaAt = 160;         // kMediumSize
 constexpr std::size_t kTableDigestAt = 216;   // SHA-256 of the table
 constexpr std::size_t kImageEpochAt = 248;    // i64, seconds since 1970 UTC
+constexpr std::size_t kRepairSizeAt = 256;    // u64, with kHasRepairProgram
+constexpr std::size_t kRepairDigestAt = 264;  // SHA-256 of REPAIR.EXE
 constexpr std::size_t kHeaderDigestAt = kRecoveryHeaderSize - kDigestSize;
 constexpr std::size_t kMediumSize = 56;
 constexpr std::size_t kMediumNameSize = 8;
@@ -37,9 +39,11 @@ constexpr std::size_t kMediumNameSize = 8;
 constexpr std::uint32_t kHasLauncher = 1;
 constexpr std::uint32_t kFlat = 2;
 constexpr std::uint32_t kImages = 4;
+constexpr std::uint32_t kHasRepairProgram = 8;
 
 static_assert(kFirstMediaAt + kMediumSize <= kMediaAt);
 static_assert(kMediaAt + kMediumSize <= kTableDigestAt);
+static_assert(kRepairDigestAt + kDigestSize <= kHeaderDigestAt);
 // Only a preset's name is stored, and a longer one would not be found again.
 static_assert(LongestPresetName() <= kMediumNameSize);
 
@@ -128,7 +132,13 @@ std::vector<std::uint8_t> EncodeRecoveryHeader(const RecoveryCode& code, std::ui
   StoreLE<std::uint64_t>(p + kLaterPayloadAt, form.layout.later_payload);
   StoreLE<std::uint64_t>(p + kLauncherSizeAt, form.launcher_size.value_or(0));
   StoreLE<std::uint32_t>(p + kFlagsAt, (form.launcher_size ? kHasLauncher : 0) |
-                                           (form.flat ? kFlat : 0) | (form.images ? kImages : 0));
+                                           (form.flat ? kFlat : 0) | (form.images ? kImages : 0) |
+                                           (form.repair_program_size ? kHasRepairProgram : 0));
+  if (form.repair_program_size) {
+    StoreLE<std::uint64_t>(p + kRepairSizeAt, *form.repair_program_size);
+    std::copy(form.repair_program_digest.begin(), form.repair_program_digest.end(),
+              p + kRepairDigestAt);
+  }
   StoreMedium(p + kFirstMediaAt, form.first_media);
   StoreMedium(p + kMediaAt, form.media);
   StoreLE<std::uint64_t>(p + kImageEpochAt, static_cast<std::uint64_t>(form.image_epoch));
@@ -193,6 +203,10 @@ RecoveryCode DecodeRecoveryHeader(const std::vector<std::uint8_t>& bytes) {
   if (flags & kHasLauncher) form.launcher_size = LoadLE<std::uint64_t>(p + kLauncherSizeAt);
   form.flat = (flags & kFlat) != 0;
   form.images = (flags & kImages) != 0;
+  if (flags & kHasRepairProgram) {
+    form.repair_program_size = LoadLE<std::uint64_t>(p + kRepairSizeAt);
+    std::copy_n(p + kRepairDigestAt, kDigestSize, form.repair_program_digest.begin());
+  }
   const auto first = LoadMedium(p + kFirstMediaAt);
   const auto later = LoadMedium(p + kMediaAt);
   const std::uint64_t table = TableSize(code.disks(), code.blocks);

@@ -41,7 +41,15 @@ struct SetForm {
   // The date of every file on the images, so that a rebuilt image is the one
   // that was cut.
   std::int64_t image_epoch = 0;
+  // REPAIR.EXE beside each recovery piece: outside the code, so known by its
+  // size and digest.
+  std::optional<std::uint64_t> repair_program_size;
+  Digest repair_program_digest{};
 };
+
+// The room a recovery disk keeps for REPAIR.EXE, whatever the build's size,
+// so that a set's layout does not change with the program's bytes.
+constexpr std::uint64_t kRepairProgramRoom = 12288;
 
 // The code of one set: k piece disks, M recovery pieces, b blocks a disk,
 // and the checksum of every block of every disk.

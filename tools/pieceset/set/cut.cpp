@@ -7,6 +7,7 @@
 #include "base/file.h"
 #include "base/pending_output.h"
 #include "base/progress.h"
+#include "base/sha256.h"
 #include "base/text.h"
 #include "disk/image.h"
 #include "format/names.h"
@@ -90,6 +91,7 @@ std::int64_t RefuseBadRequest(const CutOptions& options) {
   }
   RefuseToReplaceInput(options.out, options.installer);
   if (options.launcher) RefuseToReplaceInput(options.out, *options.launcher);
+  if (options.repair_program) RefuseToReplaceInput(options.out, *options.repair_program);
   for (const fs::path& input : options.other_inputs) RefuseToReplaceInput(options.out, input);
   return epoch;
 }
@@ -140,15 +142,42 @@ void CopyLauncher(const CutOptions& options, File& launcher, std::uint64_t size,
   disk1_files.insert(disk1_files.begin(), folder / kLauncherName);
 }
 
-// The recovery pieces REPAIR.1 ..., each on a disk of its own after the
-// pieces' disks: the new disks' file lists.
-std::vector<std::vector<fs::path>> RecoveryPieces(
-    const CutOptions& options, const SetInfo& info, std::optional<std::uint64_t> launcher_size,
-    std::int64_t epoch, const fs::path& out, const std::vector<std::vector<fs::path>>& disk_files,
-    bool show_progress) {
-  const SetForm form{info.set_id,  info.layout,         launcher_size, options.flat,
-                     options.images, options.first_media, options.media, epoch};
-  return WriteRecoveryPieces(form, options.recovery, disk_files, out, show_progress);
+// REPAIR.EXE as read once: every recovery disk gets these bytes, and the
+// recovery header their size and digest.
+struct RepairProgram {
+  std::vector<std::uint8_t> bytes;
+  Digest digest{};
+};
+
+RepairProgram ReadRepairProgram(const fs::path& path) {
+  File file = File::OpenRead(path);
+  const std::uint64_t size = file.Size();
+  if (size > kRepairProgramRoom) {
+    throw UsageError(ShownPath(path) + " is " + Bytes(size) + "; a recovery disk keeps room for " +
+                     std::to_string(kRepairProgramRoom) + " of REPAIR.EXE");
+  }
+  RepairProgram program;
+  program.bytes.resize(static_cast<std::size_t>(size));
+  if (file.Read(program.bytes.data(), program.bytes.size()) != size || file.Size() != size) {
+    throw Error(ShownPath(path) + " changed while it was being read");
+  }
+  program.digest = Sha256Of(program.bytes.data(), program.bytes.size());
+  return program;
+}
+
+// REPAIR.EXE beside REPAIR.k on each recovery disk (once, when flat), last
+// among the disk's files.
+void CopyRepairProgram(const RepairProgram& program, bool flat,
+                       std::vector<std::vector<fs::path>>& recovery_disks) {
+  for (std::vector<fs::path>& files : recovery_disks) {
+    const fs::path path = files.front().parent_path() / kRepairProgramName;
+    if (!flat || &files == &recovery_disks.front()) {
+      File copy = File::Create(path);
+      copy.Write(program.bytes.data(), program.bytes.size());
+      copy.Finish();
+    }
+    files.push_back(path);
+  }
 }
 
 // The images of disks `first` ... of `disk_files`.
@@ -180,12 +209,15 @@ SetInfo Cut(const CutOptions& options) {
     launcher = File::OpenRead(*options.launcher);
     launcher_size = launcher->Size();
   }
+  std::optional<RepairProgram> repair_program;
+  if (options.recovery > 0 && options.repair_program) {
+    repair_program = ReadRepairProgram(*options.repair_program);
+  }
   const PieceLayout layout =
       options.recovery > 0
           ? PlanRecoveryLayout(installer_size, options.first_media, options.media,
-                               launcher_size, options.recovery)
-          : PlanLayout(installer_size, options.first_media, options.media,
-                       launcher_size);
+                               launcher_size, options.recovery, repair_program.has_value())
+          : PlanLayout(installer_size, options.first_media, options.media, launcher_size);
   info.layout = layout;
   if (options.images) {
     RequireImageTools(options.first_media);
@@ -207,11 +239,23 @@ SetInfo Cut(const CutOptions& options) {
   const auto pieces = static_cast<std::uint32_t>(disk_files.size());
   // The recovery pieces are computed on the other core while mtools or
   // xorriso make the pieces' images: each alone leaves one core idle.
+  SetForm form;
+  form.set_id = info.set_id;
+  form.layout = info.layout;
+  form.launcher_size = launcher_size;
+  form.flat = options.flat;
+  form.images = options.images;
+  form.first_media = options.first_media;
+  form.media = options.media;
+  form.image_epoch = epoch;
+  if (repair_program) {
+    form.repair_program_size = repair_program->bytes.size();
+    form.repair_program_digest = repair_program->digest;
+  }
   std::future<std::vector<std::vector<fs::path>>> recovery;
   if (options.recovery > 0) {
-    recovery = std::async(std::launch::async, RecoveryPieces, std::cref(options),
-                          std::cref(info), launcher_size, epoch, out.path(),
-                          std::cref(disk_files), !options.images);
+    recovery = std::async(std::launch::async, WriteRecoveryPieces, std::cref(form),
+                          options.recovery, std::cref(disk_files), out.path(), !options.images);
   }
   std::optional<Progress> progress;
   if (options.images) {
@@ -219,7 +263,9 @@ SetInfo Cut(const CutOptions& options) {
     WriteSetImages(options, info, epoch, disk_files, 1, out.path(), *progress);
   }
   if (recovery.valid()) {
-    for (auto& files : recovery.get()) disk_files.push_back(std::move(files));
+    std::vector<std::vector<fs::path>> recovery_disks = recovery.get();
+    if (repair_program) CopyRepairProgram(*repair_program, options.flat, recovery_disks);
+    for (auto& files : recovery_disks) disk_files.push_back(std::move(files));
     if (progress) WriteSetImages(options, info, epoch, disk_files, pieces + 1, out.path(), *progress);
   }
   out.Commit();

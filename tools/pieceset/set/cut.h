@@ -25,6 +25,7 @@ struct CutOptions {
   bool images = false;
   bool force = false;
   std::uint32_t recovery = 0;  // REPAIR.1 ... on disks after the pieces
+  std::optional<fs::path> repair_program;  // REPAIR.EXE beside each of them
   fs::path out;
 };
 

@@ -71,8 +71,8 @@ PieceLayout PlanLayout(std::uint64_t installer_size, const Medium& first,
 }
 
 PieceLayout PlanRecoveryLayout(std::uint64_t installer_size, const Medium& first,
-                          const Medium& later, std::optional<std::uint64_t> launcher_size,
-                          std::uint32_t count) {
+                               const Medium& later, std::optional<std::uint64_t> launcher_size,
+                               std::uint32_t count, bool repair_program) {
   constexpr std::uint64_t kBlockSize = kRecoveryBlockSize;
   if (count > kMaxRecovery) {
     throw UsageError("--recovery " + std::to_string(count) + ": at most " +
@@ -82,8 +82,9 @@ PieceLayout PlanRecoveryLayout(std::uint64_t installer_size, const Medium& first
   const std::uint64_t launcher_bytes =
       launcher_size ? std::uint64_t{BlocksFor(*launcher_size)} * kBlockSize : 0;
   // Each REPAIR.k holds parity as long as the longest disk's files plus the
-  // checksum of every block of every disk, and must fit a later disk: the
-  // pieces are cut a block shorter at a time until it does.
+  // checksum of every block of every disk, and must fit a later disk beside
+  // REPAIR.EXE: the pieces are cut a block shorter at a time until it does.
+  const std::uint64_t beside = repair_program ? ClustersFor(kRepairProgramRoom, later) : 0;
   for (std::uint32_t blocks = BlocksFor(DataBytes(later)); blocks > 0; --blocks) {
     const std::uint64_t disk_bytes = std::uint64_t{blocks} * kBlockSize;
     if (disk_bytes <= launcher_bytes + kHeaderSize) break;
@@ -96,7 +97,7 @@ PieceLayout PlanRecoveryLayout(std::uint64_t installer_size, const Medium& first
     std::uint32_t used = BlocksFor(launcher_bytes + kHeaderSize + first_piece);
     if (layout.piece_count > 1) used = std::max(used, BlocksFor(kHeaderSize + layout.later_payload));
     const std::uint64_t size = RecoveryFileSize(layout.piece_count, count, used);
-    if (ClustersFor(size, later) > DataClusters(later)) continue;
+    if (ClustersFor(size, later) + beside > DataClusters(later)) continue;
     if (layout.piece_count + count > kMaxDisks) {
       throw UsageError("with --recovery " + std::to_string(count) + " the set takes " +
                        std::to_string(layout.piece_count + count) + " disks; a recovery code spans at most " +

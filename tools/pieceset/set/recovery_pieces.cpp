@@ -19,7 +19,7 @@ using recovery::DiskBytes;
 // A copy that fails half way is still worth its good blocks: what could
 // not be read is known damage, which the disk's report then shows.
 Copy ReadWholeFile(const PieceFile& piece) {
-  Copy copy{piece.shown, {}, {}};
+  Copy copy{piece.shown, piece.path.parent_path().string(), {}, {}};
   std::uint64_t done = 0;
   try {
     File file = File::OpenRead(piece.path);
@@ -51,7 +51,7 @@ std::vector<ByteRange> RescueMapOf(const fs::path& image) {
 // zeros and known damage.
 Copy ReadCopy(const PieceFile& piece) {
   if (piece.entry == nullptr) return ReadWholeFile(piece);
-  Copy copy{piece.shown, {}, {}};
+  Copy copy{piece.shown, piece.disk->path.string(), {}, {}};
   const DiskFile& entry = *piece.entry;
   copy.bytes.assign(static_cast<std::size_t>(entry.size), 0);
   for (const Unreadable& u : entry.unreadable) copy.known_bad.push_back(u.bytes);
@@ -153,6 +153,44 @@ void AssessDisk(RecoveryCheck& check, const Copies& copies, std::uint32_t d,
   if (state.rewrite) check.damaged = true;
 }
 
+// Whether recovery disk `disk` carries REPAIR.EXE: each does, or with a
+// flat set the one folder once.
+bool HasRepairProgram(const RecoveryCode& code, std::uint32_t disk) {
+  return code.form.repair_program_size && disk >= code.pieces() &&
+         (!code.form.flat || disk == code.pieces());
+}
+
+bool IsRepairProgram(const RecoveryCode& code, const Copy& copy) {
+  return copy.known_bad.empty() && copy.bytes.size() == code.form.repair_program_size &&
+         Sha256Of(copy.bytes.data(), copy.bytes.size()) == code.form.repair_program_digest;
+}
+
+// REPAIR.EXE is outside the code: a copy beside the disk's REPAIR.k is
+// checked against the size and digest the header keeps.
+void AssessRepairProgram(RecoveryCheck& check, const Copies& copies, std::uint32_t d) {
+  const RecoveryCode& code = check.code;
+  DiskState& state = check.states[d];
+  const auto pieces = copies.find(RecoveryName(d - code.pieces() + 1));
+  const auto programs = copies.find(std::string(kRepairProgramName));
+  bool here = false;
+  bool intact = false;
+  if (pieces != copies.end() && programs != copies.end()) {
+    for (const Copy& program : programs->second) {
+      for (const Copy& piece : pieces->second) {
+        if (piece.where != program.where) continue;
+        here = true;
+        intact = intact || IsRepairProgram(code, program);
+      }
+    }
+  }
+  if (!here) state.missing.push_back(std::string(kRepairProgramName));
+  if (here && !intact) state.damaged.push_back(std::string(kRepairProgramName));
+  if (!here || !intact) {
+    state.rewrite = true;
+    check.damaged = true;
+  }
+}
+
 // Whether FILE.1 was found made by pieceset, but never of the code's set.
 bool OfAnotherSet(const RecoveryCode& code, const Copies& copies) {
   const auto first = copies.find(PieceName(1));
@@ -251,8 +289,16 @@ RecoveryCheck AssessCopies(RecoveryCode code, const Copies& copies) {
                      DiskBytes(std::uint64_t{check.code.blocks} * kRecoveryBlockSize));
   check.states.resize(check.code.disks());
   std::vector<std::vector<std::uint32_t>> bad_blocks(check.code.disks());
-  for (std::uint32_t d = 0; d < check.code.disks(); ++d) AssessDisk(check, copies, d, bad_blocks[d]);
+  for (std::uint32_t d = 0; d < check.code.disks(); ++d) {
+    AssessDisk(check, copies, d, bad_blocks[d]);
+    if (HasRepairProgram(check.code, d)) AssessRepairProgram(check, copies, d);
+  }
   check.damage = recovery::AssessStripes(check.code, std::move(bad_blocks));
+  if (const auto programs = copies.find(std::string(kRepairProgramName)); programs != copies.end()) {
+    for (const Copy& program : programs->second) {
+      if (IsRepairProgram(check.code, program)) check.repair_program = program.bytes;
+    }
+  }
   return check;
 }
 
@@ -283,6 +329,10 @@ std::optional<RecoveryCheck> CheckRecovery(PieceSources& sources) {
     return std::nullopt;
   }
   RecoveryCheck check = AssessCopies(std::move(*code), copies);
+  if (check.code.form.repair_program_size && !check.repair_program) {
+    sources.AddNote(std::string(kRepairProgramName) +
+                    ": no copy found is the one cut, so repair cannot put it back");
+  }
   for (const auto& [name, choice] : check.replaced) {
     if (const auto number = PieceNumber(name)) sources.KeepOnly(*number, choice.first, "damaged");
   }
@@ -290,10 +340,15 @@ std::optional<RecoveryCheck> CheckRecovery(PieceSources& sources) {
 }
 
 // "disk 3 (FILE.3)", "disk 1 (SETUP.EXE, FILE.1)"
+std::vector<std::string> DiskFiles(const RecoveryCode& code, std::uint32_t disk) {
+  std::vector<std::string> names;
+  for (const CodedFile& f : CodedFiles(code, disk)) names.push_back(f.name);
+  if (HasRepairProgram(code, disk)) names.push_back(std::string(kRepairProgramName));
+  return names;
+}
+
 std::string DiskText(const RecoveryCode& code, std::uint32_t disk) {
-  std::string files;
-  for (const CodedFile& f : CodedFiles(code, disk)) files += (files.empty() ? "" : ", ") + f.name;
-  return "disk " + std::to_string(disk + 1) + " (" + files + ")";
+  return "disk " + std::to_string(disk + 1) + " (" + Joined(DiskFiles(code, disk)) + ")";
 }
 
 std::string DiskList(const RecoveryCode& code, const std::vector<std::uint32_t>& disks) {
@@ -337,6 +392,12 @@ void WriteRebuiltDisks(RecoveryCheck& check, const fs::path& out) {
       file.Write(bytes.data(), bytes.size());
       file.Finish();
       files.push_back(folder / f.name);
+    }
+    if (HasRepairProgram(code, d) && check.repair_program) {
+      File file = File::Create(folder / kRepairProgramName);
+      file.Write(check.repair_program->data(), check.repair_program->size());
+      file.Finish();
+      files.push_back(folder / kRepairProgramName);
     }
     if (code.form.images) {
       const Medium& medium = number == 1 ? code.form.first_media : code.form.media;

@@ -31,6 +31,7 @@ std::vector<std::vector<fs::path>> WriteRecoveryPieces(
 
 struct DiskState {
   std::vector<std::string> missing;  // files with no copy at all
+  std::vector<std::string> damaged;  // REPAIR.EXE, when no copy is the one cut
   bool rewrite = false;              // some file has no whole copy
 };
 
@@ -45,11 +46,14 @@ struct RecoveryCheck {
   // Files with two whole copies whose bytes differ.
   std::vector<std::string> conflicts;
   bool damaged = false;
+  // REPAIR.EXE as cut, from a copy that matches the recovery header.
+  std::optional<std::vector<std::uint8_t>> repair_program;
 };
 
 // One copy of a file as it was read.
 struct Copy {
   std::string shown;
+  std::string where;  // the image or folder it lies in
   std::vector<std::uint8_t> bytes;  // may be shorter than the file
   // Bytes that could not be read (zeros in `bytes`), e.g. from an image's
   // unreadable sectors: damage known without the checksums.
@@ -67,6 +71,10 @@ RecoveryCheck AssessCopies(RecoveryCode code, const Copies& copies);
 // are among `sources`; where a piece is found whole and damaged, only the
 // whole copy is kept (with a note). Nothing when there are no recovery pieces.
 std::optional<RecoveryCheck> CheckRecovery(PieceSources& sources);
+
+// The files of disk `disk` by name: its files in the code, and REPAIR.EXE
+// on a recovery disk that carries it.
+std::vector<std::string> DiskFiles(const RecoveryCode& code, std::uint32_t disk);
 
 // "disk 3 (FILE.3)", "disk 1 (SETUP.EXE, FILE.1)"
 std::string DiskText(const RecoveryCode& code, std::uint32_t disk);
