@@ -94,14 +94,28 @@ case_write_refusals() {
   expect_status 1 "$PIECESET" write small.img --device "$drive" --yes
   expect_in err.txt "$drive holds a 1.44M disk, small.img is a 720K disk: insert a disk of that size (USB floppy drives write only 1.44M and 1.2M high-density disks)"
 
-  # Held by another program: the O_EXCL open is refused.
+  # Held by another program, with O_EXCL or without: refused, the holder named.
   python3 -c 'import os, sys, time; os.open(sys.argv[1], os.O_RDONLY | os.O_EXCL); print("held", flush=True); time.sleep(60)' "$drive" >held.txt &
   local holder=$!
   wait_for held held.txt
   expect_status 2 "$PIECESET" write set/disk1.img --device "$drive" --yes
-  expect_in err.txt "$drive is in use (held by a file system or another program)"
+  expect_in err.txt "pieceset: $drive is in use by process $holder (python3)"
   kill "$holder"
   wait "$holder" 2>/dev/null
+  (exec {fd}<>"$drive" && echo held >open.txt && exec sleep 60) &
+  holder=$!
+  wait_for held open.txt
+  expect_status 2 "$PIECESET" write set/disk1.img --device "$drive" --yes
+  expect_in err.txt "pieceset: $drive is in use by process $holder (sleep)"
+  kill "$holder"
+  wait "$holder" 2>/dev/null
+
+  # Write-protected: a read-only loop device.
+  cp blank protected
+  attach protected -r
+  expect_status 1 "$PIECESET" write set/disk1.img --device "$loop" --yes
+  expect_in err.txt "pieceset: the disk in $loop is write-protected"
+  cmp -s blank protected || fail "a write-protected disk was written"
 
   # Larger than any floppy or Zip disk, even with an image of its size.
   truncate -s 1073742336 big
@@ -153,9 +167,17 @@ case_write_and_read_back() {
   echo "read 0x40000" >faults
   expect_status 1 "$PIECESET" write set/disk2.img --device "$drive" --yes
   expect_in err.txt "pieceset: disk 1 of 1 (DISK2) in $drive: sector 512 of 2880 cannot be read back: Input/output error; the disk is bad"
+  # Without a terminal, no one changes the disk: the write stops before the
+  # second image overwrites the first.
+  : >faults
+  expect_status 1 "$PIECESET" write set/disk1.img set/disk2.img --device "$drive" --yes
+  expect_in err.txt "pieceset: the disk in $drive is still disk 1 of 2 (DISK1), just written: writing disk 2 of 2 (DISK2) would overwrite it"
+  cmp -s set/disk1.img "$drive" || fail "$drive does not keep disk 1 after the refusal"
 
   # On a terminal: a disk that fails its check is asked for again, and the
-  # next disk only after that. The "other disk" is the mended one.
+  # next disk only after that. The "other disk" is the mended one. Enter
+  # with disk 1 still in the drive asks again; a blank disk is then written
+  # over the loop device as the next one inserted.
   echo "write 0x30010" >faults
   : >typescript
   {
@@ -164,6 +186,9 @@ case_write_and_read_back() {
     : >faults
     echo
     wait_for "Insert disk 2" typescript
+    echo
+    wait_for "Insert another disk for disk 2" typescript
+    dd if=blank of="$drive" bs=64k oflag=direct status=none
     echo
   } | script -qefc "$PIECESET write set/disk1.img set/disk2.img --device $drive" typescript >/dev/null
   local status=$?
@@ -174,6 +199,8 @@ case_write_and_read_back() {
   expect_in terminal.txt "Insert another disk for disk 1 of 2 (DISK1) into $drive, then press Enter"
   expect_in terminal.txt "$drive: disk 1 of 2 (DISK1) written and read back: set/disk1.img"
   expect_in terminal.txt "Insert disk 2 of 2 (DISK2) into $drive, then press Enter"
+  expect_in terminal.txt "pieceset: the disk in $drive is still disk 1 of 2 (DISK1), just written: writing disk 2 of 2 (DISK2) would overwrite it"
+  expect_in terminal.txt "Insert another disk for disk 2 of 2 (DISK2) into $drive, then press Enter"
   expect_in terminal.txt "$drive: disk 2 of 2 (DISK2) written and read back: set/disk2.img"
   cmp -s set/disk2.img "$drive" || fail "$drive does not hold disk 2 after the write"
   cmp -s set/disk2.img back.img || fail "the file under $drive does not hold disk 2"

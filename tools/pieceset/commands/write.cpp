@@ -32,6 +32,12 @@ constexpr std::uint8_t kBootSignature = 0x29;
 constexpr std::size_t kLabelOffset = 43;
 constexpr std::size_t kLabelSize = 11;
 
+// The start of a disk by which the one just written is known if it is left
+// in the drive: on a floppy of the cut, the boot sector (label and serial)
+// and the first FAT, which tell the disks of a set and of other sets apart.
+// Whole sectors of any drive, and less than a block.
+constexpr std::size_t kHeadSize = 8 * 1024;
+
 struct DiskImage {
   fs::path path;
   std::uint64_t size;
@@ -82,15 +88,28 @@ void Ask(const std::string& question) {
   ThrowIfInterrupted();
 }
 
+// The disk last written, to be told from the next one.
+struct Written {
+  std::string disk;
+  std::vector<std::uint8_t> head;
+};
+
 // Errors other than UsageError are the disk's: on a terminal, another disk
-// is asked for.
-void WriteDisk(const fs::path& drive, const DiskImage& image, const std::string& disk) {
+// is asked for. Returns the start of what it wrote.
+std::vector<std::uint8_t> WriteDisk(const fs::path& drive, const DiskImage& image,
+                                    const std::string& disk, const Written& last) {
   Device device = Device::Open(drive, Device::Mode::kWriteExclusive);
   if (device.size() != image.size) {
     throw Error(ShownPath(drive) + " holds " + MediumText(device.size()) + ", " +
                     ShownPath(image.path) + " is " + MediumText(image.size) +
                     ": insert a disk of that size (USB floppy drives write only 1.44M and "
                     "1.2M high-density disks)");
+  }
+  // A drive cannot be asked whether its disk was changed; a disk that
+  // begins as the last one written is taken for it.
+  if (!last.head.empty() && device.BeginsWith(last.head)) {
+    throw Error("the disk in " + ShownPath(drive) + " is still " + last.disk +
+                ", just written: writing " + disk + " would overwrite it");
   }
   // Whole sectors, as O_DIRECT needs them.
   const std::size_t block =
@@ -113,7 +132,9 @@ void WriteDisk(const fs::path& drive, const DiskImage& image, const std::string&
       progress.Advance(size);
     }
   };
+  std::vector<std::uint8_t> head;
   each_block("writing", [&](std::uint64_t offset, std::size_t size) {
+    if (offset == 0) head.assign(data.data(), data.data() + std::min(size, kHeadSize));
     device.WriteAt(offset, data.data(), size, disk);
   });
   device.Flush();
@@ -125,6 +146,7 @@ void WriteDisk(const fs::path& drive, const DiskImage& image, const std::string&
                   " reads back different from " + ShownPath(image.path) + "; the disk is bad");
     }
   });
+  return head;
 }
 
 struct WriteCommand {
@@ -168,13 +190,15 @@ ExitStatus WriteCommand::Run() const {
 
   const std::string count = std::to_string(disks.size());
   const std::string drive = ShownPath(device);
+  Written last;
   for (std::size_t i = 0; i < disks.size(); ++i) {
     const std::string disk = "disk " + std::to_string(i + 1) + " of " + count + " (" +
                              disks[i].label + ")";
     if (ask) Ask("Insert " + disk + " into " + drive + ", then press Enter");
     for (;;) {
       try {
-        WriteDisk(device, disks[i], disk);
+        last.head = WriteDisk(device, disks[i], disk, last);
+        last.disk = disk;
         break;
       } catch (const UsageError&) {
         throw;

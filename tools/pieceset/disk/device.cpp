@@ -1,5 +1,6 @@
 #include "disk/device.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
@@ -7,11 +8,15 @@
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <sstream>
+#include <thread>
+#include <utility>
 
 #include "base/errors.h"
 #include "base/file.h"
@@ -65,6 +70,78 @@ void RefuseSharedOrPartition(const fs::path& path, dev_t number) {
   }
 }
 
+// The other processes with the device open, as fuser finds them: a
+// descriptor in /proc/PID/fd on a node of the same device number.
+// "1234 (sleep)", in the order of their ids.
+std::vector<std::string> Holders(dev_t number) {
+  std::vector<std::pair<long, std::string>> found;
+  DIR* processes = opendir("/proc");
+  if (processes == nullptr) return {};
+  const long self = getpid();
+  while (const dirent* process = readdir(processes)) {
+    char* end = nullptr;
+    const long pid = std::strtol(process->d_name, &end, 10);
+    if (*end != '\0' || pid <= 0 || pid == self) continue;
+    const std::string folder = std::string("/proc/") + process->d_name;
+    // Another user's descriptors are closed to us unless we are root, as
+    // they are to fuser.
+    DIR* descriptors = opendir((folder + "/fd").c_str());
+    if (descriptors == nullptr) continue;
+    bool holds = false;
+    while (const dirent* descriptor = readdir(descriptors)) {
+      struct stat st;
+      if (fstatat(dirfd(descriptors), descriptor->d_name, &st, 0) == 0 && S_ISBLK(st.st_mode) &&
+          st.st_rdev == number) {
+        holds = true;
+        break;
+      }
+    }
+    closedir(descriptors);
+    if (holds) found.emplace_back(pid, Printable(FirstLine(folder + "/comm")));
+  }
+  closedir(processes);
+  std::sort(found.begin(), found.end());
+  std::vector<std::string> holders;
+  for (const auto& [pid, command] : found) {
+    holders.push_back(std::to_string(pid) + " (" + command + ")");
+  }
+  return holders;
+}
+
+// A holder is looked for again for a second before the device is refused:
+// udev opens a drive for a moment after it has been written.
+void RefuseHolders(const fs::path& path, dev_t number) {
+  constexpr int kLooks = 10;
+  for (int look = 1;; ++look) {
+    const std::vector<std::string> holders = Holders(number);
+    if (holders.empty()) return;
+    if (look == kLooks) {
+      throw UsageError(ShownPath(path) + " is in use by " +
+                       (holders.size() == 1 ? "process " : "processes ") + Joined(holders));
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  }
+}
+
+// BLKROGET: a write-protected disk, or a device the kernel keeps read-only.
+bool ReadOnly(int fd) {
+  int read_only = 0;
+  return ioctl(fd, BLKROGET, &read_only) == 0 && read_only != 0;
+}
+
+// For a device that could not be opened for writing.
+bool ReadOnly(const fs::path& path) {
+  const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return false;
+  const bool read_only = ReadOnly(fd);
+  close(fd);
+  return read_only;
+}
+
+std::string WriteProtectedText(const std::string& disk, const fs::path& path) {
+  return disk + " in " + ShownPath(path) + " is write-protected";
+}
+
 }  // namespace
 
 Device Device::Open(const fs::path& path, Mode mode) {
@@ -81,12 +158,24 @@ Device Device::Open(const fs::path& path, Mode mode) {
   // or another program holds it, and no one else can claim it meanwhile.
   const int flags = writing ? O_RDWR | O_EXCL : O_RDONLY;
   const int fd = open(path.c_str(), flags | O_DIRECT | O_CLOEXEC);
-  if (fd < 0 && errno == EBUSY) {
-    throw UsageError(ShownPath(path) + " is in use (held by a file system or another program)");
+  if (fd < 0) {
+    const int error = errno;
+    if (error == EBUSY) {
+      // A program that holds it with O_EXCL is named; the kernel's holders
+      // (device mapper, RAID) are no processes.
+      RefuseHolders(path, st.st_rdev);
+      throw UsageError(ShownPath(path) + " is in use (held by a file system or another program)");
+    }
+    if (error == ENOMEDIUM) throw Error("no disk in " + ShownPath(path));
+    if (writing && (error == EROFS || ((error == EACCES || error == EPERM) && ReadOnly(path)))) {
+      throw Error(WriteProtectedText("the disk", path));
+    }
+    errno = error;
+    throw Error(SystemText("open", path));
   }
-  if (fd < 0 && errno == ENOMEDIUM) throw Error("no disk in " + ShownPath(path));
-  if (fd < 0) throw Error(SystemText("open", path));
   Device device(fd, path);
+  // O_EXCL keeps out only those who ask for it too.
+  if (writing) RefuseHolders(path, st.st_rdev);
   int sector_size = 0;
   if (ioctl(fd, BLKGETSIZE64, &device.size_) != 0 || ioctl(fd, BLKSSZGET, &sector_size) != 0) {
     throw Error(SystemText("ask the size of", path));
@@ -98,6 +187,7 @@ Device Device::Open(const fs::path& path, Mode mode) {
                      "so that a system disk is never written");
   }
   if (device.size_ == 0) throw Error("no disk in " + ShownPath(path));
+  if (writing && ReadOnly(fd)) throw Error(WriteProtectedText("the disk", path));
   return device;
 }
 
@@ -128,6 +218,10 @@ void Device::WriteAt(std::uint64_t offset, const void* data, std::size_t size,
                      const std::string& disk) {
   if (!Transfer(true, offset, const_cast<void*>(data), size)) {
     const int error = errno;
+    // A drive may learn of the tab only at the first write.
+    if (error == EROFS || error == EPERM || error == EACCES || ReadOnly(fd_)) {
+      throw Error(WriteProtectedText(disk, path_));
+    }
     throw Error(SectorText(offset, disk) + " cannot be written: " + std::strerror(error) +
                 "; the disk is bad");
   }
@@ -147,6 +241,13 @@ void Device::ReadBack(std::uint64_t offset, void* buffer, std::size_t size,
   }
   throw Error(SectorText(bad, disk) + " cannot be read back: " + std::strerror(error) +
               "; the disk is bad");
+}
+
+bool Device::BeginsWith(const std::vector<std::uint8_t>& head) {
+  const std::size_t size = head.size() / sector_size_ * sector_size_;
+  if (size == 0 || size > size_) return false;
+  AlignedBuffer buffer(size);
+  return Transfer(false, 0, buffer.data(), size) && std::memcmp(buffer.data(), head.data(), size) == 0;
 }
 
 void Device::ReadSalvaging(std::uint64_t offset, void* buffer, std::size_t size,

@@ -23,8 +23,10 @@ class Device {
  public:
   enum class Mode { kRead, kWriteExclusive };
   // Refuses anything but a block device, and for kWriteExclusive a
-  // partition, a device held by anyone (mounted, or opened with O_EXCL) and
-  // one over kLargestWritableDevice, in words that say what was found.
+  // partition, a mounted device, one opened with O_EXCL or open in another
+  // process it can see in /proc (naming it), and one over
+  // kLargestWritableDevice, in words that say what was found: UsageError.
+  // A write-protected disk is an Error, as the next disk may not be.
   // I/O goes past the page cache (O_DIRECT).
   static Device Open(const fs::path& path, Mode mode);
   Device(Device&& other) noexcept;
@@ -41,6 +43,9 @@ class Device {
   // ("disk 2 of 3 (DISK2)"); Error says which sector failed and why.
   void WriteAt(std::uint64_t offset, const void* data, std::size_t size, const std::string& disk);
   void ReadBack(std::uint64_t offset, void* buffer, std::size_t size, const std::string& disk);
+  // Whether the medium begins with the whole sectors of `head`; false where
+  // it cannot be read.
+  bool BeginsWith(const std::vector<std::uint8_t>& head);
   // Reads what can be read: where the whole fails, sector by sector with a
   // few tries each; sectors that stay unreadable are zeros and join `bad`.
   void ReadSalvaging(std::uint64_t offset, void* buffer, std::size_t size,
