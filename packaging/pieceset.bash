@@ -21,7 +21,7 @@ _pieceset() {
       return ;;
     --name | --recovery)
       return ;;
-    --name-file | --launcher)
+    --name-file | --launcher | --repair-exe)
       _filedir
       return ;;
     --device)
@@ -37,7 +37,7 @@ _pieceset() {
   local options
   case $command in
     "") options="-h --help --version" ;;
-    cut) options="--name --name-file --media --first-media --fs --launcher --with-launcher --flat --images --recovery --repair-exe --force -o --out -h --help" ;;
+    cut) options="--name --name-file --media --first-media --fs --launcher --with-launcher --flat --images --recovery --repair-exe --no-repair-exe --force -o --out -h --help" ;;
     verify | show) options="-h --help" ;;
     join | repair | rescue) options="-o --out --force -h --help" ;;
     write) options="--device --yes -h --help" ;;

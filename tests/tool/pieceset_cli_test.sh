@@ -348,9 +348,10 @@ case_images() {
   expect_status 1 "$PIECESET" verify set/disk1.img other/disk2.img set/disk3.img
   expect_in out.txt "other/disk2.img::FILE.2: BAD, belongs to another set"
 
+  # An image that is no file system is a bad disk with a verdict.
   echo "not a floppy" >junk.img
   expect_status 1 "$PIECESET" verify junk.img
-  one_line err.txt
+  expect_in out.txt "junk.img: BAD, no FAT12, FAT16 or ISO 9660 file system on it"
 
   # The same cut gives the same images, also a few seconds later.
   sleep 2

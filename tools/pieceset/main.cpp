@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 
 #include <cstdio>
+#include <new>
 #include <string>
 
 #include "base/errors.h"
@@ -100,6 +101,9 @@ int main(int argc, char** argv) {
   } catch (const pieceset::UsageError& error) {
     pieceset::PrintError(error);
     return static_cast<int>(ExitStatus::kUsage);
+  } catch (const std::bad_alloc&) {
+    pieceset::PrintError(pieceset::Error("out of memory: the work needs more than this machine gives it"));
+    return static_cast<int>(ExitStatus::kFailure);
   } catch (const std::exception& error) {
     pieceset::PrintError(error);
     return static_cast<int>(ExitStatus::kFailure);

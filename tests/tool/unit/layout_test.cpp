@@ -65,13 +65,13 @@ TEST(Layout, MoreThan65535PiecesAreRefused) {
 // 256 MiB on 1.44M: 185 disks without recovery pieces.
 TEST(RecoveryLayout, PiecesShrinkUntilTheRecoveryPieceFits) {
   const Medium floppy = *FindPreset("1.44M");
-  const PieceLayout layout = PlanRecoveryLayout(268435456, floppy, floppy, std::nullopt, 1, false);
+  const PieceLayout layout = PlanRecoveryLayout(268435456, floppy, floppy, std::nullopt, 1, 0);
   EXPECT_EQ(layout.piece_count, 207u);
   EXPECT_EQ(layout.later_payload, 1302528u - 1024u);
   EXPECT_LE(RecoveryFileSize(207, 1, 159), 1457664u);
   EXPECT_GT(RecoveryFileSize(207, 1, 160), 1457664u);
-  EXPECT_THROW(PlanRecoveryLayout(400u << 20, floppy, floppy, std::nullopt, 1, false), UsageError);
-  EXPECT_THROW(PlanRecoveryLayout(1 << 20, floppy, floppy, std::nullopt, 33, false), UsageError);
+  EXPECT_THROW(PlanRecoveryLayout(400u << 20, floppy, floppy, std::nullopt, 1, 0), UsageError);
+  EXPECT_THROW(PlanRecoveryLayout(1 << 20, floppy, floppy, std::nullopt, 33, 0), UsageError);
 }
 
 }  // namespace

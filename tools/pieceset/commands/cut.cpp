@@ -10,6 +10,7 @@
 #include "commands/commands.h"
 #include "format/media.h"
 #include "format/piece_header.h"
+#include "format/recovery_header.h"
 #include "set/cut.h"
 
 namespace pieceset {
@@ -58,6 +59,12 @@ std::string ReadNameFile(const fs::path& path) {
   return name;
 }
 
+// "1.44M disks", "disks of 5000 bytes".
+std::string DisksOf(const Medium& medium, const std::string& disks) {
+  if (medium.file_system == FileSystem::kBytes) return disks + " of " + MediaName(medium);
+  return MediaName(medium) + " " + disks;
+}
+
 // An input that is not there is a command line that cannot be carried out.
 void RequireInput(const fs::path& path, const char* what) {
   if (KindOf(path).empty()) throw UsageError("no such file: " + ShownPath(path) + " (" + what + ")");
@@ -73,6 +80,8 @@ struct CutCommand {
   std::string out;
   bool with_launcher = false;
   std::string repair_program;
+  bool no_repair_program = false;
+  std::string recovery;  // decimal, whatever leading zeros it has
   CLI::Option* name_option = nullptr;
   CLI::Option* name_file_option = nullptr;
 
@@ -107,11 +116,13 @@ CLI::App* CutCommand::Add(CLI::App& parent) {
   app->add_option("--repair-exe", repair_program,
                   "Put FILE on each recovery disk as REPAIR.EXE (default: the one installed "
                   "with pieceset, when there is a launcher)")
-      ->type_name("FILE");
+      ->type_name("FILE")
+      ->excludes(app->add_flag("--no-repair-exe", no_repair_program,
+                               "Put no REPAIR.EXE on the recovery disks"));
   app->add_flag("--flat", options.flat, "All pieces side by side in DIR, no disk folders");
   app->add_flag("--images", options.images,
                     "Also write disk images: disk1.img, ... (FAT) or disk1.iso, ... (CDs)");
-  app->add_option("--recovery", options.recovery,
+  app->add_option("--recovery", recovery,
                       "Also write M recovery pieces REPAIR.1 ... on disks of their own "
                       "(0 to 32; the set rebuilt with up to M disks lost)")
       ->type_name("M");
@@ -125,6 +136,14 @@ ExitStatus CutCommand::Run() {
     throw UsageError("cut needs --name NAME or --name-file FILE");
   }
   options.out = OutputPath(out);
+  if (!recovery.empty()) {
+    const auto count = DecimalNumber(recovery, 0xffffffff);
+    if (!count) {
+      throw UsageError("--recovery '" + ShownPath(recovery) +
+                       "': give the number of recovery pieces, 0 to " + std::to_string(kMaxRecovery));
+    }
+    options.recovery = static_cast<std::uint32_t>(*count);
+  }
   RequireInput(options.installer, "INSTALLER");
   if (options.launcher) RequireInput(*options.launcher, "--launcher");
   if (!name_file.empty()) RequireInput(name_file, "--name-file");
@@ -150,7 +169,7 @@ ExitStatus CutCommand::Run() {
   if (!repair_program.empty()) {
     RequireInput(repair_program, "--repair-exe");
     options.repair_program = repair_program;
-  } else if (options.recovery > 0 && options.launcher) {
+  } else if (options.recovery > 0 && options.launcher && !no_repair_program) {
     options.repair_program =
         InstalledProgram("repair.exe", "--recovery with a launcher", "REPAIR.EXE", "--repair-exe FILE");
   }
@@ -167,9 +186,8 @@ ExitStatus CutCommand::Run() {
   }
   const std::string media_text =
       first_media.empty() || MediaName(options.first_media) == MediaName(options.media)
-          ? MediaName(options.media) + " disks"
-          : MediaName(options.first_media) + " disk 1 and " + MediaName(options.media) +
-                " disks";
+          ? DisksOf(options.media, "disks")
+          : DisksOf(options.first_media, "disk 1") + " and " + DisksOf(options.media, "disks");
   const std::string recovery_text =
       options.recovery == 0 ? "" : ", and " + Plural(options.recovery, "recovery piece");
   std::printf("%s: %s of \"%s\" (set %s) for %s%s\n", ShownPath(options.out).c_str(),

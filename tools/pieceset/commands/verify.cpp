@@ -40,7 +40,7 @@ ExitStatus ReportRecovery(const RecoveryCheck& check, const SetReport& report) {
       for (const std::string& name : s.damaged) text += ", " + name + " not the one cut";
       const std::vector<std::uint32_t>& bad = a.bad_blocks[d];
       if (!bad.empty()) {
-        text += ", blocks " + NumberList(bad) + " of " +
+        text += (bad.size() == 1 ? ", block " : ", blocks ") + NumberList(bad) + " of " +
                 std::to_string(code.blocks) + " (" + std::to_string(kRecoveryBlockSize) +
                 " bytes each)";
       }
@@ -61,10 +61,10 @@ ExitStatus ReportRecovery(const RecoveryCheck& check, const SetReport& report) {
                 pieces.c_str(), code.form.repair_program_size ? " with REPAIR.EXE" : "");
     return ExitStatus::kDone;
   }
-  std::printf("verdict: damaged but repairable: pieceset repair rebuilds %s "
-              "(at most %u damaged block%s in a stripe, %s)\n",
-              DiskList(code, DisksToRewrite(check)).c_str(), a.worst_count,
-              a.worst_count == 1 ? "" : "s", pieces.c_str());
+  std::printf("verdict: damaged but repairable: pieceset repair rebuilds %s; at most %s in a "
+              "stripe, for %s\n",
+              DiskList(code, DisksToRewrite(check)).c_str(),
+              Plural(a.worst_count, "damaged block").c_str(), pieces.c_str());
   return ExitStatus::kRepairable;
 }
 

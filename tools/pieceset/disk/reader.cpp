@@ -315,7 +315,7 @@ std::size_t DiskFileReader::Read(void* buffer, std::size_t size) {
                       std::to_string(gap.bytes.end - 1) + " of " + file_.name + ")");
         }
       }
-      throw Error(file_.name + ": byte " + std::to_string(position_) + " is in no extent");
+      throw Error("byte " + std::to_string(position_) + " of " + file_.name + " is in no extent");
     }
     const std::uint64_t into = position_ - extent->file_offset;
     const std::size_t want =

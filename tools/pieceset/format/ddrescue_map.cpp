@@ -58,7 +58,7 @@ std::vector<ByteRange> ParseBadRanges(const std::string& map_text) {
       errno = 0;
       const unsigned long long value = std::strtoull(text.c_str(), &end, 0);
       if (text.empty() || text[0] == '-' || *end != '\0' || errno != 0) {
-        throw Error(where + "'" + text + "' is no position or size");
+        throw Error(where + "'" + Printable(text) + "' is no position or size");
       }
       return std::uint64_t{value};
     };

@@ -47,8 +47,9 @@ struct SetForm {
   Digest repair_program_digest{};
 };
 
-// The room a recovery disk keeps for REPAIR.EXE, whatever the build's size,
-// so that a set's layout does not change with the program's bytes.
+// The room a recovery disk keeps for REPAIR.EXE (or its size, when larger):
+// the shipped build's bound, so that a set's layout does not change with the
+// program's bytes.
 constexpr std::uint64_t kRepairProgramRoom = 12288;
 
 // The code of one set: k piece disks, M recovery pieces, b blocks a disk,

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "base/errors.h"
+#include "base/text.h"
 
 namespace pieceset::recovery {
 
@@ -122,8 +123,10 @@ std::vector<std::uint32_t> Damage::Lost(const RecoveryCode& code) const {
 void Rebuild(const RecoveryCode& code, const Damage& damage, std::vector<DiskBytes>& disks) {
   if (!damage.repairable(code)) {
     throw Error("block " + std::to_string(damage.worst_stripe) + " is damaged on " +
-                std::to_string(damage.worst_count) + " disks; " + std::to_string(code.recovery) +
-                " recovery pieces rebuild at most " + std::to_string(code.recovery));
+                std::to_string(damage.worst_count) + " disks; " +
+                Plural(code.recovery, "recovery piece") +
+                (code.recovery == 1 ? " rebuilds" : " rebuild") + " at most " +
+                std::to_string(code.recovery));
   }
   const std::uint32_t k = code.pieces();
   const std::vector<std::uint8_t> matrix = Matrix(code);

@@ -152,9 +152,10 @@ struct RepairProgram {
 RepairProgram ReadRepairProgram(const fs::path& path) {
   File file = File::OpenRead(path);
   const std::uint64_t size = file.Size();
-  if (size > kRepairProgramRoom) {
-    throw UsageError(ShownPath(path) + " is " + Bytes(size) + "; a recovery disk keeps room for " +
-                     std::to_string(kRepairProgramRoom) + " of REPAIR.EXE");
+  // Far past any build of it: a file this large is not the program.
+  constexpr std::uint64_t kLargest = 1 << 20;
+  if (size > kLargest) {
+    throw UsageError(ShownPath(path) + " is " + Bytes(size) + ", not the REPAIR.EXE of this system");
   }
   RepairProgram program;
   program.bytes.resize(static_cast<std::size_t>(size));
@@ -216,7 +217,10 @@ SetInfo Cut(const CutOptions& options) {
   const PieceLayout layout =
       options.recovery > 0
           ? PlanRecoveryLayout(installer_size, options.first_media, options.media,
-                               launcher_size, options.recovery, repair_program.has_value())
+                               launcher_size, options.recovery,
+                               repair_program ? std::max<std::uint64_t>(
+                                                    kRepairProgramRoom, repair_program->bytes.size())
+                                              : 0)
           : PlanLayout(installer_size, options.first_media, options.media, launcher_size);
   info.layout = layout;
   if (options.images) {

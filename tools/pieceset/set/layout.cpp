@@ -72,7 +72,7 @@ PieceLayout PlanLayout(std::uint64_t installer_size, const Medium& first,
 
 PieceLayout PlanRecoveryLayout(std::uint64_t installer_size, const Medium& first,
                                const Medium& later, std::optional<std::uint64_t> launcher_size,
-                               std::uint32_t count, bool repair_program) {
+                               std::uint32_t count, std::uint64_t beside_bytes) {
   constexpr std::uint64_t kBlockSize = kRecoveryBlockSize;
   if (count > kMaxRecovery) {
     throw UsageError("--recovery " + std::to_string(count) + ": at most " +
@@ -84,7 +84,7 @@ PieceLayout PlanRecoveryLayout(std::uint64_t installer_size, const Medium& first
   // Each REPAIR.k holds parity as long as the longest disk's files plus the
   // checksum of every block of every disk, and must fit a later disk beside
   // REPAIR.EXE: the pieces are cut a block shorter at a time until it does.
-  const std::uint64_t beside = repair_program ? ClustersFor(kRepairProgramRoom, later) : 0;
+  const std::uint64_t beside = ClustersFor(beside_bytes, later);
   for (std::uint32_t blocks = BlocksFor(DataBytes(later)); blocks > 0; --blocks) {
     const std::uint64_t disk_bytes = std::uint64_t{blocks} * kBlockSize;
     if (disk_bytes <= launcher_bytes + kHeaderSize) break;

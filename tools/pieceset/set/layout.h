@@ -15,10 +15,10 @@ PieceLayout PlanLayout(std::uint64_t installer_size, const Medium& first, const 
                        std::optional<std::uint64_t> launcher_size);
 
 // PlanLayout with pieces short enough that each of `recovery` REPAIR pieces
-// fits a later disk, with room for REPAIR.EXE beside it when
-// `repair_program`; UsageError beyond the code's 255 disks.
+// fits a later disk beside a file of `beside_bytes` (REPAIR.EXE, or 0);
+// UsageError beyond the code's 255 disks.
 PieceLayout PlanRecoveryLayout(std::uint64_t installer_size, const Medium& first,
                                const Medium& later, std::optional<std::uint64_t> launcher_size,
-                               std::uint32_t recovery, bool repair_program);
+                               std::uint32_t recovery, std::uint64_t beside_bytes);
 
 }  // namespace pieceset

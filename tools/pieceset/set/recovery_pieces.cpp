@@ -36,26 +36,40 @@ Copy ReadWholeFile(const PieceFile& piece) {
   return copy;
 }
 
+// The rescue maps beside the images read, each read once.
+using RescueMaps = std::map<fs::path, std::vector<ByteRange>>;
+
 // Device bytes a ddrescue map beside the image (IMAGE.map, as rescue writes
-// it) says were never read.
-std::vector<ByteRange> RescueMapOf(const fs::path& image) {
+// it) says were never read. A map that cannot be read is a note: the image
+// is still read, its damage found by the checksums alone.
+const std::vector<ByteRange>& RescueMapOf(const fs::path& image, RescueMaps& maps,
+                                          PieceSources& sources) {
+  const auto known = maps.find(image);
+  if (known != maps.end()) return known->second;
+  std::vector<ByteRange>& bad = maps[image];
   fs::path map = image;
   map += ".map";
   std::error_code ignored;
-  return fs::is_regular_file(map, ignored) ? ReadBadRanges(map) : std::vector<ByteRange>{};
+  if (!fs::is_regular_file(map, ignored)) return bad;
+  try {
+    bad = ReadBadRanges(map);
+  } catch (const Error& error) {
+    sources.AddNote(std::string(error.what()) + "; the image is read without it");
+  }
+  return bad;
 }
 
 // A copy of a piece as far as it can be read. On an image each run of its
 // map is read alone, so that a bad sector costs only its run; what the map,
 // a failing read or the rescue map beside the image call unreadable is
 // zeros and known damage.
-Copy ReadCopy(const PieceFile& piece) {
+Copy ReadCopy(const PieceFile& piece, RescueMaps& maps, PieceSources& sources) {
   if (piece.entry == nullptr) return ReadWholeFile(piece);
   Copy copy{piece.shown, piece.disk->path.string(), {}, {}};
   const DiskFile& entry = *piece.entry;
   copy.bytes.assign(static_cast<std::size_t>(entry.size), 0);
   for (const Unreadable& u : entry.unreadable) copy.known_bad.push_back(u.bytes);
-  const std::vector<ByteRange> rescued = RescueMapOf(piece.disk->path);
+  const std::vector<ByteRange>& rescued = RescueMapOf(piece.disk->path, maps, sources);
   for (const Extent& e : entry.extents) {
     DiskFile run{entry.name, e.length, entry.attributes, {{0, e.device_offset, e.length}}, {}};
     try {
@@ -304,10 +318,11 @@ RecoveryCheck AssessCopies(RecoveryCode code, const Copies& copies) {
 
 std::optional<RecoveryCheck> CheckRecovery(PieceSources& sources) {
   Copies copies;
+  RescueMaps maps;
   std::optional<RecoveryCode> code;
   for (const auto& [name, files] : sources.companions()) {
     for (const PieceFile& file : files) {
-      Copy copy = ReadCopy(file);
+      Copy copy = ReadCopy(file, maps, sources);
       if (!code && RecoveryNumber(name)) {
         try {
           code = DecodeRecoveryHeader(copy.bytes);
@@ -320,7 +335,9 @@ std::optional<RecoveryCheck> CheckRecovery(PieceSources& sources) {
   }
   if (!code) return std::nullopt;
   for (const auto& [number, files] : sources.pieces()) {
-    for (const PieceFile& file : files) copies[PieceName(number)].push_back(ReadCopy(file));
+    for (const PieceFile& file : files) {
+      copies[PieceName(number)].push_back(ReadCopy(file, maps, sources));
+    }
   }
   if (OfAnotherSet(*code, copies)) {
     // They would call every piece damaged.
@@ -370,9 +387,8 @@ std::optional<std::string> Unrepairable(const RecoveryCheck& check) {
   if (!check.conflicts.empty()) return "two whole copies differ: " + check.conflicts[0];
   if (a.repairable(check.code)) return std::nullopt;
   return "block " + std::to_string(a.worst_stripe) + " is damaged on " +
-         std::to_string(a.worst_count) + " disks, and " +
-         std::to_string(check.code.recovery) + " recovery piece" +
-         (check.code.recovery == 1 ? "" : "s") + " rebuild at most " +
+         std::to_string(a.worst_count) + " disks, and " + Plural(check.code.recovery, "recovery piece") +
+         (check.code.recovery == 1 ? " rebuilds" : " rebuild") + " at most " +
          std::to_string(check.code.recovery) + "; lost: " +
          DiskList(check.code, a.Lost(check.code));
 }

@@ -39,11 +39,15 @@ void PieceSources::Add(const fs::path& place) {
     throw Error("cannot read " + ShownPath(place) + ": " + KindOf(place) +
                 ", not a piece, an image or a folder");
   }
-  if (PieceNumber(place.filename().string())) {
+  const std::string name = place.filename().string();
+  if (PieceNumber(name) || !CompanionName(name).empty()) {
     AddFile(place, ShownPath(place));
     return;
   }
-  if (LooksLikeDisk(place)) {
+  // An image named as one is a disk even when its first sectors are gone:
+  // a damaged disk with a verdict, not a file that is no image.
+  if (LooksLikeDisk(place) || ImageNumber(name) || EndsWithNoCase(name, ".img") ||
+      EndsWithNoCase(name, ".iso")) {
     AddImage(place, true);
     return;
   }
