@@ -68,10 +68,11 @@ wait_for() {  # wait_for TEXT FILE: up to ten seconds
   done
 }
 
-# A seeded two-disk set on 1.44M images, DISK1 and DISK2.
+# A seeded two-disk set on 1.44M images, DISK1 and DISK2 (and more with
+# cut options such as --recovery).
 cut_set() {
   python3 -c 'import random, sys; sys.stdout.buffer.write(random.Random(19).randbytes(2000000))' >setup.exe
-  "$PIECESET" cut setup.exe --name "Device Test" --media 1.44M --images -o set >/dev/null ||
+  "$PIECESET" cut setup.exe --name "Device Test" --media 1.44M --images "$@" -o set >/dev/null ||
     { echo "FAIL: cut" >&2; exit 1; }
 }
 
@@ -204,6 +205,16 @@ case_write_and_read_back() {
   expect_in terminal.txt "$drive: disk 2 of 2 (DISK2) written and read back: set/disk2.img"
   cmp -s set/disk2.img "$drive" || fail "$drive does not hold disk 2 after the write"
   cmp -s set/disk2.img back.img || fail "the file under $drive does not hold disk 2"
+}
+
+# A failing drive read directly: a bad sector costs its block, not the disk.
+case_verify_past_a_bad_sector() {
+  cut_set --recovery 1
+  failing_disk set/disk2.img
+  # Sector 100 of FILE.2, which starts at sector 33: in block 6 of 8192 bytes.
+  printf 'read 0x%x\n' $(((33 + 100) * 512)) >faults
+  expect_status 3 "$PIECESET" verify set/disk1.img "$loop" set/disk3.img
+  expect_in out.txt "disk 2 (FILE.2): DAMAGED, block 6 of "
 }
 
 case_rescue_and_ddrescue() {

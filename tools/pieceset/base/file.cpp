@@ -165,6 +165,32 @@ void File::Finish() {
   if (close(fd) != 0) throw Error(SystemText("write", path_));
 }
 
+std::vector<ByteRange> ReadSalvaging(File& file, std::uint64_t offset, void* buffer,
+                                     std::size_t size, std::uint32_t sector) {
+  auto* bytes = static_cast<std::uint8_t*>(buffer);
+  std::vector<ByteRange> bad;
+  std::size_t got = 0;
+  try {
+    got = file.ReadAt(offset, bytes, size);
+  } catch (const Error&) {
+    // A failing medium: each sector alone, the error kept as damage.
+    for (std::size_t at = 0; at < size; at += sector) {
+      const std::size_t want = std::min<std::size_t>(sector, size - at);
+      std::size_t read = 0;
+      try {
+        read = file.ReadAt(offset + at, bytes + at, want);
+      } catch (const Error&) {
+      }
+      std::fill(bytes + at + read, bytes + at + want, 0);
+      if (read < want) AppendRange(bad, {at + read, at + want});
+    }
+    return bad;
+  }
+  std::fill(bytes + got, bytes + size, 0);
+  AppendRange(bad, {got, size});
+  return bad;
+}
+
 std::string ReadRest(File& file) {
   std::string text;
   char buffer[1 << 16];

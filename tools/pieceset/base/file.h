@@ -4,7 +4,9 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <vector>
 
+#include "base/byte_range.h"
 #include "base/errors.h"
 
 namespace pieceset {
@@ -46,6 +48,12 @@ class File {
   int fd_ = -1;
   fs::path path_;
 };
+
+// Reads `size` bytes from `offset`; where that fails, `sector` bytes at a
+// time, so that a bad sector costs only itself. What cannot be read (and
+// what lies past the end) is zeros, returned as ranges from `offset`.
+std::vector<ByteRange> ReadSalvaging(File& file, std::uint64_t offset, void* buffer,
+                                     std::size_t size, std::uint32_t sector);
 
 // What is left of `file`, to its end.
 std::string ReadRest(File& file);

@@ -6,6 +6,7 @@
 #include "base/file.h"
 #include "base/progress.h"
 #include "base/text.h"
+#include "disk/device.h"
 #include "disk/image.h"
 #include "format/ddrescue_map.h"
 #include "format/names.h"
@@ -19,20 +20,18 @@ using recovery::DiskBytes;
 // A copy that fails half way is still worth its good blocks: what could
 // not be read is known damage, which the disk's report then shows.
 Copy ReadWholeFile(const PieceFile& piece) {
+  // Files on a FAT disk start on cluster boundaries: a file offset of whole
+  // 512-byte sectors is a sector of the medium.
+  constexpr std::uint32_t kSector = 512;
   Copy copy{piece.shown, piece.path.parent_path().string(), {}, {}};
-  std::uint64_t done = 0;
+  std::optional<File> file;
   try {
-    File file = File::OpenRead(piece.path);
-    copy.bytes.resize(static_cast<std::size_t>(file.Size()));
-    while (done < copy.bytes.size()) {
-      const std::size_t got = file.Read(copy.bytes.data() + done, copy.bytes.size() - done);
-      if (got == 0) break;
-      done += got;
-    }
-    copy.bytes.resize(done);
+    file.emplace(File::OpenRead(piece.path));
   } catch (const Error&) {
-    AppendRange(copy.known_bad, {done, copy.bytes.size()});
+    return copy;  // no byte of it: the set check says why
   }
+  copy.bytes.resize(static_cast<std::size_t>(file->Size()));
+  copy.known_bad = ReadSalvaging(*file, 0, copy.bytes.data(), copy.bytes.size(), kSector);
   return copy;
 }
 
@@ -59,6 +58,32 @@ const std::vector<ByteRange>& RescueMapOf(const fs::path& image, RescueMaps& map
   return bad;
 }
 
+// A drive read past the page cache, a sector at a time where it fails, so
+// that a bad sector costs its block and not the 4 KiB page around it.
+std::vector<ByteRange> ReadDriveSalvaging(Device& drive, std::uint64_t offset, std::uint8_t* to,
+                                          std::uint64_t length) {
+  constexpr std::size_t kChunk = 64 * 1024;
+  const std::uint32_t sector = drive.sector_size();
+  AlignedBuffer buffer(kChunk + sector);
+  std::vector<ByteRange> bad;
+  const std::uint64_t start = offset / sector * sector;
+  for (std::uint64_t at = start; at < offset + length; at += kChunk) {
+    ThrowIfInterrupted();
+    const std::uint64_t end = std::min<std::uint64_t>(at + kChunk, offset + length);
+    const std::size_t size = (end - at + sector - 1) / sector * sector;
+    std::vector<ByteRange> here;
+    drive.ReadSalvaging(at, buffer.data(), std::min<std::uint64_t>(size, drive.size() - at), here);
+    const std::uint64_t from = std::max(at, offset);
+    std::copy(buffer.data() + (from - at), buffer.data() + (end - at), to + (from - offset));
+    for (const ByteRange& b : here) {
+      const std::uint64_t begin = std::max(b.begin, from);
+      const std::uint64_t stop = std::min(b.end, end);
+      if (begin < stop) AppendRange(bad, {begin - offset, stop - offset});
+    }
+  }
+  return bad;
+}
+
 // A copy of a piece as far as it can be read. On an image each run of its
 // map is read alone, so that a bad sector costs only its run; what the map,
 // a failing read or the rescue map beside the image call unreadable is
@@ -70,20 +95,21 @@ Copy ReadCopy(const PieceFile& piece, RescueMaps& maps, PieceSources& sources) {
   copy.bytes.assign(static_cast<std::size_t>(entry.size), 0);
   for (const Unreadable& u : entry.unreadable) copy.known_bad.push_back(u.bytes);
   const std::vector<ByteRange>& rescued = RescueMapOf(piece.disk->path, maps, sources);
+  const bool drive = KindOf(piece.disk->path) == "a block device";
+  std::optional<Device> device;
+  std::optional<File> image;
+  if (drive) {
+    device.emplace(Device::Open(piece.disk->path, Device::Mode::kRead));
+  } else {
+    image.emplace(File::OpenDisk(piece.disk->path));
+  }
   for (const Extent& e : entry.extents) {
-    DiskFile run{entry.name, e.length, entry.attributes, {{0, e.device_offset, e.length}}, {}};
-    try {
-      DiskFileReader reader(*piece.disk, run);
-      std::uint64_t done = 0;
-      while (done < e.length) {
-        const std::size_t got = reader.Read(copy.bytes.data() + e.file_offset + done,
-                                            static_cast<std::size_t>(e.length - done));
-        if (got == 0) break;
-        done += got;
-      }
-    } catch (const Error&) {
-      std::fill_n(copy.bytes.begin() + e.file_offset, e.length, 0);
-      copy.known_bad.push_back({e.file_offset, e.file_offset + e.length});
+    std::uint8_t* to = copy.bytes.data() + e.file_offset;
+    const std::vector<ByteRange> unread =
+        drive ? ReadDriveSalvaging(*device, e.device_offset, to, e.length)
+              : ReadSalvaging(*image, e.device_offset, to, e.length, piece.disk->sector_size);
+    for (const ByteRange& bad : unread) {
+      copy.known_bad.push_back({e.file_offset + bad.begin, e.file_offset + bad.end});
     }
     for (const ByteRange& bad : rescued) {
       const std::uint64_t begin = std::max(bad.begin, e.device_offset);
