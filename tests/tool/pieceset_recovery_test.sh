@@ -81,6 +81,26 @@ case_one_recovery_piece() {
   expect_in out.txt "verdict: damaged beyond repair: block 6 is damaged on 2 disks, and 1 recovery piece rebuilds at most 1; lost: disk 2 (FILE.2), disk 5 (FILE.5)"
 }
 
+# Damage where the file system keeps its map: a first FAT with a zeroed
+# sector costs no piece while the second copy holds, but the disks are
+# rewritten, as Windows reads the first; an image without its boot sector is
+# a lost disk.
+case_damaged_file_systems() {
+  cut_images 1
+  for n in 1 2 3; do
+    dd if=/dev/zero of=disks/disk$n.img bs=512 seek=1 count=1 conv=notrunc status=none
+  done
+  dd if=/dev/zero of=disks/disk4.img bs=512 count=1 conv=notrunc status=none
+  expect_status 3 "$PIECESET" verify disks/disk*.img
+  expect_in out.txt "disk 2 (FILE.2): DAMAGED, FILE.2's cluster chain in the first FAT is broken; read through FAT copy 2"
+  expect_in out.txt "disks/disk4.img: BAD, no FAT12, FAT16 or ISO 9660 file system on it"
+  expect_status 0 "$PIECESET" repair disks/disk*.img -o fixed
+  expect_in out.txt "fixed: rebuilt disk 1 (FILE.1), disk 2 (FILE.2), disk 3 (FILE.3), disk 4 (FILE.4)"
+  for n in 1 2 3 4; do
+    cmp -s fixed/disk$n.img set/disk$n.img || fail "the rebuilt disk$n.img is not the image cut"
+  done
+}
+
 case_two_recovery_pieces() {
   cut_images 2
   rm disks/disk2.img disks/disk7.img

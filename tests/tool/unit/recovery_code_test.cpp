@@ -34,7 +34,7 @@ struct Fixture {
         disk.resize(f.extent.device_offset);
         const std::vector<std::uint8_t> bytes = SeededData(f.extent.length, random);
         disk.insert(disk.end(), bytes.begin(), bytes.end());
-        copies[f.name].push_back({f.name, "", bytes, {}});
+        copies[f.name].push_back({f.name, "", bytes, {}, {}});
       }
       code.blocks = std::max(code.blocks, BlocksFor(disk.size()));
       disks.push_back(disk);
@@ -46,7 +46,7 @@ struct Fixture {
     for (std::uint32_t i = 1; i <= recovery; ++i) {
       std::vector<std::uint8_t> file = EncodeRecoveryHeader(code, i);
       file.insert(file.end(), parity[i - 1].begin(), parity[i - 1].end());
-      copies["REPAIR." + std::to_string(i)].push_back({"REPAIR", "", file, {}});
+      copies["REPAIR." + std::to_string(i)].push_back({"REPAIR", "", file, {}, {}});
       disks.push_back(parity[i - 1]);
     }
   }

@@ -37,7 +37,7 @@ ExitStatus ReportRecovery(const RecoveryCheck& check, const SetReport& report) {
     } else {
       text += "DAMAGED";
       for (const std::string& name : s.missing) text += ", " + name + " missing";
-      for (const std::string& name : s.damaged) text += ", " + name + " not the one cut";
+      for (const std::string& flaw : s.flaws) text += ", " + flaw;
       const std::vector<std::uint32_t>& bad = a.bad_blocks[d];
       if (!bad.empty()) {
         text += (bad.size() == 1 ? ", block " : ", blocks ") + NumberList(bad) + " of " +

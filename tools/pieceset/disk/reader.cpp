@@ -58,6 +58,8 @@ struct FatGeometry {
   std::uint64_t sector = 512;
   std::uint64_t cluster_sectors = 1;
   std::uint64_t first_fat = 0;      // sector of the first FAT
+  std::uint64_t fat_sectors = 0;    // of each copy
+  std::uint64_t fat_count = 1;      // copies, the second kept for when the first fails
   std::uint64_t root = 0;           // first sector of the root directory
   std::uint64_t first_cluster = 0;  // sector of cluster 2
   std::uint64_t last_cluster = 1;
@@ -72,8 +74,10 @@ FatGeometry ReadFatGeometry(File& device, std::uint64_t volume_offset, bool fat1
   fat.sector = LoadLE<std::uint16_t>(boot + 11);
   fat.cluster_sectors = std::max<std::uint64_t>(boot[13], 1);
   fat.first_fat = LoadLE<std::uint16_t>(boot + 14);
+  fat.fat_sectors = LoadLE<std::uint16_t>(boot + 22);
+  fat.fat_count = std::max<std::uint64_t>(boot[16], 1);
   const std::uint64_t root_entries = LoadLE<std::uint16_t>(boot + 17);
-  fat.root = fat.first_fat + std::uint64_t{boot[16]} * LoadLE<std::uint16_t>(boot + 22);
+  fat.root = fat.first_fat + fat.fat_count * fat.fat_sectors;
   fat.first_cluster = fat.root + (root_entries * 32 + fat.sector - 1) / fat.sector;
   if (volume_sectors > fat.first_cluster) {
     fat.last_cluster = 1 + (volume_sectors - fat.first_cluster) / fat.cluster_sectors;
@@ -81,23 +85,29 @@ FatGeometry ReadFatGeometry(File& device, std::uint64_t volume_offset, bool fat1
   return fat;
 }
 
-// The FAT's entry for `cluster`, read from the device.
+// Entry `cluster` of FAT copy `copy` (0 the first), read from the device;
+// an entry that cannot be read is a free one.
 std::uint32_t FatEntry(File& device, const FatGeometry& fat, std::uint64_t volume_offset,
-                       std::uint64_t cluster) {
+                       std::uint64_t copy, std::uint64_t cluster) {
   const bool fat12 = fat.fat12;
-  const std::uint64_t at = volume_offset + fat.first_fat * fat.sector +
+  const std::uint64_t at = volume_offset + (fat.first_fat + copy * fat.fat_sectors) * fat.sector +
                            (fat12 ? cluster + cluster / 2 : cluster * 2);
   std::uint8_t bytes[2] = {0, 0};
-  if (device.ReadAt(at, bytes, 2) != 2) return 0;
+  try {
+    if (device.ReadAt(at, bytes, 2) != 2) return 0;
+  } catch (const Error&) {
+    return 0;
+  }
   const std::uint32_t pair = bytes[0] | (bytes[1] << 8);
   if (!fat12) return pair;
   return (cluster & 1) != 0 ? pair >> 4 : pair & 0xfff;
 }
 
-// Follows a FAT chain from `first` to where it ends or breaks, for a file
-// the library could not map: the readable clusters and why the rest is not.
-void WalkChain(File& device, const FatGeometry& fat, const Disk& disk, std::uint64_t first,
-               DiskFile& file) {
+// Follows a FAT chain from `first` in FAT copy `copy` to where it ends or
+// breaks, for a file the library could not map: the readable clusters and
+// why the rest is not.
+void WalkChain(File& device, const FatGeometry& fat, const Disk& disk, std::uint64_t copy,
+               std::uint64_t first, DiskFile& file) {
   const std::uint32_t bad = fat.fat12 ? 0xff7 : 0xfff7;
   const std::uint64_t cluster_bytes = fat.cluster_sectors * fat.sector;
   std::uint64_t mapped = 0;
@@ -113,7 +123,7 @@ void WalkChain(File& device, const FatGeometry& fat, const Disk& disk, std::uint
       why = file.name + "'s cluster chain loops back at cluster " + std::to_string(cluster);
       break;
     }
-    const std::uint32_t next = FatEntry(device, fat, disk.volume_offset, cluster);
+    const std::uint32_t next = FatEntry(device, fat, disk.volume_offset, copy, cluster);
     if (next == bad) {
       why = file.name + "'s cluster chain is marked bad at cluster " + std::to_string(cluster);
       break;
@@ -139,6 +149,30 @@ void WalkChain(File& device, const FatGeometry& fat, const Disk& disk, std::uint
   if (mapped < file.size) file.unreadable.push_back({{mapped, file.size}, why});
 }
 
+// The chain from `first` in the FAT copy that maps most of the file: a
+// damaged sector of the first FAT costs nothing while the second holds.
+void WalkChains(File& device, const FatGeometry& fat, const Disk& disk, std::uint64_t first,
+                DiskFile& file) {
+  std::optional<DiskFile> best;
+  std::uint64_t best_unread = 0;
+  for (std::uint64_t copy = 0; copy < fat.fat_count; ++copy) {
+    DiskFile trial = file;
+    WalkChain(device, fat, disk, copy, first, trial);
+    std::uint64_t unread = 0;
+    for (const Unreadable& u : trial.unreadable) unread += u.bytes.size();
+    if (!best || unread < best_unread) {
+      if (copy > 0) {
+        trial.map_problem = file.name + "'s cluster chain in the first FAT is broken; read through FAT copy " +
+                            std::to_string(copy + 1);
+      }
+      best = std::move(trial);
+      best_unread = unread;
+    }
+    if (unread == 0) break;
+  }
+  file = std::move(*best);
+}
+
 // The extents the library gives for a file, cut where the device ends.
 void MapFile(TSK_FS_FILE* handle, File& device, const Disk& disk, TSK_FS_INFO* file_system,
              const FatGeometry& fat, DiskFile& file) {
@@ -148,8 +182,7 @@ void MapFile(TSK_FS_FILE* handle, File& device, const Disk& disk, TSK_FS_INFO* f
     const bool is_fat = TSK_FS_TYPE_ISFAT(file_system->ftype);
     const auto* content = static_cast<const TSK_DADDR_T*>(handle->meta->content_ptr);
     if (is_fat && content != nullptr && file.size > 0) {
-      // The library keeps the first cluster's number.
-      WalkChain(device, fat, disk, content[0], file);
+      WalkChains(device, fat, disk, content[0], file);
     } else if (file.size > 0) {
       file.unreadable.push_back({{0, file.size}, file.name + " has no readable extent"});
     }
@@ -164,6 +197,17 @@ void MapFile(TSK_FS_FILE* handle, File& device, const Disk& disk, TSK_FS_INFO* f
         continue;
       }
       file.extents.push_back({offset, disk.volume_offset + run->addr * block, length});
+    }
+    // The library reads the first FAT alone: where that leaves bytes of the
+    // file unmapped, the chain is walked in each copy.
+    std::uint64_t mapped = 0;
+    for (const Extent& e : file.extents) mapped += e.length;
+    for (const Unreadable& u : file.unreadable) mapped += u.bytes.size();
+    const auto* content = static_cast<const TSK_DADDR_T*>(handle->meta->content_ptr);
+    if (TSK_FS_TYPE_ISFAT(file_system->ftype) && mapped < file.size && content != nullptr) {
+      file.extents.clear();
+      file.unreadable.clear();
+      WalkChains(device, fat, disk, content[0], file);
     }
   }
   // What lies past the device's end is said once, in sectors.

@@ -28,6 +28,9 @@ struct DiskFile {
   std::uint8_t attributes = 0;  // FAT's attribute byte (0x02 hidden, 0x04 system); 0 on ISO 9660
   std::vector<Extent> extents;  // in file order, device offsets with the partition's
   std::vector<Unreadable> unreadable;
+  // Read though the file system is damaged where Windows reads it ("its
+  // cluster chain in the first FAT is broken"); empty when it is not.
+  std::string map_problem;
 };
 
 struct Disk {

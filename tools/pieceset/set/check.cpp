@@ -25,7 +25,11 @@ class SetWalk {
  private:
   void Bad(std::uint32_t number, const std::string& shown, const std::string& why) {
     report_.lines.push_back({number, PieceLine::Status::kBad, shown, why});
-    if (first_problem_.empty()) first_problem_ = PieceName(number) + ": " + why;
+    // Named once, where the reason already begins with the piece's name.
+    const std::string name = PieceName(number);
+    const bool named = why.rfind(name, 0) == 0 &&
+                       (why.size() == name.size() || why[name.size()] < '0' || why[name.size()] > '9');
+    if (first_problem_.empty()) first_problem_ = named ? why : name + ": " + why;
   }
   bool LastLineIsBad(std::uint32_t number) const {
     return !report_.lines.empty() && report_.lines.back().number == number &&
@@ -198,6 +202,10 @@ bool SetWalk::CheckPiece(std::uint32_t number, const PieceFile& piece) {
       !std::equal(info_->piece_digests[number - 1].begin(),
                   info_->piece_digests[number - 1].end(), digest.begin())) {
     Bad(number, piece.shown, "payload damaged (its SHA-256 differs from the one recorded)");
+  }
+  // Read through the second FAT, but Windows goes by the first.
+  if (piece.entry != nullptr && !piece.entry->map_problem.empty()) {
+    Bad(number, piece.shown, piece.entry->map_problem);
   }
   if (!LastLineIsBad(number)) {
     report_.lines.push_back({number, PieceLine::Status::kOk, piece.shown,

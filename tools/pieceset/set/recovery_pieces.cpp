@@ -23,7 +23,7 @@ Copy ReadWholeFile(const PieceFile& piece) {
   // Files on a FAT disk start on cluster boundaries: a file offset of whole
   // 512-byte sectors is a sector of the medium.
   constexpr std::uint32_t kSector = 512;
-  Copy copy{piece.shown, piece.path.parent_path().string(), {}, {}};
+  Copy copy{piece.shown, piece.path.parent_path().string(), {}, {}, {}};
   std::optional<File> file;
   try {
     file.emplace(File::OpenRead(piece.path));
@@ -90,7 +90,7 @@ std::vector<ByteRange> ReadDriveSalvaging(Device& drive, std::uint64_t offset, s
 // zeros and known damage.
 Copy ReadCopy(const PieceFile& piece, RescueMaps& maps, PieceSources& sources) {
   if (piece.entry == nullptr) return ReadWholeFile(piece);
-  Copy copy{piece.shown, piece.disk->path.string(), {}, {}};
+  Copy copy{piece.shown, piece.disk->path.string(), {}, {}, piece.entry->map_problem};
   const DiskFile& entry = *piece.entry;
   copy.bytes.assign(static_cast<std::size_t>(entry.size), 0);
   for (const Unreadable& u : entry.unreadable) copy.known_bad.push_back(u.bytes);
@@ -175,6 +175,12 @@ void AssessDisk(RecoveryCheck& check, const Copies& copies, std::uint32_t d,
           good[first + i] = true;
         }
       }
+      if (!copy.flaw.empty()) {
+        copy_whole = false;
+        if (std::find(state.flaws.begin(), state.flaws.end(), copy.flaw) == state.flaws.end()) {
+          state.flaws.push_back(copy.flaw);
+        }
+      }
       (copy_whole ? whole : damaged).push_back(copy.shown);
       if (copy_whole) {
         if (whole_copy != nullptr && whole_copy->bytes != copy.bytes) {
@@ -224,7 +230,7 @@ void AssessRepairProgram(RecoveryCheck& check, const Copies& copies, std::uint32
     }
   }
   if (!here) state.missing.push_back(std::string(kRepairProgramName));
-  if (here && !intact) state.damaged.push_back(std::string(kRepairProgramName));
+  if (here && !intact) state.flaws.push_back(std::string(kRepairProgramName) + " not the one cut");
   if (!here || !intact) {
     state.rewrite = true;
     check.damaged = true;

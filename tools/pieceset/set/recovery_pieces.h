@@ -31,7 +31,7 @@ std::vector<std::vector<fs::path>> WriteRecoveryPieces(
 
 struct DiskState {
   std::vector<std::string> missing;  // files with no copy at all
-  std::vector<std::string> damaged;  // REPAIR.EXE, when no copy is the one cut
+  std::vector<std::string> flaws;    // the rest that needs the disk rewritten
   bool rewrite = false;              // some file has no whole copy
 };
 
@@ -58,6 +58,9 @@ struct Copy {
   // Bytes that could not be read (zeros in `bytes`), e.g. from an image's
   // unreadable sectors: damage known without the checksums.
   std::vector<ByteRange> known_bad;
+  // Why the disk holding it needs rewriting though its bytes were read (a
+  // broken first FAT); empty when it does not.
+  std::string flaw;
 };
 
 // Copies by upper-case file name.
