@@ -81,6 +81,29 @@ case_one_recovery_piece() {
   expect_in out.txt "verdict: damaged beyond repair: block 6 is damaged on 2 disks, and 1 recovery piece rebuilds at most 1; lost: disk 2 (FILE.2), disk 5 (FILE.5)"
 }
 
+# The set is what its disks agree on: another set's disk 1 or REPAIR.1 of the
+# same name, or a recovery header with a flipped byte, is one damaged disk,
+# whatever the order of the places.
+case_disks_agree_on_the_set() {
+  seeded_file other.exe 6000000
+  expect_status 0 "$PIECESET" cut other.exe --name "Recovered" --media 1.44M --images --recovery 2 -o other
+  cut_images 2
+  cp other/disk1.img disks/disk1.img
+  repaired "disk 1 (FILE.1)"
+
+  cut_images 2
+  cp other/disk6.img disks/disk6.img
+  rm disks/disk2.img
+  repaired "disk 2 (FILE.2), disk 6 (REPAIR.1)"
+  expect_status 3 "$PIECESET" verify disks/disk7.img disks/disk6.img disks/disk5.img disks/disk4.img \
+    disks/disk3.img disks/disk1.img
+
+  cut_images 2
+  flip_bytes disks/disk6.img 16
+  repaired "disk 6 (REPAIR.1)"
+  cmp -s fixed/disk6.img set/disk6.img || fail "the rebuilt disk6.img is not the image cut"
+}
+
 # Damage where the file system keeps its map: a first FAT with a zeroed
 # sector costs no piece while the second copy holds, but the disks are
 # rewritten, as Windows reads the first; an image without its boot sector is

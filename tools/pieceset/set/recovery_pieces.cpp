@@ -1,6 +1,8 @@
 #include "set/recovery_pieces.h"
 
 #include <algorithm>
+#include <set>
+#include <tuple>
 
 #include "base/errors.h"
 #include "base/file.h"
@@ -153,8 +155,20 @@ void AssessDisk(RecoveryCheck& check, const Copies& copies, std::uint32_t d,
     const std::uint32_t count = BlocksFor(e.length);
     std::vector<std::string> whole, damaged;
     const Copy* whole_copy = nullptr;
+    // A recovery piece's header and table are the code's own: a copy with
+    // other ones is damaged, though its parity may be whole.
+    std::vector<std::uint8_t> header;
+    if (d >= code.pieces()) header = EncodeRecoveryHeader(code, d - code.pieces() + 1);
     for (const Copy& copy : found->second) {
-      bool copy_whole = copy.bytes.size() == e.file_offset + e.length;
+      const bool header_ok = header.empty() || (copy.bytes.size() >= header.size() &&
+                                                std::equal(header.begin(), header.end(), copy.bytes.begin()));
+      if (!header_ok) {
+        const std::string flaw = f.name + "'s header or checksum table is not the set's";
+        if (std::find(state.flaws.begin(), state.flaws.end(), flaw) == state.flaws.end()) {
+          state.flaws.push_back(flaw);
+        }
+      }
+      bool copy_whole = header_ok && copy.bytes.size() == e.file_offset + e.length;
       for (std::uint32_t i = 0; i < count; ++i) {
         const std::uint64_t from = e.file_offset + std::uint64_t{i} * kRecoveryBlockSize;
         const std::uint64_t want =
@@ -237,23 +251,58 @@ void AssessRepairProgram(RecoveryCheck& check, const Copies& copies, std::uint32
   }
 }
 
-// Whether FILE.1 was found made by pieceset, but never of the code's set.
-bool OfAnotherSet(const RecoveryCode& code, const Copies& copies) {
-  const auto first = copies.find(PieceName(1));
-  if (first == copies.end()) return false;
-  bool pieceset = false;
-  for (const Copy& copy : first->second) {
-    if (copy.bytes.size() < kHeaderSize ||
-        !std::equal(kPieceMagic.begin(), kPieceMagic.end(), copy.bytes.begin() + kPieceMagicOffset)) {
-      continue;
+// The set the disks agree on, and its code: each piece number and each
+// recovery piece votes once for the set identity its header carries, and the
+// most votes win (the lowest identity on a tie), so that no disk is believed
+// alone and the order of the places changes nothing. The code is that of the
+// first recovery piece of the winning set whose header decodes.
+std::optional<RecoveryCode> AgreedCode(const Copies& copies, PieceSources& sources) {
+  std::map<Digest, std::set<std::string>> votes;
+  struct Candidate {
+    std::uint32_t index;
+    std::string shown;
+    RecoveryCode code;
+  };
+  std::vector<Candidate> candidates;
+  for (const auto& [name, list] : copies) {
+    for (const Copy& copy : list) {
+      if (PieceNumber(name) && copy.bytes.size() >= kHeaderSize) {
+        HeaderBytes header;
+        std::copy_n(copy.bytes.begin(), kHeaderSize, header.begin());
+        const DecodedHeader decoded = DecodeHeader(header);
+        if (decoded.kind == DecodedHeader::Kind::kPieceset) votes[decoded.info->set_id].insert(name);
+      } else if (const auto index = RecoveryNumber(name)) {
+        try {
+          RecoveryCode code = DecodeRecoveryHeader(copy.bytes);
+          votes[code.form.set_id].insert(name);
+          candidates.push_back({*index, copy.shown, std::move(code)});
+        } catch (const Error& error) {
+          sources.AddNote(copy.shown + ": " + error.what());
+        }
+      }
     }
-    if (std::equal(code.form.set_id.begin(), code.form.set_id.end(),
-                   copy.bytes.begin() + kSetIdOffset)) {
-      return false;
-    }
-    pieceset = true;
   }
-  return pieceset;
+  if (candidates.empty()) return std::nullopt;
+  const auto winner = std::max_element(votes.begin(), votes.end(), [](const auto& a, const auto& b) {
+    return a.second.size() < b.second.size();
+  });
+  std::sort(candidates.begin(), candidates.end(), [](const Candidate& a, const Candidate& b) {
+    return std::tie(a.index, a.shown) < std::tie(b.index, b.shown);
+  });
+  std::optional<RecoveryCode> agreed;
+  for (Candidate& candidate : candidates) {
+    if (candidate.code.form.set_id != winner->first) {
+      sources.AddNote(candidate.shown + ": a recovery piece of set " +
+                      ShortId(candidate.code.form.set_id) + ", not of set " + ShortId(winner->first) +
+                      ", which " + Plural(winner->second.size(), "disk") + " agree on");
+    } else if (!agreed) {
+      agreed = std::move(candidate.code);
+    }
+  }
+  if (!agreed) {
+    sources.AddNote("no recovery piece of set " + ShortId(winner->first) + ": recovery not used");
+  }
+  return agreed;
 }
 
 // The bytes of one file of a rebuilt disk.
@@ -349,34 +398,22 @@ RecoveryCheck AssessCopies(RecoveryCode code, const Copies& copies) {
 }
 
 std::optional<RecoveryCheck> CheckRecovery(PieceSources& sources) {
+  if (std::none_of(sources.companions().begin(), sources.companions().end(),
+                   [](const auto& entry) { return RecoveryNumber(entry.first).has_value(); })) {
+    return std::nullopt;
+  }
   Copies copies;
   RescueMaps maps;
-  std::optional<RecoveryCode> code;
   for (const auto& [name, files] : sources.companions()) {
-    for (const PieceFile& file : files) {
-      Copy copy = ReadCopy(file, maps, sources);
-      if (!code && RecoveryNumber(name)) {
-        try {
-          code = DecodeRecoveryHeader(copy.bytes);
-        } catch (const Error& error) {
-          sources.AddNote(file.shown + ": " + error.what());
-        }
-      }
-      copies[name].push_back(std::move(copy));
-    }
+    for (const PieceFile& file : files) copies[name].push_back(ReadCopy(file, maps, sources));
   }
-  if (!code) return std::nullopt;
   for (const auto& [number, files] : sources.pieces()) {
     for (const PieceFile& file : files) {
       copies[PieceName(number)].push_back(ReadCopy(file, maps, sources));
     }
   }
-  if (OfAnotherSet(*code, copies)) {
-    // They would call every piece damaged.
-    sources.AddNote("the recovery pieces belong to set " + ShortId(code->form.set_id) +
-                    ", not FILE.1's: not used");
-    return std::nullopt;
-  }
+  std::optional<RecoveryCode> code = AgreedCode(copies, sources);
+  if (!code) return std::nullopt;
   RecoveryCheck check = AssessCopies(std::move(*code), copies);
   if (check.code.form.repair_program_size && !check.repair_program) {
     sources.AddNote(std::string(kRepairProgramName) +
