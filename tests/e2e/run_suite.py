@@ -645,21 +645,26 @@ class Suite:
         self.finish(run, ["Please insert disk 2", "Please insert disk 3"])
         self.expect_installer_ran(payload)
 
-    def recovery_set(self, size, recovery):
-        """A flat set with recovery pieces and the road's own REPAIR.EXE
-        beside them; its payload."""
+    def cut_with_recovery(self, size, recovery, *options):
+        """A seeded installer of `size` bytes cut with recovery pieces and the
+        road's own REPAIR.EXE beside them, with the options given (media,
+        layout), into the case's folder "set"; that folder and the installer."""
         expect_true(self.cutter.tool is not None, "this case needs --pieceset to cut a set")
         payload = pieces.padded(self.installer, size)
         source = os.path.join(self.case_dir, "setup.exe")
         with open(source, "wb") as f:
             f.write(payload)
-        out = self.disk("set")
-        shutil.rmtree(out)
+        out = os.path.join(self.case_dir, "set")
         program = os.path.join(os.path.dirname(self.launcher), "repair.exe")
-        expect(self.pieceset("cut", source, "--name", NAME, "--media", "100000", "--recovery",
-                             str(recovery), "--launcher", self.launcher, "--repair-exe", program,
-                             "--flat", "-o", out),
+        expect(self.pieceset("cut", source, "--name", NAME, "--recovery", str(recovery),
+                             "--launcher", self.launcher, "--repair-exe", program, *options,
+                             "-o", out),
                0, "cut")
+        return out, payload
+
+    def recovery_set(self, size, recovery):
+        """A flat set with recovery pieces in drive A:; its folder and payload."""
+        out, payload = self.cut_with_recovery(size, recovery, "--media", "100000", "--flat")
         self.rig.point_drive("a", out)
         return out, payload
 
@@ -694,16 +699,7 @@ class Suite:
         REPAIR.EXE started from the recovery disk asks for disks 1 to 3 in
         turn, reads disk 2 past its bad sectors, rebuilds them, and the
         launcher it starts joins the original installer."""
-        expect_true(self.cutter.tool is not None, "this case needs --pieceset to cut a set")
-        payload = pieces.padded(self.installer, 800000)
-        source = os.path.join(self.case_dir, "setup.exe")
-        with open(source, "wb") as f:
-            f.write(payload)
-        out = os.path.join(self.case_dir, "set")
-        program = os.path.join(os.path.dirname(self.launcher), "repair.exe")
-        expect(self.pieceset("cut", source, "--name", NAME, "--media", "360K", "--images",
-                             "--recovery", "1", "--launcher", self.launcher,
-                             "--repair-exe", program, "-o", out), 0, "cut")
+        out, payload = self.cut_with_recovery(800000, 1, "--media", "360K", "--images")
         expect_true(not os.path.exists(os.path.join(out, "disk5.img")), "a fifth disk was cut")
         disks = [winerig.unpack_image(os.path.join(out, "disk%d.img" % n),
                                       self.disk("floppy%d" % n)) for n in (1, 2, 3, 4)]
