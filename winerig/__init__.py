@@ -6,12 +6,12 @@ Shared by the end-to-end suite, the demo and the benchmarks; they import it
 as a package (the repository's root on PYTHONPATH). Standard library only.
 """
 
-from .disks import unpack_image
+from .disks import FailingDisk, unpack_image
 from .errors import RigError
 from .process import start_xvfb, stop_process
 from .rig import QUESTION_BUTTONS, Box, Run, WineRig
 from .road import Road, choose_road, forced_road, loader_refusal, twin_road
 
-__all__ = ["QUESTION_BUTTONS", "Box", "RigError", "Road", "Run", "WineRig", "choose_road",
-           "forced_road", "loader_refusal", "start_xvfb", "stop_process", "twin_road",
-           "unpack_image"]
+__all__ = ["QUESTION_BUTTONS", "Box", "FailingDisk", "RigError", "Road", "Run", "WineRig",
+           "choose_road", "forced_road", "loader_refusal", "start_xvfb", "stop_process",
+           "twin_road", "unpack_image"]

@@ -5,6 +5,8 @@ to watch and answer its windows from outside.
   rig = WineRig(workdir, road, probe)     probe: the caller's wine_probe.exe
   rig.start()                             Xvfb, a fresh prefix, a persistent wineserver
   unpack_image(image, some_dir)           a floppy or CD image's files (disks.py)
+  with FailingDisk(faultfs, some_dir, mnt, [offset]) as disk:   the same with bad
+      rig.point_drive("a", disk.path)     sectors, served through FUSE (disks.py)
   rig.point_drive("a", some_dir)          insert a "disk"
   run = rig.start_program(r"A:\\launcher.exe", debug="trace+msgbox")
   box = rig.wait_box("Next Disk")         waits until visible, reads it through wine_probe

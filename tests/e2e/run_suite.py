@@ -645,21 +645,26 @@ class Suite:
         self.finish(run, ["Please insert disk 2", "Please insert disk 3"])
         self.expect_installer_ran(payload)
 
-    def recovery_set(self, size, recovery):
-        """A flat set with recovery pieces and the road's own REPAIR.EXE
-        beside them; its payload."""
+    def cut_with_recovery(self, size, recovery, *options):
+        """A seeded installer of `size` bytes cut with recovery pieces and the
+        road's own REPAIR.EXE beside them, with the options given (media,
+        layout), into the case's folder "set"; that folder and the installer."""
         expect_true(self.cutter.tool is not None, "this case needs --pieceset to cut a set")
         payload = pieces.padded(self.installer, size)
         source = os.path.join(self.case_dir, "setup.exe")
         with open(source, "wb") as f:
             f.write(payload)
-        out = self.disk("set")
-        shutil.rmtree(out)
+        out = os.path.join(self.case_dir, "set")
         program = os.path.join(os.path.dirname(self.launcher), "repair.exe")
-        expect(self.pieceset("cut", source, "--name", NAME, "--media", "100000", "--recovery",
-                             str(recovery), "--launcher", self.launcher, "--repair-exe", program,
-                             "--flat", "-o", out),
+        expect(self.pieceset("cut", source, "--name", NAME, "--recovery", str(recovery),
+                             "--launcher", self.launcher, "--repair-exe", program, *options,
+                             "-o", out),
                0, "cut")
+        return out, payload
+
+    def recovery_set(self, size, recovery):
+        """A flat set with recovery pieces in drive A:; its folder and payload."""
+        out, payload = self.cut_with_recovery(size, recovery, "--media", "100000", "--flat")
         self.rig.point_drive("a", out)
         return out, payload
 
@@ -688,6 +693,49 @@ class Suite:
         self.expect_installer_ran(payload, [folder + "\\SETUP.EXE"] +
                                   [folder + "\\FILE.%d" % n for n in range(1, pieces_cut + 1)] +
                                   [folder])
+
+    def case_floppies_healed_by_repair_exe_past_bad_sectors(self):
+        """360K images with a recovery disk, disk 2 served with bad sectors:
+        REPAIR.EXE started from the recovery disk asks for disks 1 to 3 in
+        turn, reads disk 2 past its bad sectors, rebuilds them, and the
+        launcher it starts joins the original installer."""
+        out, payload = self.cut_with_recovery(800000, 1, "--media", "360K", "--images")
+        expect_true(not os.path.exists(os.path.join(out, "disk5.img")), "a fifth disk was cut")
+        disks = [winerig.unpack_image(os.path.join(out, "disk%d.img" % n),
+                                      self.disk("floppy%d" % n)) for n in (1, 2, 3, 4)]
+        expect([sorted(os.listdir(d)) for d in disks],
+               [["FILE.1", "SETUP.EXE"], ["FILE.2"], ["FILE.3"], ["REPAIR.1", "REPAIR.EXE"]],
+               "files on the floppies")
+        # Two sectors in different blocks of FILE.2, past the header a
+        # foreign disk is told by.
+        bad = [40 * 512, 400 * 512]
+        failing = winerig.FailingDisk(self.args.faultfs, disks[1],
+                                      os.path.join(self.case_dir, "floppy2-failing"), bad)
+        with failing:
+            self.rig.point_drive("a", disks[3])
+            run = self.rig.start_program("A:\\REPAIR.EXE")
+            for n, disk in ((1, disks[0]), (2, failing.path), (3, disks[2])):
+                box = self.question(run, "Next Disk", "Please insert disk %d" % n)
+                self.rig.point_drive("a", disk)
+                self.rig.answer(box, "OK")
+            expect(run.wait(), 0, "REPAIR.EXE exit code")
+            self.rig.point_drive("a", disks[3])
+            failed = failing.failed_reads()
+        expect(run.box_texts(), ["Please insert disk %d" % n for n in (1, 2, 3)],
+               "texts of all boxes shown (REPAIR.EXE and the launcher it started)")
+        for offset in bad:
+            expect_true(("/FILE.2", offset, 512) in failed,
+                        "no sector-sized read of FILE.2 at %d failed: %r" % (offset, failed))
+        self.note("faultfs failed %d reads of FILE.2: %s" % (len(failed), ", ".join(
+            "%d+%d" % (at, size) for _, at, size in failed)))
+        folder = self.temp_win + "\\kqrepair"
+        with open(os.path.join(disks[1], "FILE.2"), "rb") as f:
+            original = f.read()
+        with open(os.path.join(self.temp_unix, "kqrepair", "FILE.2"), "rb") as f:
+            expect_true(f.read() == original, "the healed FILE.2 is not disk 2's FILE.2")
+        self.note("REPAIR.EXE: exit code 0, FILE.2 rebuilt in %s byte for byte" % folder)
+        self.expect_installer_ran(payload, [folder + "\\SETUP.EXE"] +
+                                  [folder + "\\FILE.%d" % n for n in (1, 2, 3)] + [folder])
 
     def case_two_lost_pieces_one_recovery_piece(self):
         """Two pieces deleted from a flat set with one recovery piece: one
@@ -724,6 +772,7 @@ class Suite:
         "cd_set_from_iso_images",
         "floppy_set_with_a_lost_disk_repaired",
         "flat_set_healed_by_repair_exe",
+        "floppies_healed_by_repair_exe_past_bad_sectors",
         "two_lost_pieces_one_recovery_piece",
     ]
 
@@ -834,6 +883,7 @@ def parse_args():
     parser.add_argument("--work", default=os.path.join(root, "build/native/e2e-work"))
     parser.add_argument("--artifacts", default=os.path.join(root, "build/native/e2e-artifacts"))
     parser.add_argument("--pieceset", help="the pieceset tool (default: a test helper cuts)")
+    parser.add_argument("--faultfs", help="tests/tool's faultfs, for a disk with bad sectors")
     parser.add_argument("--docs", help="copy dialog.png and next-disk.png here")
     parser.add_argument("--no-twin", action="store_true",
                         help="no twin cases beside the shipped exe")

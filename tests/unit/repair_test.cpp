@@ -171,8 +171,10 @@ TEST_F(RepairSetTest, HealedPiecesAreWhatPiecesetRepairRebuilds) {
     ExpectStarted(repaired);
 }
 
-TEST_F(RepairSetTest, BadSectorsReadAsZerosAndTheirBlocksAreRebuilt) {
-    PutFlat();
+TEST_F(RepairSetTest, BadSectorsAndAShortPieceReadAsZerosAndTheirBlocksAreRebuilt) {
+    sim::Bytes shortPiece = flat_.at("FILE.5");
+    shortPiece.resize(1024 + 9000);
+    PutFlat({{"FILE.5", shortPiece}});
     sim::FailReadAt("C:\\SET\\FILE.3", 1024 + 700);
     sim::FailReadAt("C:\\SET\\SETUP.EXE", 2600);
     RepairSet();
