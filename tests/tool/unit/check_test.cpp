@@ -35,6 +35,7 @@ class SetCheck : public ScratchTest {
   SetReport Check(const std::vector<fs::path>& places, std::string* joined = nullptr) {
     PieceSources sources;
     for (const fs::path& place : places) sources.Add(place);
+    MergeCopies(sources);
     return CheckSet(sources, [joined](const std::uint8_t* data, std::size_t size) {
       if (joined) joined->append(reinterpret_cast<const char*>(data), size);
     });
@@ -158,8 +159,19 @@ TEST_F(SetCheck, DiskFoldersGivenOneByOneMakeOneSet) {
   EXPECT_TRUE(Check({root_ / "out", root_ / "out/disk2"}).good);
   EXPECT_TRUE(Check({root_ / "out", root_ / "out"}).good);
   EXPECT_TRUE(Check({root_ / "out", root_ / "out/./disk2/FILE.2"}).good);
+  // A copy of the same bytes is the same disk; a whole copy beats a damaged
+  // one; two copies that differ and neither whole are a piece found twice.
   fs::create_directory(root_ / "copy");
   fs::copy_file(root_ / "out/disk2/FILE.2", root_ / "copy/FILE.2");
+  EXPECT_TRUE(Check({root_ / "out", root_ / "copy"}).good);
+  {
+    std::fstream piece(root_ / "copy/FILE.2", std::ios::in | std::ios::out | std::ios::binary);
+    piece.seekp(1024 + 10);
+    piece.put('\x5a');
+  }
+  EXPECT_TRUE(Check({root_ / "copy", root_ / "out"}).good);
+  fs::copy_file(root_ / "copy/FILE.2", root_ / "out/disk2/FILE.2", fs::copy_options::overwrite_existing);
+  fs::resize_file(root_ / "copy/FILE.2", 1500);
   const SetReport twice = Check({root_ / "out", root_ / "copy"});
   EXPECT_FALSE(twice.good);
   EXPECT_NE(twice.verdict.find("found twice"), std::string::npos) << twice.verdict;

@@ -61,6 +61,7 @@ PieceSources SetToOutput::Gather(const fs::path& target) const {
 PieceSources Gather(const std::vector<std::string>& places) {
   PieceSources sources;
   for (const std::string& place : places) sources.Add(place);
+  MergeCopies(sources);
   return sources;
 }
 

@@ -420,7 +420,9 @@ std::optional<RecoveryCheck> CheckRecovery(PieceSources& sources) {
                     ": no copy found is the one cut, so repair cannot put it back");
   }
   for (const auto& [name, choice] : check.replaced) {
-    if (const auto number = PieceNumber(name)) sources.KeepOnly(*number, choice.first, "damaged");
+    if (const auto number = PieceNumber(name)) {
+      sources.KeepOnly(*number, choice.first, "damaged, replaced by " + choice.first);
+    }
   }
   return check;
 }

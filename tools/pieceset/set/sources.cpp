@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cerrno>
 
+#include "base/sha256.h"
 #include "base/text.h"
 #include "format/names.h"
 #include "format/piece_header.h"
@@ -81,7 +82,7 @@ void PieceSources::KeepOnly(std::uint32_t number, const std::string& kept,
                             const std::string& why) {
   std::vector<PieceFile>& files = pieces_[number];
   for (const PieceFile& file : files) {
-    if (file.shown != kept) notes_.push_back(file.shown + ": " + why + ", replaced by " + kept);
+    if (file.shown != kept) notes_.push_back(file.shown + ": " + why);
   }
   files.erase(std::remove_if(files.begin(), files.end(),
                              [&](const PieceFile& file) { return file.shown != kept; }),
@@ -166,6 +167,78 @@ std::uint64_t PieceReader::Size() const { return file_ ? file_->Size() : disk_->
 
 std::size_t PieceReader::Read(void* buffer, std::size_t size) {
   return file_ ? file_->Read(buffer, size) : disk_->Read(buffer, size);
+}
+
+namespace {
+
+// What one copy of a piece is: all its bytes' digest, and whether its
+// payload has the digest its own header records (nothing when there is no
+// such record, or the copy cannot be read).
+struct CopyDigest {
+  std::optional<Digest> all;
+  std::optional<bool> whole;
+};
+
+CopyDigest DigestCopy(const PieceFile& piece, std::uint32_t number) {
+  CopyDigest result;
+  try {
+    PieceReader reader(piece);
+    Sha256 all;
+    Sha256 payload;
+    HeaderBytes header{};
+    const std::size_t got = reader.Read(header.data(), header.size());
+    all.Update(header.data(), got);
+    std::vector<std::uint8_t> buffer(1 << 20);
+    while (const std::size_t more = reader.Read(buffer.data(), buffer.size())) {
+      ThrowIfInterrupted();
+      all.Update(buffer.data(), more);
+      payload.Update(buffer.data(), more);
+    }
+    result.all = all.Finish();
+    if (got < kHeaderSize) return result;
+    const DecodedHeader decoded = DecodeHeader(header);
+    if (decoded.kind == DecodedHeader::Kind::kPieceset &&
+        number <= decoded.info->piece_digests.size()) {
+      const Digest digest = payload.Finish();
+      const PieceDigest& recorded = decoded.info->piece_digests[number - 1];
+      result.whole = std::equal(recorded.begin(), recorded.end(), digest.begin());
+    }
+  } catch (const Error&) {
+    result.all.reset();  // unreadable: never the copy that counts
+    result.whole = false;
+  }
+  return result;
+}
+
+}  // namespace
+
+void MergeCopies(PieceSources& sources) {
+  for (const auto& [number, files] : sources.pieces()) {
+    if (files.size() < 2) continue;
+    std::vector<std::pair<std::string, CopyDigest>> copies;
+    for (const PieceFile& file : files) copies.emplace_back(file.shown, DigestCopy(file, number));
+    // The first by name, so that the order of the places changes nothing.
+    std::sort(copies.begin(), copies.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    const auto same = [&](const auto& entry) {
+      return entry.second.all && entry.second.all == copies.front().second.all;
+    };
+    if (std::all_of(copies.begin(), copies.end(), same)) {
+      sources.KeepOnly(number, copies.front().first, "the same bytes as " + copies.front().first);
+      continue;
+    }
+    std::vector<std::string> whole;
+    for (const auto& [shown, digest] : copies) {
+      if (digest.whole == true) whole.push_back(shown);
+    }
+    const bool one_whole =
+        !whole.empty() && std::all_of(copies.begin(), copies.end(), [&](const auto& entry) {
+          const auto& kept = *std::find_if(copies.begin(), copies.end(),
+                                           [&](const auto& e) { return e.first == whole[0]; });
+          return entry.second.whole != true || entry.second.all == kept.second.all;
+        });
+    if (one_whole) sources.KeepOnly(number, whole[0], "damaged, replaced by " + whole[0]);
+  }
 }
 
 }  // namespace pieceset

@@ -63,7 +63,8 @@ class PieceSources {
     return companions_;
   }
   void AddNote(std::string note) { notes_.push_back(std::move(note)); }
-  // Keeps only the copy of piece `number` shown as `kept`, noting `why`.
+  // Keeps only the copy of piece `number` shown as `kept`, noting of each
+  // other one `why`.
   void KeepOnly(std::uint32_t number, const std::string& kept, const std::string& why);
   // Names that look like pieces but that the launcher would not find.
   const std::vector<std::string>& notes() const { return notes_; }
@@ -88,5 +89,11 @@ class PieceSources {
   std::vector<DiskProblem> problems_;
   std::set<std::pair<dev_t, ino_t>> seen_;
 };
+
+// The one rule for a piece found more than once, in every command: copies
+// of the same bytes are one disk, and where the set's header records the
+// piece's digest, a whole copy beats damaged ones. What stays ambiguous is
+// left for the set check to report.
+void MergeCopies(PieceSources& sources);
 
 }  // namespace pieceset
