@@ -35,7 +35,7 @@ void ShowRecoveryPiece(const PieceFile& piece) {
       bytes.resize(kRecoveryHeaderSize + file.Read(bytes.data() + kRecoveryHeaderSize,
                                                    bytes.size() - kRecoveryHeaderSize));
     }
-    code = DecodeRecoveryHeader(bytes);
+    code = DecodeRecoveryHeader(bytes, file.Size());
   } catch (const Error& error) {
     std::printf("%s: a recovery piece, not readable: %s\n", piece.shown.c_str(), error.what());
     return;

@@ -117,11 +117,16 @@ DecodedHeader DecodeHeader(const HeaderBytes& header) {
   layout.first_payload = LoadLE<std::uint64_t>(header.data() + kFirstPayloadOffset);
   layout.later_payload = LoadLE<std::uint64_t>(header.data() + kLaterPayloadOffset);
   const auto digest_count = LoadLE<std::uint32_t>(header.data() + kPieceDigestCountOffset);
-  if (layout.piece_count == 0 || digest_count > kMaxPieceDigests ||
+  if (layout.piece_count == 0 || layout.piece_count > kMaxPieces || digest_count > kMaxPieceDigests ||
       (digest_count != 0 && digest_count != layout.piece_count)) {
     return damaged("header damaged: impossible piece count");
   }
   if (!layout.AddsUp()) return damaged("header damaged: piece sizes do not add up to the installer");
+  // What no field describes is zero, so that a header reads back as it was written.
+  if (!std::all_of(header.begin() + kPieceDigestsOffset + digest_count * kPieceDigestSize,
+                   header.begin() + kIdentitySize, [](std::uint8_t b) { return b == 0; })) {
+    return damaged("header damaged: bytes past its digest table are not zero");
+  }
   for (std::uint32_t i = 0; i < digest_count; ++i) {
     PieceDigest digest;
     std::copy_n(header.begin() + kPieceDigestsOffset + i * kPieceDigestSize, kPieceDigestSize,

@@ -6,6 +6,7 @@
 
 #include "base/bytes.h"
 #include "base/errors.h"
+#include "base/text.h"
 #include "format/names.h"
 
 namespace pieceset {
@@ -84,6 +85,72 @@ std::optional<Medium> LoadMedium(const std::uint8_t* at) {
     m.name = preset->name;
   }
   return m;
+}
+
+bool SameMedium(const Medium& a, const Medium& b) {
+  return a.name == b.name && a.file_system == b.file_system && a.sector_size == b.sector_size &&
+         a.total_sectors == b.total_sectors && a.sectors_per_cluster == b.sectors_per_cluster &&
+         a.reserved_sectors == b.reserved_sectors && a.fat_count == b.fat_count &&
+         a.root_entries == b.root_entries && a.overhead_sectors == b.overhead_sectors &&
+         a.mformat_kib == b.mformat_kib && a.heads == b.heads &&
+         a.track_sectors == b.track_sectors;
+}
+
+// Only a medium the cut could have been given is laid out again: any other
+// geometry could divide by zero or count clusters for ever.
+bool CutsFor(const Medium& m) {
+  if (!m.name.empty()) return SameMedium(m, *FindPreset(m.name));
+  if (m.file_system == FileSystem::kBytes) return SameMedium(m, BytesMedium(m.total_sectors));
+  const std::uint32_t sector = IsCd(m) ? 2048 : 512;
+  if (m.sector_size != sector || m.total_sectors > 0xffffffffULL) return false;
+  try {
+    return SameMedium(m, ParseMedia(std::to_string(m.total_sectors * sector), m.file_system));
+  } catch (const Error&) {
+    return false;
+  }
+}
+
+// Why a code whose fields were each read cannot be the one a cut wrote, or
+// nothing. Each count is bounded before it is used in the next.
+std::optional<std::string> CodeProblem(const RecoveryCode& code, std::uint32_t index,
+                                       std::uint32_t flags) {
+  const SetForm& form = code.form;
+  if (code.pieces() == 0 || code.recovery == 0 || code.recovery > kMaxRecovery ||
+      std::uint64_t{code.pieces()} + code.recovery > kMaxDisks) {
+    return std::to_string(code.pieces()) + " pieces and " + std::to_string(code.recovery) +
+           " recovery pieces (a code has 1 to " + std::to_string(kMaxRecovery) +
+           " recovery pieces and at most " + std::to_string(kMaxDisks) + " disks)";
+  }
+  if (index == 0 || index > code.recovery) {
+    return "recovery piece " + std::to_string(index) + " of " + std::to_string(code.recovery);
+  }
+  if (code.blocks == 0) return "disks of 0 blocks";
+  if (flags & ~(kHasLauncher | kFlat | kImages | kHasRepairProgram)) return "unknown flags " + std::to_string(flags);
+  if (!form.layout.AddsUp()) {
+    return "payloads that do not add up to the installer's " +
+           std::to_string(form.layout.installer_size) + " bytes";
+  }
+  const std::uint64_t room = std::uint64_t{code.blocks} * kRecoveryBlockSize;
+  // An empty SETUP.EXE launches nothing, and a forged flag alone would make
+  // repair invent one.
+  if (form.launcher_size && *form.launcher_size == 0) return std::string("an empty SETUP.EXE");
+  if (form.launcher_size && *form.launcher_size > room) {
+    return "a SETUP.EXE of " + std::to_string(*form.launcher_size) + " bytes on disks of " +
+           Plural(code.blocks, "block");
+  }
+  for (std::uint32_t number = 1; number <= code.pieces(); ++number) {
+    const std::uint64_t payload = form.layout.PayloadOf(number);
+    const std::uint64_t before = number == 1 && form.launcher_size ? Padded(*form.launcher_size) : 0;
+    if (payload > room || before + kHeaderSize + payload > room) {
+      return "disk " + std::to_string(number) + "'s files larger than its " +
+             Plural(code.blocks, "block");
+    }
+  }
+  if (!CutsFor(form.first_media) || !CutsFor(form.media) ||
+      (form.images && (!HasImage(form.first_media) || !HasImage(form.media)))) {
+    return std::string("a medium no cut makes");
+  }
+  return std::nullopt;
 }
 
 }  // namespace
@@ -174,6 +241,10 @@ std::uint32_t RecoveryIndex(const std::vector<std::uint8_t>& bytes) {
 }
 
 RecoveryCode DecodeRecoveryHeader(const std::vector<std::uint8_t>& bytes) {
+  return DecodeRecoveryHeader(bytes, bytes.size());
+}
+
+RecoveryCode DecodeRecoveryHeader(const std::vector<std::uint8_t>& bytes, std::uint64_t file_size) {
   const std::uint8_t* p = bytes.data();
   if (bytes.size() < kRecoveryHeaderSize || !IsRecoveryHeader(p, bytes.size())) {
     throw Error("no recovery piece header");
@@ -209,13 +280,19 @@ RecoveryCode DecodeRecoveryHeader(const std::vector<std::uint8_t>& bytes) {
   }
   const auto first = LoadMedium(p + kFirstMediaAt);
   const auto later = LoadMedium(p + kMediaAt);
-  const std::uint64_t table = TableSize(code.disks(), code.blocks);
-  if (code.pieces() == 0 || code.recovery == 0 || code.disks() > kMaxDisks || !first || !later ||
-      bytes.size() < kRecoveryHeaderSize + table) {
-    throw Error("its header describes no code this tool can read");
+  if (first) form.first_media = *first;
+  if (later) form.media = *later;
+  std::optional<std::string> problem = CodeProblem(code, RecoveryIndex(bytes), flags);
+  if (!problem && (!first || !later)) problem = "a medium this tool does not know";
+  if (problem) throw Error("its header describes no code this tool can read: " + *problem);
+  // The counts are sane now, and so is what they multiply to.
+  const std::uint64_t size = RecoveryFileSize(code.pieces(), code.recovery, code.blocks);
+  if (file_size != size) {
+    throw Error("it is " + std::to_string(file_size) + " bytes, but its header describes " +
+                std::to_string(size));
   }
-  form.first_media = *first;
-  form.media = *later;
+  const std::uint64_t table = TableSize(code.disks(), code.blocks);
+  if (bytes.size() < kRecoveryHeaderSize + table) throw Error("its checksum table is cut short");
   form.image_epoch = static_cast<std::int64_t>(LoadLE<std::uint64_t>(p + kImageEpochAt));
   const Digest table_digest = Sha256Of(p + kRecoveryHeaderSize, table);
   if (!std::equal(table_digest.begin(), table_digest.end(), p + kTableDigestAt)) {

@@ -95,8 +95,10 @@ std::optional<std::uint64_t> RecoveryHeaderLength(const std::vector<std::uint8_t
 // Which recovery piece of its code a header says it is (1..M).
 std::uint32_t RecoveryIndex(const std::vector<std::uint8_t>& bytes);
 
-// The code a REPAIR piece's first bytes describe; Error saying why when they
-// describe none.
+// The code a REPAIR piece of `file_size` bytes describes, from its first
+// bytes (at least its header and table); Error saying why when they describe
+// none, or a piece of another size. Without a size: `bytes` are the whole file.
+RecoveryCode DecodeRecoveryHeader(const std::vector<std::uint8_t>& bytes, std::uint64_t file_size);
 RecoveryCode DecodeRecoveryHeader(const std::vector<std::uint8_t>& bytes);
 
 }  // namespace pieceset

@@ -251,6 +251,36 @@ void AssessRepairProgram(RecoveryCheck& check, const Copies& copies, std::uint32
   }
 }
 
+// Why the pieces' own headers contradict the code, or nothing: a header of
+// the code's set records the layout it was cut with, which no recovery
+// header outranks.
+std::optional<std::string> LayoutDisagreement(const RecoveryCode& code, const Copies& copies) {
+  const PieceLayout& ours = code.form.layout;
+  for (const auto& [name, list] : copies) {
+    if (!PieceNumber(name)) continue;
+    for (const Copy& copy : list) {
+      if (copy.bytes.size() < kHeaderSize) continue;
+      HeaderBytes header;
+      std::copy_n(copy.bytes.begin(), kHeaderSize, header.begin());
+      const DecodedHeader decoded = DecodeHeader(header);
+      if (decoded.kind != DecodedHeader::Kind::kPieceset || decoded.info->set_id != code.form.set_id) {
+        continue;
+      }
+      const PieceLayout& theirs = decoded.info->layout;
+      if (theirs.piece_count != ours.piece_count || theirs.installer_size != ours.installer_size ||
+          theirs.first_payload != ours.first_payload || theirs.later_payload != ours.later_payload) {
+        return "its code is for " + Plural(ours.piece_count, "piece") + " of " +
+               Bytes(ours.installer_size) + ", but " + copy.shown + " is one of " +
+               Plural(theirs.piece_count, "piece") + " of " + Bytes(theirs.installer_size) +
+               (theirs.piece_count == ours.piece_count && theirs.installer_size == ours.installer_size
+                    ? " cut otherwise"
+                    : "");
+      }
+    }
+  }
+  return std::nullopt;
+}
+
 // The set the disks agree on, and its code: each piece number and each
 // recovery piece votes once for the set identity its header carries, and the
 // most votes win (the lowest identity on a tie), so that no disk is believed
@@ -274,6 +304,9 @@ std::optional<RecoveryCode> AgreedCode(const Copies& copies, PieceSources& sourc
       } else if (const auto index = RecoveryNumber(name)) {
         try {
           RecoveryCode code = DecodeRecoveryHeader(copy.bytes);
+          if (RecoveryIndex(copy.bytes) != *index) {
+            throw Error("its header is that of " + RecoveryName(RecoveryIndex(copy.bytes)));
+          }
           votes[code.form.set_id].insert(name);
           candidates.push_back({*index, copy.shown, std::move(code)});
         } catch (const Error& error) {
@@ -295,6 +328,8 @@ std::optional<RecoveryCode> AgreedCode(const Copies& copies, PieceSources& sourc
       sources.AddNote(candidate.shown + ": a recovery piece of set " +
                       ShortId(candidate.code.form.set_id) + ", not of set " + ShortId(winner->first) +
                       ", which " + Plural(winner->second.size(), "disk") + " agree on");
+    } else if (const auto why = LayoutDisagreement(candidate.code, copies)) {
+      sources.AddNote(candidate.shown + ": " + *why + ": not used");
     } else if (!agreed) {
       agreed = std::move(candidate.code);
     }
