@@ -197,4 +197,44 @@ case_flat_set_with_launcher() {
   expect_status 1 "$PIECESET" repair setup.exe -o none
 }
 
+# forge REPAIR OFFSET STRUCT VALUE...: header fields changed, and both its
+# digests (of the table, at 216, and of bytes 0..8159) sealed again
+forge() {
+  python3 -c "
+import hashlib, struct, sys
+path, fields = sys.argv[1], sys.argv[2:]
+with open(path, 'r+b') as f:
+    b = bytearray(f.read())
+    for i in range(0, len(fields), 3):
+        struct.pack_into(fields[i + 1], b, int(fields[i]), int(fields[i + 2], 0))
+    k, m, _, blocks = struct.unpack_from('<4I', b, 16)
+    b[216:248] = hashlib.sha256(b[8192:8192 + 4 * (k + m) * blocks]).digest()
+    b[8160:8192] = hashlib.sha256(b[:8160]).digest()
+    f.seek(0); f.write(b)" "$@"
+}
+
+# A REPAIR.1 whose fields lie, digests and all: each command ends within
+# seconds with a verdict or one line of error, and the pieces' own headers
+# stand.
+case_forged_recovery_header() {
+  seeded_file setup.exe 700000
+  expect_status 0 "$PIECESET" cut setup.exe --name Forged --media 300000 --flat --recovery 1 -o set
+  local forgery
+  for forgery in "28 <I 0" "28 <I 1" "64 <Q 0xffffffffffffffff" "16 <I 199" "96 <I 3" \
+                 "96 <I 3 88 <Q 4000" "16 <I 2 64 <Q 555008"; do
+    rm -rf f fixed joined.exe && cp -r set f
+    # shellcheck disable=SC2086
+    forge f/REPAIR.1 $forgery
+    expect_status 0 timeout 20 "$PIECESET" verify f
+    expect_in out.txt "note: f/REPAIR.1: "
+    expect_in out.txt "verdict: good set \"Forged\": 3 pieces"
+    expect_status 1 timeout 20 "$PIECESET" repair f -o fixed
+    [[ $(wc -l <err.txt) -eq 1 ]] || fail "repair after forging $forgery: $(cat err.txt)"
+    expect_status 0 timeout 20 "$PIECESET" join f -o joined.exe
+    cmp -s setup.exe joined.exe || fail "forging $forgery changed what joins"
+  done
+  expect_status 0 "$PIECESET" verify f
+  expect_in out.txt "its code is for 2 pieces of 555008 bytes, but f/FILE.1 is one of 3 pieces"
+}
+
 run_case
