@@ -59,17 +59,20 @@ sanitize:
 	cmake --build $(ASAN) -j $(JOBS)
 	ctest --test-dir $(ASAN) --output-on-failure -j $(JOBS) -R '^(unit|fault)[.]'
 
-# libFuzzer over the WinInit.Ini editor and the assembly, built with clang++
+# libFuzzer over the WinInit.Ini editor, the assembly, and pieceset's header
+# decodes and set walk, built with clang++
 # in a tree of its own; FUZZ_SECONDS per target (default 300), FUZZ_SEED
 # (default 0: a new one each run, named when a run fails). The corpus is
 # kept in build/fuzz/corpus between runs.
+FUZZERS := tests/fault/fuzz_wininit tests/fault/fuzz_assembly tests/tool/fuzz_recovery_header \
+  tests/tool/fuzz_piece_header tests/tool/fuzz_set_walk
 fuzz:
 	cmake -S . -B build/fuzz $(CROSS_TREES) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLAUNCHER_FUZZ=ON
-	cmake --build build/fuzz -j $(JOBS) --target fuzz_wininit fuzz_assembly
-	@for f in fuzz_wininit fuzz_assembly; do \
+	cmake --build build/fuzz -j $(JOBS) --target $(notdir $(FUZZERS))
+	@for p in $(FUZZERS); do f=$${p##*/}; \
 	  mkdir -p build/fuzz/corpus/$$f; \
 	  echo "$$f: fuzzing for $(or $(FUZZ_SECONDS),300) s"; \
-	  build/fuzz/tests/fault/$$f -max_total_time=$(or $(FUZZ_SECONDS),300) -seed=$(or $(FUZZ_SEED),0) \
+	  build/fuzz/$$p -max_total_time=$(or $(FUZZ_SECONDS),300) -seed=$(or $(FUZZ_SEED),0) \
 	    -timeout=10 -print_final_stats=1 build/fuzz/corpus/$$f > build/fuzz/$$f.log 2>&1; rc=$$?; \
 	  grep -E '^stat::number_of_executed_units|^stat::new_units_added' build/fuzz/$$f.log | sed "s/^/$$f: /"; \
 	  if [ $$rc -ne 0 ]; then tail -n 60 build/fuzz/$$f.log; \

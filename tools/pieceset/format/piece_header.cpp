@@ -123,9 +123,11 @@ DecodedHeader DecodeHeader(const HeaderBytes& header) {
   }
   if (!layout.AddsUp()) return damaged("header damaged: piece sizes do not add up to the installer");
   // What no field describes is zero, so that a header reads back as it was written.
-  if (!std::all_of(header.begin() + kPieceDigestsOffset + digest_count * kPieceDigestSize,
-                   header.begin() + kIdentitySize, [](std::uint8_t b) { return b == 0; })) {
-    return damaged("header damaged: bytes past its digest table are not zero");
+  const auto zero = [](std::uint8_t b) { return b == 0; };
+  if (!std::all_of(name_end, header.begin() + kNameAreaSize, zero) ||
+      !std::all_of(header.begin() + kPieceDigestsOffset + digest_count * kPieceDigestSize,
+                   header.begin() + kIdentitySize, zero)) {
+    return damaged("header damaged: bytes that no field describes are not zero");
   }
   for (std::uint32_t i = 0; i < digest_count; ++i) {
     PieceDigest digest;
