@@ -178,6 +178,9 @@ case_repair_program_on_recovery_disks() {
   cmp -s fixed/disk5.img set/disk5.img || fail "the rebuilt disk5.img is not the image cut"
   expect_status 2 "$PIECESET" cut setup.exe --name Healed --media 1.44M --repair-exe program.exe -o none
   expect_in err.txt "--repair-exe goes with --recovery and a launcher"
+  : >empty.exe
+  expect_status 2 "$PIECESET" cut setup.exe --name Healed --media 1.44M --launcher empty.exe -o none
+  expect_in err.txt "empty.exe is empty: no launcher"
 }
 
 case_flat_set_with_launcher() {

@@ -209,6 +209,8 @@ SetInfo Cut(const CutOptions& options) {
   if (options.launcher) {
     launcher = File::OpenRead(*options.launcher);
     launcher_size = launcher->Size();
+    // No program is empty, and REPAIR.EXE would refuse to start such a set.
+    if (*launcher_size == 0) throw UsageError(ShownPath(*options.launcher) + " is empty: no launcher");
   }
   std::optional<RepairProgram> repair_program;
   if (options.recovery > 0 && options.repair_program) {

@@ -439,13 +439,23 @@ std::optional<RecoveryCheck> CheckRecovery(PieceSources& sources) {
   }
   Copies copies;
   RescueMaps maps;
-  for (const auto& [name, files] : sources.companions()) {
-    for (const PieceFile& file : files) copies[name].push_back(ReadCopy(file, maps, sources));
+  // Every file of the set's disks, named as the code names it.
+  std::vector<std::pair<std::string, const PieceFile*>> files;
+  for (const auto& [name, list] : sources.companions()) {
+    for (const PieceFile& file : list) files.emplace_back(name, &file);
   }
-  for (const auto& [number, files] : sources.pieces()) {
-    for (const PieceFile& file : files) {
-      copies[PieceName(number)].push_back(ReadCopy(file, maps, sources));
-    }
+  for (const auto& [number, list] : sources.pieces()) {
+    for (const PieceFile& file : list) files.emplace_back(PieceName(number), &file);
+  }
+  std::uint64_t total = 0;
+  for (const auto& [name, file] : files) {
+    std::error_code unknown;
+    total += file->entry != nullptr ? file->entry->size : fs::file_size(file->path, unknown);
+  }
+  Progress progress("reading the disks", total);
+  for (const auto& [name, file] : files) {
+    copies[name].push_back(ReadCopy(*file, maps, sources));
+    progress.Advance(copies[name].back().bytes.size());
   }
   std::optional<RecoveryCode> code = AgreedCode(copies, sources);
   if (!code) return std::nullopt;
@@ -503,7 +513,10 @@ std::optional<std::string> Unrepairable(const RecoveryCheck& check) {
 void WriteRebuiltDisks(RecoveryCheck& check, const fs::path& out) {
   const RecoveryCode& code = check.code;
   recovery::Rebuild(code, check.damage, check.disks);
-  for (std::uint32_t d : DisksToRewrite(check)) {
+  const std::vector<std::uint32_t> disks = DisksToRewrite(check);
+  Progress progress("writing the rebuilt disks", disks.size());
+  for (std::uint32_t d : disks) {
+    progress.Advance(1);
     const std::uint32_t number = d + 1;
     const fs::path folder = code.form.flat ? out : out / DiskName(number);
     if (!code.form.flat) fs::create_directory(folder);
