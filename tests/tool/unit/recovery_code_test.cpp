@@ -34,19 +34,18 @@ struct Fixture {
         disk.resize(f.extent.device_offset);
         const std::vector<std::uint8_t> bytes = SeededData(f.extent.length, random);
         disk.insert(disk.end(), bytes.begin(), bytes.end());
-        copies[f.name].push_back({f.name, "", bytes, {}, {}});
+        copies[f.name].push_back({f.name, "", bytes, {}, {}, nullptr});
       }
       code.blocks = std::max(code.blocks, BlocksFor(disk.size()));
       disks.push_back(disk);
     }
     for (DiskBytes& disk : disks) disk.resize(std::size_t{code.blocks} * kRecoveryBlockSize);
-    Encoder encoder(code);
-    for (const DiskBytes& disk : disks) encoder.Add(disk);
-    const std::vector<DiskBytes> parity = encoder.Finish();
+    code.sums.assign(std::size_t{code.disks()} * code.blocks, Sum{});
+    const std::vector<DiskBytes> parity = EncodeStripes(code, 0, disks);
     for (std::uint32_t i = 1; i <= recovery; ++i) {
       std::vector<std::uint8_t> file = EncodeRecoveryHeader(code, i);
       file.insert(file.end(), parity[i - 1].begin(), parity[i - 1].end());
-      copies["REPAIR." + std::to_string(i)].push_back({"REPAIR", "", file, {}, {}});
+      copies["REPAIR." + std::to_string(i)].push_back({"REPAIR", "", file, {}, {}, nullptr});
       disks.push_back(parity[i - 1]);
     }
   }
@@ -88,8 +87,9 @@ TEST(RecoveryCode, LostDisksAndSilentDamageAreRebuiltByteForByte) {
   EXPECT_EQ(NumberList(a.damage.bad_blocks[5]), "4");
   EXPECT_EQ(NumberList(a.damage.bad_blocks[0]), "0");
   EXPECT_EQ(a.damage.worst_count, 2u);
-  Rebuild(parsed, a.damage, a.disks);
-  EXPECT_EQ(a.disks, f.disks);
+  std::vector<DiskBytes> disks = LayOut(a, 0, parsed.blocks);
+  Rebuild(parsed, a.damage, 0, parsed.blocks, disks);
+  EXPECT_EQ(disks, f.disks);
 }
 
 TEST(RecoveryCode, BeyondItsReachNamesTheLostDisks) {
@@ -100,7 +100,8 @@ TEST(RecoveryCode, BeyondItsReachNamesTheLostDisks) {
   RecoveryCheck a = AssessCopies(f.code, f.copies);
   EXPECT_FALSE(a.damage.repairable(f.code));
   EXPECT_EQ(a.damage.Lost(f.code), (std::vector<std::uint32_t>{0, 2}));
-  EXPECT_THROW(Rebuild(f.code, a.damage, a.disks), Error);
+  std::vector<DiskBytes> disks = LayOut(a, 0, f.code.blocks);
+  EXPECT_THROW(Rebuild(f.code, a.damage, 0, f.code.blocks, disks), Error);
 
   // A whole copy beside a damaged or overlong one wins.
   Fixture g(1);

@@ -155,6 +155,23 @@ void File::Write(const void* data, std::size_t size) {
   }
 }
 
+void File::WriteAt(std::uint64_t offset, const void* data, std::size_t size) {
+  const auto* at = static_cast<const char*>(data);
+  while (size > 0) {
+    const ssize_t put = pwrite(fd_, at, size, static_cast<off_t>(offset));
+    if (put < 0) {
+      if (errno == EINTR) {
+        ThrowIfInterrupted();
+        continue;
+      }
+      throw Error(SystemText("write", path_));
+    }
+    at += put;
+    offset += static_cast<std::uint64_t>(put);
+    size -= static_cast<std::size_t>(put);
+  }
+}
+
 void File::Finish() {
   // Some file systems only report a full disk when the data is flushed.
   if (fsync(fd_) != 0 && errno != EINVAL && errno != EROFS) {

@@ -39,6 +39,8 @@ class File {
   // The same from `offset`, leaving the position alone.
   std::size_t ReadAt(std::uint64_t offset, void* buffer, std::size_t size);
   void Write(const void* data, std::size_t size);
+  // The same at `offset`, leaving the position alone.
+  void WriteAt(std::uint64_t offset, const void* data, std::size_t size);
   // Flushes to the medium and closes, reporting what a late write error says.
   void Finish();
   const fs::path& path() const { return path_; }

@@ -56,45 +56,34 @@ Sum BlockSum(Sha256& sha, const std::uint8_t* block) {
   return sum;
 }
 
-Encoder::Encoder(RecoveryCode& code)
-    : code_(code),
-      tables_(std::size_t{32} * code.pieces() * code.recovery),
-      parity_(code.recovery, DiskBytes(std::uint64_t{code.blocks} * kRecoveryBlockSize)) {
+std::vector<DiskBytes> EncodeStripes(RecoveryCode& code, std::uint32_t first,
+                                     const std::vector<DiskBytes>& pieces) {
+  const std::uint32_t k = code.pieces();
+  if (pieces.size() != k || pieces.empty() || pieces[0].size() % kRecoveryBlockSize != 0 ||
+      code.sums.size() != std::size_t{code.disks()} * code.blocks) {
+    throw Error("recovery code: the stripes given do not fit the code");
+  }
+  const std::size_t length = pieces[0].size();
+  const auto count = static_cast<std::uint32_t>(length / kRecoveryBlockSize);
   const std::vector<std::uint8_t> matrix = Matrix(code);
-  ec_init_tables(static_cast<int>(code.pieces()), static_cast<int>(code.recovery),
-                 const_cast<std::uint8_t*>(matrix.data()) + std::size_t{code.pieces()} * code.pieces(),
-                 tables_.data());
-  code.sums.clear();
-  code.sums.reserve(std::size_t{code.disks()} * code.blocks);
-}
-
-void Encoder::Add(const DiskBytes& disk) {
-  const std::uint64_t length = std::uint64_t{code_.blocks} * kRecoveryBlockSize;
-  if (added_ >= code_.pieces() || disk.size() != length) {
-    throw Error("recovery code: disk " + std::to_string(added_ + 1) + " does not fit the code");
+  const std::vector<std::uint8_t> rows(matrix.begin() + std::size_t{k} * k, matrix.end());
+  std::vector<DiskBytes> parity(code.recovery, DiskBytes(length));
+  std::vector<std::uint8_t*> in, out;
+  for (const DiskBytes& disk : pieces) {
+    if (disk.size() != length) throw Error("recovery code: the stripes given do not fit the code");
+    in.push_back(const_cast<std::uint8_t*>(disk.data()));
   }
-  std::vector<std::uint8_t*> out;
-  for (DiskBytes& p : parity_) out.push_back(p.data());
-  ec_encode_data_update(static_cast<int>(length), static_cast<int>(code_.pieces()),
-                        static_cast<int>(code_.recovery), static_cast<int>(added_),
-                        tables_.data(), const_cast<std::uint8_t*>(disk.data()), out.data());
-  for (std::uint32_t b = 0; b < code_.blocks; ++b) {
-    code_.sums.push_back(BlockSum(sha_, disk.data() + std::size_t{b} * kRecoveryBlockSize));
-  }
-  ++added_;
-}
-
-std::vector<DiskBytes> Encoder::Finish() {
-  if (added_ != code_.pieces()) {
-    throw Error("recovery code: " + std::to_string(added_) + " of " +
-                std::to_string(code_.pieces()) + " disks added");
-  }
-  for (const DiskBytes& p : parity_) {
-    for (std::uint32_t b = 0; b < code_.blocks; ++b) {
-      code_.sums.push_back(BlockSum(sha_, p.data() + std::size_t{b} * kRecoveryBlockSize));
+  for (DiskBytes& p : parity) out.push_back(p.data());
+  Apply(rows, k, in, out, 0, length);
+  Sha256 sha;
+  for (std::uint32_t d = 0; d < code.disks(); ++d) {
+    const DiskBytes& disk = d < k ? pieces[d] : parity[d - k];
+    for (std::uint32_t i = 0; i < count; ++i) {
+      code.sums[std::size_t{d} * code.blocks + first + i] =
+          BlockSum(sha, disk.data() + std::size_t{i} * kRecoveryBlockSize);
     }
   }
-  return std::move(parity_);
+  return parity;
 }
 
 Damage AssessStripes(const RecoveryCode& code, std::vector<std::vector<std::uint32_t>> bad_blocks) {
@@ -120,7 +109,8 @@ std::vector<std::uint32_t> Damage::Lost(const RecoveryCode& code) const {
   return {lost.begin(), lost.end()};
 }
 
-void Rebuild(const RecoveryCode& code, const Damage& damage, std::vector<DiskBytes>& disks) {
+void Rebuild(const RecoveryCode& code, const Damage& damage, std::uint32_t first,
+             std::uint32_t count, std::vector<DiskBytes>& disks) {
   if (!damage.repairable(code)) {
     throw Error("block " + std::to_string(damage.worst_stripe) + " is damaged on " +
                 std::to_string(damage.worst_count) + " disks; " +
@@ -131,11 +121,12 @@ void Rebuild(const RecoveryCode& code, const Damage& damage, std::vector<DiskByt
   const std::uint32_t k = code.pieces();
   const std::vector<std::uint8_t> matrix = Matrix(code);
   // Stripes damaged alike share one decoding matrix and one ISA-L call.
-  std::uint32_t b = 0;
-  while (b < code.blocks) {
+  const std::uint32_t last = first + count;
+  std::uint32_t b = first;
+  while (b < last) {
     const std::vector<std::uint32_t> erased = BadDisksAt(damage, b);
     std::uint32_t end = b + 1;
-    while (end < code.blocks && BadDisksAt(damage, end) == erased) ++end;
+    while (end < last && BadDisksAt(damage, end) == erased) ++end;
     if (!erased.empty()) {
       // Any k intact disks determine the stripe: invert their rows.
       std::vector<std::uint32_t> sources;
@@ -160,7 +151,7 @@ void Rebuild(const RecoveryCode& code, const Damage& damage, std::vector<DiskByt
         out.push_back(disks[d].data());
       }
       for (std::uint32_t d : sources) in.push_back(disks[d].data());
-      const std::uint64_t offset = std::uint64_t{b} * kRecoveryBlockSize;
+      const std::uint64_t offset = std::uint64_t{b - first} * kRecoveryBlockSize;
       const std::uint64_t length = std::uint64_t{end - b} * kRecoveryBlockSize;
       if (!out.empty()) Apply(rows, k, in, out, offset, length);
       // Lost recovery pieces: encoded again from the pieces, now whole.
@@ -181,7 +172,8 @@ void Rebuild(const RecoveryCode& code, const Damage& damage, std::vector<DiskByt
   Sha256 sha;
   for (std::uint32_t d = 0; d < damage.bad_blocks.size(); ++d) {
     for (std::uint32_t block : damage.bad_blocks[d]) {
-      if (BlockSum(sha, disks[d].data() + std::size_t{block} * kRecoveryBlockSize) !=
+      if (block < first || block >= last) continue;
+      if (BlockSum(sha, disks[d].data() + std::size_t{block - first} * kRecoveryBlockSize) !=
           code.SumOf(d, block)) {
         throw Error("rebuilt block " + std::to_string(block) + " of disk " +
                     std::to_string(d + 1) + " does not match its checksum");

@@ -17,24 +17,12 @@ using DiskBytes = std::vector<std::uint8_t>;
 // The checksum of one block, as the table keeps it.
 Sum BlockSum(Sha256& sha, const std::uint8_t* block);
 
-// Computes the checksums and the M recovery disks one piece disk at a time,
-// so that a set is never held whole; the code's form, `recovery` and
-// `blocks` set first.
-class Encoder {
- public:
-  explicit Encoder(RecoveryCode& code);
-  // The next piece disk, b blocks long.
-  void Add(const DiskBytes& disk);
-  // The recovery disks, once all k piece disks are added.
-  std::vector<DiskBytes> Finish();
-
- private:
-  RecoveryCode& code_;
-  std::vector<std::uint8_t> tables_;
-  std::vector<DiskBytes> parity_;
-  std::uint32_t added_ = 0;
-  Sha256 sha_;
-};
+// The recovery disks' blocks of stripes `first` ... from `pieces`, those
+// stripes of every piece disk (each as long as the window), and the
+// checksums of those blocks of every disk into `code.sums`, which holds
+// (k + M) * b of them: a set is encoded a window at a time, never whole.
+std::vector<DiskBytes> EncodeStripes(RecoveryCode& code, std::uint32_t first,
+                                     const std::vector<DiskBytes>& pieces);
 
 // The damaged blocks of every disk and what that means stripe by stripe.
 struct Damage {
@@ -49,8 +37,10 @@ struct Damage {
 
 Damage AssessStripes(const RecoveryCode& code, std::vector<std::vector<std::uint32_t>> bad_blocks);
 
-// Rebuilds every bad block of `disks` in place; Error when a stripe has more
-// than M, or when a rebuilt block does not match its checksum.
-void Rebuild(const RecoveryCode& code, const Damage& damage, std::vector<DiskBytes>& disks);
+// Rebuilds every bad block of stripes `first` ... `first + count - 1` in
+// place, `window` holding those blocks of every disk; Error when a stripe
+// has more than M, or when a rebuilt block does not match its checksum.
+void Rebuild(const RecoveryCode& code, const Damage& damage, std::uint32_t first,
+             std::uint32_t count, std::vector<DiskBytes>& window);
 
 }  // namespace pieceset::recovery

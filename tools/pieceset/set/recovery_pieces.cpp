@@ -19,24 +19,6 @@ namespace {
 
 using recovery::DiskBytes;
 
-// A copy that fails half way is still worth its good blocks: what could
-// not be read is known damage, which the disk's report then shows.
-Copy ReadWholeFile(const PieceFile& piece) {
-  // Files on a FAT disk start on cluster boundaries: a file offset of whole
-  // 512-byte sectors is a sector of the medium.
-  constexpr std::uint32_t kSector = 512;
-  Copy copy{piece.shown, piece.path.parent_path().string(), {}, {}, {}};
-  std::optional<File> file;
-  try {
-    file.emplace(File::OpenRead(piece.path));
-  } catch (const Error&) {
-    return copy;  // no byte of it: the set check says why
-  }
-  copy.bytes.resize(static_cast<std::size_t>(file->Size()));
-  copy.known_bad = ReadSalvaging(*file, 0, copy.bytes.data(), copy.bytes.size(), kSector);
-  return copy;
-}
-
 // The rescue maps beside the images read, each read once.
 using RescueMaps = std::map<fs::path, std::vector<ByteRange>>;
 
@@ -86,34 +68,94 @@ std::vector<ByteRange> ReadDriveSalvaging(Device& drive, std::uint64_t offset, s
   return bad;
 }
 
-// A copy of a piece as far as it can be read. On an image each run of its
-// map is read alone, so that a bad sector costs only its run; what the map,
-// a failing read or the rescue map beside the image call unreadable is
-// zeros and known damage.
-Copy ReadCopy(const PieceFile& piece, RescueMaps& maps, PieceSources& sources) {
-  if (piece.entry == nullptr) return ReadWholeFile(piece);
-  Copy copy{piece.shown, piece.disk->path.string(), {}, {}, piece.entry->map_problem};
-  const DiskFile& entry = *piece.entry;
-  copy.bytes.assign(static_cast<std::size_t>(entry.size), 0);
-  for (const Unreadable& u : entry.unreadable) copy.known_bad.push_back(u.bytes);
-  const std::vector<ByteRange>& rescued = RescueMapOf(piece.disk->path, maps, sources);
-  const bool drive = KindOf(piece.disk->path) == "a block device";
-  std::optional<Device> device;
-  std::optional<File> image;
-  if (drive) {
-    device.emplace(Device::Open(piece.disk->path, Device::Mode::kRead));
-  } else {
-    image.emplace(File::OpenDisk(piece.disk->path));
-  }
-  for (const Extent& e : entry.extents) {
-    std::uint8_t* to = copy.bytes.data() + e.file_offset;
-    const std::vector<ByteRange> unread =
-        drive ? ReadDriveSalvaging(*device, e.device_offset, to, e.length)
-              : ReadSalvaging(*image, e.device_offset, to, e.length, piece.disk->sector_size);
-    for (const ByteRange& bad : unread) {
-      copy.known_bad.push_back({e.file_offset + bad.begin, e.file_offset + bad.end});
+}  // namespace
+
+// A piece file, or a file on an image or drive through its map, read a
+// range at a time past bad sectors.
+class CopySource {
+ public:
+  explicit CopySource(const PieceFile& piece) : piece_(piece) {
+    if (piece.entry == nullptr) {
+      try {
+        file_.emplace(File::OpenRead(piece.path));
+        size_ = file_->Size();
+      } catch (const Error&) {
+        size_ = 0;  // no byte of it: the set check says why
+      }
+    } else if (KindOf(piece.disk->path) == "a block device") {
+      drive_.emplace(Device::Open(piece.disk->path, Device::Mode::kRead));
+      size_ = piece.entry->size;
+    } else {
+      file_.emplace(File::OpenDisk(piece.disk->path));
+      size_ = piece.entry->size;
     }
-    for (const ByteRange& bad : rescued) {
+  }
+
+  std::uint64_t size() const { return size_; }
+
+  std::vector<ByteRange> Read(std::uint64_t offset, std::uint8_t* to, std::size_t length) {
+    std::fill(to, to + length, 0);
+    std::vector<ByteRange> bad;
+    // Files on a FAT disk start on cluster boundaries: whole 512-byte
+    // sectors of a file are sectors of the medium.
+    constexpr std::uint32_t kSector = 512;
+    if (piece_.entry == nullptr) {
+      if (!file_) return {{0, length}};
+      return ReadSalvaging(*file_, offset, to, length, kSector);
+    }
+    // What no extent holds is among the entry's unreadable ranges: known.
+    for (const Extent& e : piece_.entry->extents) {
+      const std::uint64_t begin = std::max(e.file_offset, offset);
+      const std::uint64_t end = std::min(e.file_offset + e.length, offset + length);
+      if (begin >= end) continue;
+      std::uint8_t* at = to + (begin - offset);
+      const std::uint64_t device = e.device_offset + (begin - e.file_offset);
+      const std::vector<ByteRange> unread =
+          drive_ ? ReadDriveSalvaging(*drive_, device, at, end - begin)
+                 : ReadSalvaging(*file_, device, at, end - begin, piece_.disk->sector_size);
+      for (const ByteRange& b : unread) {
+        bad.push_back({begin - offset + b.begin, begin - offset + b.end});
+      }
+    }
+    return bad;
+  }
+
+ private:
+  PieceFile piece_;
+  std::optional<File> file_;
+  std::optional<Device> drive_;
+  std::uint64_t size_ = 0;
+};
+
+std::uint64_t Copy::size() const { return source ? source->size() : bytes.size(); }
+
+std::vector<ByteRange> Copy::Read(std::uint64_t offset, std::uint8_t* to,
+                                  std::size_t length) const {
+  if (source) return source->Read(offset, to, length);
+  const std::uint64_t held = offset < bytes.size() ? std::min<std::uint64_t>(length, bytes.size() - offset) : 0;
+  std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(std::min<std::uint64_t>(offset, bytes.size())), held, to);
+  std::fill(to + held, to + length, 0);
+  if (held == length) return {};
+  return {{held, length}};
+}
+
+namespace {
+
+// A copy of a piece, to be read as far as it can be: what the image's map
+// or the rescue map beside it call unreadable is known damage.
+Copy MakeCopy(const PieceFile& piece, RescueMaps& maps, PieceSources& sources) {
+  Copy copy;
+  copy.shown = piece.shown;
+  copy.source = std::make_shared<CopySource>(piece);
+  if (piece.entry == nullptr) {
+    copy.where = piece.path.parent_path().string();
+    return copy;
+  }
+  copy.where = piece.disk->path.string();
+  copy.flaw = piece.entry->map_problem;
+  for (const Unreadable& u : piece.entry->unreadable) copy.known_bad.push_back(u.bytes);
+  for (const ByteRange& bad : RescueMapOf(piece.disk->path, maps, sources)) {
+    for (const Extent& e : piece.entry->extents) {
       const std::uint64_t begin = std::max(bad.begin, e.device_offset);
       const std::uint64_t end = std::min(bad.end, e.device_offset + e.length);
       if (begin < end) {
@@ -125,13 +167,22 @@ Copy ReadCopy(const PieceFile& piece, RescueMaps& maps, PieceSources& sources) {
   return copy;
 }
 
-// Lays disk `d` out from the copies found: each block from the first copy
-// whose block matches its checksum (and that no known damage touches).
-void AssessDisk(RecoveryCheck& check, const Copies& copies, std::uint32_t d,
-                std::vector<std::uint32_t>& bad_blocks) {
+// The first `length` bytes of a copy (fewer when it is shorter).
+std::vector<std::uint8_t> Prefix(const Copy& copy, std::uint64_t length) {
+  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(std::min(length, copy.size())));
+  copy.Read(0, bytes.data(), bytes.size());
+  return bytes;
+}
+
+// Finds for each block of disk `d` the first copy that holds it whole (its
+// checksum matches and no known damage touches it), reading each copy once,
+// a block at a time.
+void AssessDisk(RecoveryCheck& check, std::uint32_t d, std::vector<std::uint32_t>& bad_blocks,
+                Progress& progress) {
   const RecoveryCode& code = check.code;
+  const Copies& copies = *check.copies;
   DiskState& state = check.states[d];
-  DiskBytes& disk = check.disks[d];
+  std::vector<BlockSource>& sources = check.blocks[d];
   Sha256 sha;
   std::vector<std::uint8_t> block(kRecoveryBlockSize);
   std::vector<bool> good(code.blocks, false);
@@ -154,38 +205,40 @@ void AssessDisk(RecoveryCheck& check, const Copies& copies, std::uint32_t d,
     const auto first = static_cast<std::uint32_t>(e.device_offset / kRecoveryBlockSize);
     const std::uint32_t count = BlocksFor(e.length);
     std::vector<std::string> whole, damaged;
-    const Copy* whole_copy = nullptr;
+    std::optional<Digest> whole_digest;
+    std::string whole_shown;
     // A recovery piece's header and table are the code's own: a copy with
     // other ones is damaged, though its parity may be whole.
     std::vector<std::uint8_t> header;
     if (d >= code.pieces()) header = EncodeRecoveryHeader(code, d - code.pieces() + 1);
     for (const Copy& copy : found->second) {
-      const bool header_ok = header.empty() || (copy.bytes.size() >= header.size() &&
-                                                std::equal(header.begin(), header.end(), copy.bytes.begin()));
+      const bool header_ok = header.empty() || Prefix(copy, header.size()) == header;
       if (!header_ok) {
         const std::string flaw = f.name + "'s header or checksum table is not the set's";
         if (std::find(state.flaws.begin(), state.flaws.end(), flaw) == state.flaws.end()) {
           state.flaws.push_back(flaw);
         }
       }
-      bool copy_whole = header_ok && copy.bytes.size() == e.file_offset + e.length;
+      bool copy_whole = header_ok && copy.size() == e.file_offset + e.length;
+      Sha256 all;
       for (std::uint32_t i = 0; i < count; ++i) {
+        ThrowIfInterrupted();
         const std::uint64_t from = e.file_offset + std::uint64_t{i} * kRecoveryBlockSize;
         const std::uint64_t want =
             std::min<std::uint64_t>(kRecoveryBlockSize, e.length - i * kRecoveryBlockSize);
-        bool readable = from + want <= copy.bytes.size();
+        std::fill(block.begin(), block.end(), 0);
+        bool readable = from + want <= copy.size() && copy.Read(from, block.data(), want).empty();
         for (const ByteRange& r : copy.known_bad) {
           if (r.Overlaps(from, from + want)) readable = false;
         }
-        std::fill(block.begin(), block.end(), 0);
-        if (readable) std::copy_n(copy.bytes.begin() + from, want, block.begin());
+        progress.Advance(want);
+        all.Update(block.data(), want);
         if (!readable || recovery::BlockSum(sha, block.data()) != code.SumOf(d, first + i)) {
           copy_whole = false;
           continue;
         }
         if (!good[first + i]) {
-          std::copy(block.begin(), block.end(),
-                    disk.begin() + std::size_t{first + i} * kRecoveryBlockSize);
+          sources[first + i] = {&copy, from, want};
           good[first + i] = true;
         }
       }
@@ -197,10 +250,14 @@ void AssessDisk(RecoveryCheck& check, const Copies& copies, std::uint32_t d,
       }
       (copy_whole ? whole : damaged).push_back(copy.shown);
       if (copy_whole) {
-        if (whole_copy != nullptr && whole_copy->bytes != copy.bytes) {
-          check.conflicts.push_back(f.name + ": " + whole_copy->shown + " and " + copy.shown);
+        const Digest digest = all.Finish();
+        if (whole_digest && *whole_digest != digest) {
+          check.conflicts.push_back(f.name + ": " + whole_shown + " and " + copy.shown);
         }
-        if (whole_copy == nullptr) whole_copy = &copy;
+        if (!whole_digest) {
+          whole_digest = digest;
+          whole_shown = copy.shown;
+        }
       }
     }
     if (whole.empty()) state.rewrite = true;
@@ -220,9 +277,13 @@ bool HasRepairProgram(const RecoveryCode& code, std::uint32_t disk) {
          (!code.form.flat || disk == code.pieces());
 }
 
-bool IsRepairProgram(const RecoveryCode& code, const Copy& copy) {
-  return copy.known_bad.empty() && copy.bytes.size() == code.form.repair_program_size &&
-         Sha256Of(copy.bytes.data(), copy.bytes.size()) == code.form.repair_program_digest;
+// Its bytes when `copy` is REPAIR.EXE as cut, read whole; nothing else.
+std::optional<std::vector<std::uint8_t>> RepairProgramOf(const RecoveryCode& code, const Copy& copy) {
+  if (!copy.known_bad.empty() || copy.size() != code.form.repair_program_size) return std::nullopt;
+  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(copy.size()));
+  if (!copy.Read(0, bytes.data(), bytes.size()).empty()) return std::nullopt;
+  if (Sha256Of(bytes.data(), bytes.size()) != code.form.repair_program_digest) return std::nullopt;
+  return bytes;
 }
 
 // REPAIR.EXE is outside the code: a copy beside the disk's REPAIR.k is
@@ -239,7 +300,7 @@ void AssessRepairProgram(RecoveryCheck& check, const Copies& copies, std::uint32
       for (const Copy& piece : pieces->second) {
         if (piece.where != program.where) continue;
         here = true;
-        intact = intact || IsRepairProgram(code, program);
+        intact = intact || RepairProgramOf(code, program).has_value();
       }
     }
   }
@@ -259,9 +320,10 @@ std::optional<std::string> LayoutDisagreement(const RecoveryCode& code, const Co
   for (const auto& [name, list] : copies) {
     if (!PieceNumber(name)) continue;
     for (const Copy& copy : list) {
-      if (copy.bytes.size() < kHeaderSize) continue;
+      const std::vector<std::uint8_t> prefix = Prefix(copy, kHeaderSize);
+      if (prefix.size() < kHeaderSize) continue;
       HeaderBytes header;
-      std::copy_n(copy.bytes.begin(), kHeaderSize, header.begin());
+      std::copy_n(prefix.begin(), kHeaderSize, header.begin());
       const DecodedHeader decoded = DecodeHeader(header);
       if (decoded.kind != DecodedHeader::Kind::kPieceset || decoded.info->set_id != code.form.set_id) {
         continue;
@@ -296,16 +358,20 @@ std::optional<RecoveryCode> AgreedCode(const Copies& copies, PieceSources& sourc
   std::vector<Candidate> candidates;
   for (const auto& [name, list] : copies) {
     for (const Copy& copy : list) {
-      if (PieceNumber(name) && copy.bytes.size() >= kHeaderSize) {
+      const std::vector<std::uint8_t> prefix = Prefix(copy, kRecoveryHeaderSize);
+      if (PieceNumber(name) && prefix.size() >= kHeaderSize) {
         HeaderBytes header;
-        std::copy_n(copy.bytes.begin(), kHeaderSize, header.begin());
+        std::copy_n(prefix.begin(), kHeaderSize, header.begin());
         const DecodedHeader decoded = DecodeHeader(header);
         if (decoded.kind == DecodedHeader::Kind::kPieceset) votes[decoded.info->set_id].insert(name);
       } else if (const auto index = RecoveryNumber(name)) {
         try {
-          RecoveryCode code = DecodeRecoveryHeader(copy.bytes);
-          if (RecoveryIndex(copy.bytes) != *index) {
-            throw Error("its header is that of " + RecoveryName(RecoveryIndex(copy.bytes)));
+          // The header and table alone, never more than the file holds.
+          const std::vector<std::uint8_t> bytes =
+              Prefix(copy, RecoveryHeaderLength(prefix).value_or(kRecoveryHeaderSize));
+          RecoveryCode code = DecodeRecoveryHeader(bytes, copy.size());
+          if (RecoveryIndex(bytes) != *index) {
+            throw Error("its header is that of " + RecoveryName(RecoveryIndex(bytes)));
           }
           votes[code.form.set_id].insert(name);
           candidates.push_back({*index, copy.shown, std::move(code)});
@@ -340,16 +406,6 @@ std::optional<RecoveryCode> AgreedCode(const Copies& copies, PieceSources& sourc
   return agreed;
 }
 
-// The bytes of one file of a rebuilt disk.
-std::vector<std::uint8_t> FileBytes(const RecoveryCode& code, const DiskBytes& disk,
-                                    std::uint32_t number, const CodedFile& file) {
-  std::vector<std::uint8_t> bytes;
-  if (number > code.pieces()) bytes = EncodeRecoveryHeader(code, number - code.pieces());
-  bytes.insert(bytes.end(), disk.begin() + file.extent.device_offset,
-               disk.begin() + file.extent.device_offset + file.extent.length);
-  return bytes;
-}
-
 }  // namespace
 std::vector<std::vector<fs::path>> WriteRecoveryPieces(
     const SetForm& form, std::uint32_t count,
@@ -358,78 +414,118 @@ std::vector<std::vector<fs::path>> WriteRecoveryPieces(
   RecoveryCode code;
   code.form = form;
   code.recovery = count;
-  // Each disk's files, each from a block boundary, as DiskExtents lays them.
-  const auto padded = [](std::uint64_t bytes) {
-    return std::uint64_t{BlocksFor(bytes)} * kRecoveryBlockSize;
+  // Each disk's files, each from a block boundary, as CodedFiles lays them;
+  // the sizes as cut: a file that reads back otherwise is not the one written.
+  struct Input {
+    File file;
+    std::uint64_t size;
+    std::uint64_t at;  // on its disk
   };
-  // The sizes as cut: a file that reads back otherwise is not the one written.
-  std::vector<std::vector<std::uint64_t>> sizes;
+  std::vector<std::vector<Input>> disks;
   for (const std::vector<fs::path>& files : disk_files) {
-    std::uint64_t size = 0;
-    sizes.emplace_back();
-    for (const fs::path& path : files) {
-      sizes.back().push_back(fs::file_size(path));
-      size += padded(sizes.back().back());
-    }
-    code.blocks = std::max(code.blocks, BlocksFor(size));
-  }
-  recovery::Encoder encoder(code);
-  DiskBytes disk(std::uint64_t{code.blocks} * kRecoveryBlockSize);
-  std::optional<Progress> progress;
-  if (show_progress) progress.emplace("computing recovery pieces", code.pieces());
-  for (std::size_t d = 0; d < disk_files.size(); ++d) {
-    std::fill(disk.begin(), disk.end(), 0);
+    disks.emplace_back();
     std::uint64_t at = 0;
-    for (std::size_t f = 0; f < disk_files[d].size(); ++f) {
-      const fs::path& path = disk_files[d][f];
+    for (const fs::path& path : files) {
       File file = File::OpenRead(path);
-      const std::uint64_t size = sizes[d][f];
-      if (file.Size() != size || file.ReadAt(0, disk.data() + at, size) != size) {
-        throw Error("cannot read back " + ShownPath(path) + " to compute the recovery pieces");
-      }
-      at += padded(size);
+      const std::uint64_t size = fs::file_size(path);
+      disks.back().push_back({std::move(file), size, at});
+      at += std::uint64_t{BlocksFor(size)} * kRecoveryBlockSize;
     }
-    encoder.Add(disk);
-    if (progress) progress->Advance(1);
+    code.blocks = std::max(code.blocks, BlocksFor(at));
   }
-  const std::vector<DiskBytes> parity = encoder.Finish();
-
+  code.sums.assign(std::size_t{code.disks()} * code.blocks, Sum{});
+  // REPAIR.k is written as the stripes go by, its header and table last.
+  const std::vector<std::uint8_t> placeholder = EncodeRecoveryHeader(code, 1);
   std::vector<std::vector<fs::path>> written;
+  std::vector<File> pieces;
   for (std::uint32_t i = 1; i <= count; ++i) {
-    const std::uint32_t number = code.pieces() + i;
-    const fs::path folder = form.flat ? out : out / DiskName(number);
+    const fs::path folder = form.flat ? out : out / DiskName(code.pieces() + i);
     if (!form.flat) fs::create_directory(folder);
-    const fs::path path = folder / RecoveryName(i);
-    File file = File::Create(path);
+    pieces.push_back(File::Create(folder / RecoveryName(i)));
+    pieces.back().Write(placeholder.data(), placeholder.size());
+    written.push_back({folder / RecoveryName(i)});
+  }
+  constexpr std::uint64_t kWindowBytes = 16 << 20;
+  const auto window = static_cast<std::uint32_t>(std::max<std::uint64_t>(
+      1, kWindowBytes / (std::uint64_t{code.disks()} * kRecoveryBlockSize)));
+  std::optional<Progress> progress;
+  if (show_progress) progress.emplace("computing recovery pieces", code.blocks);
+  std::vector<DiskBytes> stripes(code.pieces());
+  for (std::uint32_t first = 0; first < code.blocks; first += window) {
+    const std::uint32_t blocks = std::min(window, code.blocks - first);
+    const std::uint64_t begin = std::uint64_t{first} * kRecoveryBlockSize;
+    const std::uint64_t end = begin + std::uint64_t{blocks} * kRecoveryBlockSize;
+    for (std::size_t d = 0; d < disks.size(); ++d) {
+      stripes[d].assign(end - begin, 0);
+      for (Input& input : disks[d]) {
+        const std::uint64_t from = std::max(begin, input.at);
+        const std::uint64_t to = std::min(end, input.at + input.size);
+        if (from >= to) continue;
+        if (input.file.ReadAt(from - input.at, stripes[d].data() + (from - begin), to - from) !=
+                to - from ||
+            input.file.Size() != input.size) {
+          throw Error("cannot read back " + ShownPath(input.file.path()) +
+                      " to compute the recovery pieces");
+        }
+      }
+    }
+    const std::vector<DiskBytes> parity = recovery::EncodeStripes(code, first, stripes);
+    for (std::uint32_t i = 0; i < count; ++i) pieces[i].Write(parity[i].data(), parity[i].size());
+    if (progress) progress->Advance(blocks);
+  }
+  for (std::uint32_t i = 1; i <= count; ++i) {
     const std::vector<std::uint8_t> header = EncodeRecoveryHeader(code, i);
-    file.Write(header.data(), header.size());
-    file.Write(parity[i - 1].data(), parity[i - 1].size());
-    file.Finish();
-    written.push_back({path});
+    pieces[i - 1].WriteAt(0, header.data(), header.size());
+    pieces[i - 1].Finish();
   }
   return written;
 }
 
-
-
-RecoveryCheck AssessCopies(RecoveryCode code, const Copies& copies) {
+RecoveryCheck AssessCopies(RecoveryCode code, Copies copies) {
   RecoveryCheck check;
   check.code = std::move(code);
-  check.disks.assign(check.code.disks(),
-                     DiskBytes(std::uint64_t{check.code.blocks} * kRecoveryBlockSize));
+  check.copies = std::make_shared<const Copies>(std::move(copies));
+  check.blocks.assign(check.code.disks(), std::vector<BlockSource>(check.code.blocks));
   check.states.resize(check.code.disks());
+  std::uint64_t total = 0;
+  for (const auto& [name, list] : *check.copies) {
+    for (const Copy& copy : list) total += copy.size();
+  }
+  Progress progress("checking the disks", total);
   std::vector<std::vector<std::uint32_t>> bad_blocks(check.code.disks());
   for (std::uint32_t d = 0; d < check.code.disks(); ++d) {
-    AssessDisk(check, copies, d, bad_blocks[d]);
-    if (HasRepairProgram(check.code, d)) AssessRepairProgram(check, copies, d);
+    AssessDisk(check, d, bad_blocks[d], progress);
+    if (HasRepairProgram(check.code, d)) AssessRepairProgram(check, *check.copies, d);
   }
   check.damage = recovery::AssessStripes(check.code, std::move(bad_blocks));
-  if (const auto programs = copies.find(std::string(kRepairProgramName)); programs != copies.end()) {
+  if (const auto programs = check.copies->find(std::string(kRepairProgramName));
+      programs != check.copies->end()) {
     for (const Copy& program : programs->second) {
-      if (IsRepairProgram(check.code, program)) check.repair_program = program.bytes;
+      if (auto bytes = RepairProgramOf(check.code, program)) check.repair_program = std::move(bytes);
     }
   }
   return check;
+}
+
+std::vector<recovery::DiskBytes> LayOut(const RecoveryCheck& check, std::uint32_t first,
+                                        std::uint32_t count) {
+  std::vector<DiskBytes> window(check.code.disks(),
+                                DiskBytes(std::uint64_t{count} * kRecoveryBlockSize));
+  Sha256 sha;
+  for (std::uint32_t d = 0; d < check.code.disks(); ++d) {
+    for (std::uint32_t b = first; b < first + count; ++b) {
+      const BlockSource& source = check.blocks[d][b];
+      if (source.copy == nullptr) continue;
+      std::uint8_t* at = window[d].data() + std::size_t{b - first} * kRecoveryBlockSize;
+      // Read again: a block that no longer matches would rebuild others wrong.
+      if (!source.copy->Read(source.offset, at, source.length).empty() ||
+          recovery::BlockSum(sha, at) != check.code.SumOf(d, b)) {
+        throw Error(source.copy->shown + " reads otherwise than a moment ago (block " +
+                    std::to_string(b) + "): repair it again");
+      }
+    }
+  }
+  return window;
 }
 
 std::optional<RecoveryCheck> CheckRecovery(PieceSources& sources) {
@@ -439,27 +535,17 @@ std::optional<RecoveryCheck> CheckRecovery(PieceSources& sources) {
   }
   Copies copies;
   RescueMaps maps;
-  // Every file of the set's disks, named as the code names it.
-  std::vector<std::pair<std::string, const PieceFile*>> files;
   for (const auto& [name, list] : sources.companions()) {
-    for (const PieceFile& file : list) files.emplace_back(name, &file);
+    for (const PieceFile& file : list) copies[name].push_back(MakeCopy(file, maps, sources));
   }
   for (const auto& [number, list] : sources.pieces()) {
-    for (const PieceFile& file : list) files.emplace_back(PieceName(number), &file);
-  }
-  std::uint64_t total = 0;
-  for (const auto& [name, file] : files) {
-    std::error_code unknown;
-    total += file->entry != nullptr ? file->entry->size : fs::file_size(file->path, unknown);
-  }
-  Progress progress("reading the disks", total);
-  for (const auto& [name, file] : files) {
-    copies[name].push_back(ReadCopy(*file, maps, sources));
-    progress.Advance(copies[name].back().bytes.size());
+    for (const PieceFile& file : list) {
+      copies[PieceName(number)].push_back(MakeCopy(file, maps, sources));
+    }
   }
   std::optional<RecoveryCode> code = AgreedCode(copies, sources);
   if (!code) return std::nullopt;
-  RecoveryCheck check = AssessCopies(std::move(*code), copies);
+  RecoveryCheck check = AssessCopies(std::move(*code), std::move(copies));
   if (check.code.form.repair_program_size && !check.repair_program) {
     sources.AddNote(std::string(kRepairProgramName) +
                     ": no copy found is the one cut, so repair cannot put it back");
@@ -512,31 +598,60 @@ std::optional<std::string> Unrepairable(const RecoveryCheck& check) {
 
 void WriteRebuiltDisks(RecoveryCheck& check, const fs::path& out) {
   const RecoveryCode& code = check.code;
-  recovery::Rebuild(code, check.damage, check.disks);
   const std::vector<std::uint32_t> disks = DisksToRewrite(check);
-  Progress progress("writing the rebuilt disks", disks.size());
-  for (std::uint32_t d : disks) {
-    progress.Advance(1);
-    const std::uint32_t number = d + 1;
-    const fs::path folder = code.form.flat ? out : out / DiskName(number);
-    if (!code.form.flat) fs::create_directory(folder);
-    std::vector<fs::path> files;
+  // The files of the disks to rewrite, filled stripe window by stripe
+  // window, each in order: memory stays a window of every disk.
+  struct Output {
+    std::uint32_t disk;
+    CodedFile file;
+    File out;
+  };
+  std::vector<Output> outputs;
+  std::vector<std::vector<fs::path>> files(disks.size());
+  for (std::size_t n = 0; n < disks.size(); ++n) {
+    const std::uint32_t d = disks[n];
+    const fs::path folder = code.form.flat ? out : out / DiskName(d + 1);
+    if (!code.form.flat) fs::create_directories(folder);
     for (const CodedFile& f : CodedFiles(code, d)) {
-      const std::vector<std::uint8_t> bytes = FileBytes(code, check.disks[d], number, f);
-      File file = File::Create(folder / f.name);
-      file.Write(bytes.data(), bytes.size());
-      file.Finish();
-      files.push_back(folder / f.name);
+      outputs.push_back({d, f, File::Create(folder / f.name)});
+      files[n].push_back(folder / f.name);
+      if (d >= code.pieces()) {
+        const std::vector<std::uint8_t> header = EncodeRecoveryHeader(code, d - code.pieces() + 1);
+        outputs.back().out.Write(header.data(), header.size());
+      }
     }
+  }
+  constexpr std::uint64_t kWindowBytes = 32 << 20;
+  const auto window = static_cast<std::uint32_t>(
+      std::max<std::uint64_t>(1, kWindowBytes / (std::uint64_t{code.disks()} * kRecoveryBlockSize)));
+  Progress progress("rebuilding", code.blocks);
+  for (std::uint32_t first = 0; first < code.blocks; first += window) {
+    const std::uint32_t count = std::min(window, code.blocks - first);
+    std::vector<DiskBytes> stripes = LayOut(check, first, count);
+    recovery::Rebuild(code, check.damage, first, count, stripes);
+    const std::uint64_t begin = std::uint64_t{first} * kRecoveryBlockSize;
+    const std::uint64_t end = begin + std::uint64_t{count} * kRecoveryBlockSize;
+    for (Output& output : outputs) {
+      const Extent& e = output.file.extent;
+      const std::uint64_t from = std::max(begin, e.device_offset);
+      const std::uint64_t to = std::min(end, e.device_offset + e.length);
+      if (from < to) output.out.Write(stripes[output.disk].data() + (from - begin), to - from);
+    }
+    progress.Advance(count);
+  }
+  for (Output& output : outputs) output.out.Finish();
+  for (std::size_t n = 0; n < disks.size(); ++n) {
+    const std::uint32_t d = disks[n];
+    const fs::path folder = code.form.flat ? out : out / DiskName(d + 1);
     if (HasRepairProgram(code, d) && check.repair_program) {
       File file = File::Create(folder / kRepairProgramName);
       file.Write(check.repair_program->data(), check.repair_program->size());
       file.Finish();
-      files.push_back(folder / kRepairProgramName);
+      files[n].push_back(folder / kRepairProgramName);
     }
     if (code.form.images) {
-      const Medium& medium = number == 1 ? code.form.first_media : code.form.media;
-      WriteDiskImage(out, medium, code.form.set_id, number, files, code.form.image_epoch, true);
+      const Medium& medium = d == 0 ? code.form.first_media : code.form.media;
+      WriteDiskImage(out, medium, code.form.set_id, d + 1, files[n], code.form.image_epoch, true);
     }
   }
 }

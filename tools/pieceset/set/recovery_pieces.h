@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -29,17 +30,52 @@ std::vector<std::vector<fs::path>> WriteRecoveryPieces(
     const std::vector<std::vector<fs::path>>& disk_files, const fs::path& out,
     bool show_progress);
 
+// One copy of a file as it was found.
+class CopySource;
+
+struct Copy {
+  std::string shown;
+  std::string where;  // the image or folder it lies in
+  // The bytes, where no `source` reads them from their disk a range at a
+  // time (a set is never held whole); may be shorter than the file.
+  std::vector<std::uint8_t> bytes;
+  // Bytes known not to be read (an image's unreadable sectors, its rescue
+  // map): damage known without the checksums.
+  std::vector<ByteRange> known_bad;
+  // Why the disk holding it needs rewriting though its bytes were read (a
+  // broken first FAT); empty when it does not.
+  std::string flaw;
+  std::shared_ptr<CopySource> source;
+
+  std::uint64_t size() const;
+  // `length` bytes from `offset` into `to`; the ranges (from `offset`) that
+  // could not be read, zeros in `to`.
+  std::vector<ByteRange> Read(std::uint64_t offset, std::uint8_t* to, std::size_t length) const;
+};
+
+// Copies by upper-case file name.
+using Copies = std::map<std::string, std::vector<Copy>>;
+
 struct DiskState {
   std::vector<std::string> missing;  // files with no copy at all
   std::vector<std::string> flaws;    // the rest that needs the disk rewritten
   bool rewrite = false;              // some file has no whole copy
 };
 
+// Where the good bytes of one block of a disk are: `length` bytes from
+// `offset` of `copy`; no copy for a block that is bad, or past the files.
+struct BlockSource {
+  const Copy* copy = nullptr;
+  std::uint64_t offset = 0;
+  std::uint64_t length = 0;
+};
+
 // The set's recovery code and what it says of the copies found.
 struct RecoveryCheck {
   RecoveryCode code;
-  std::vector<recovery::DiskBytes> disks;  // k + M, bad blocks zero
-  std::vector<DiskState> states;           // k + M
+  std::shared_ptr<const Copies> copies;
+  std::vector<std::vector<BlockSource>> blocks;  // k + M disks of b blocks
+  std::vector<DiskState> states;                 // k + M
   recovery::Damage damage;
   // Per file: the whole copy that counts, when another copy is damaged.
   std::map<std::string, std::pair<std::string, std::vector<std::string>>> replaced;
@@ -50,25 +86,15 @@ struct RecoveryCheck {
   std::optional<std::vector<std::uint8_t>> repair_program;
 };
 
-// One copy of a file as it was read.
-struct Copy {
-  std::string shown;
-  std::string where;  // the image or folder it lies in
-  std::vector<std::uint8_t> bytes;  // may be shorter than the file
-  // Bytes that could not be read (zeros in `bytes`), e.g. from an image's
-  // unreadable sectors: damage known without the checksums.
-  std::vector<ByteRange> known_bad;
-  // Why the disk holding it needs rewriting though its bytes were read (a
-  // broken first FAT); empty when it does not.
-  std::string flaw;
-};
 
-// Copies by upper-case file name.
-using Copies = std::map<std::string, std::vector<Copy>>;
+// Finds for every block of every disk a copy that holds it whole, by the
+// checksums (and the known-bad ranges), and marks what is damaged.
+RecoveryCheck AssessCopies(RecoveryCode code, Copies copies);
 
-// Lays every disk out from the copies found and marks what the checksums
-// (and the known-bad ranges) say is damaged.
-RecoveryCheck AssessCopies(RecoveryCode code, const Copies& copies);
+// Blocks `first` ... `first + count - 1` of every disk, laid end to end from
+// their sources, bad blocks zero: a window to rebuild.
+std::vector<recovery::DiskBytes> LayOut(const RecoveryCheck& check, std::uint32_t first,
+                                        std::uint32_t count);
 
 // Reads every copy of every file of the set's disks, when recovery pieces
 // are among `sources`; where a piece is found whole and damaged, only the
