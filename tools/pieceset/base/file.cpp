@@ -139,26 +139,18 @@ std::size_t File::Read(void* buffer, std::size_t size) {
   return done;
 }
 
-void File::Write(const void* data, std::size_t size) {
-  const auto* at = static_cast<const char*>(data);
-  while (size > 0) {
-    const ssize_t put = write(fd_, at, size);
-    if (put < 0) {
-      if (errno == EINTR) {
-        ThrowIfInterrupted();
-        continue;
-      }
-      throw Error(SystemText("write", path_));
-    }
-    at += put;
-    size -= static_cast<std::size_t>(put);
-  }
-}
+void File::Write(const void* data, std::size_t size) { Put(nullptr, data, size); }
 
 void File::WriteAt(std::uint64_t offset, const void* data, std::size_t size) {
+  Put(&offset, data, size);
+}
+
+// At the position, or at `*offset` (moved on) when given.
+void File::Put(std::uint64_t* offset, const void* data, std::size_t size) {
   const auto* at = static_cast<const char*>(data);
   while (size > 0) {
-    const ssize_t put = pwrite(fd_, at, size, static_cast<off_t>(offset));
+    const ssize_t put = offset != nullptr ? pwrite(fd_, at, size, static_cast<off_t>(*offset))
+                                          : write(fd_, at, size);
     if (put < 0) {
       if (errno == EINTR) {
         ThrowIfInterrupted();
@@ -167,7 +159,7 @@ void File::WriteAt(std::uint64_t offset, const void* data, std::size_t size) {
       throw Error(SystemText("write", path_));
     }
     at += put;
-    offset += static_cast<std::uint64_t>(put);
+    if (offset != nullptr) *offset += static_cast<std::uint64_t>(put);
     size -= static_cast<std::size_t>(put);
   }
 }

@@ -47,6 +47,7 @@ class File {
 
  private:
   File(int fd, fs::path path) : fd_(fd), path_(std::move(path)) {}
+  void Put(std::uint64_t* offset, const void* data, std::size_t size);
   int fd_ = -1;
   fs::path path_;
 };
