@@ -621,7 +621,7 @@ void WriteRebuiltDisks(RecoveryCheck& check, const fs::path& out) {
       }
     }
   }
-  constexpr std::uint64_t kWindowBytes = 32 << 20;
+  constexpr std::uint64_t kWindowBytes = 16 << 20;
   const auto window = static_cast<std::uint32_t>(
       std::max<std::uint64_t>(1, kWindowBytes / (std::uint64_t{code.disks()} * kRecoveryBlockSize)));
   Progress progress("rebuilding", code.blocks);
