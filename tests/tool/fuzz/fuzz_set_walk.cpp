@@ -3,6 +3,7 @@
 // verdict or an Error, never a crash, a hang or an allocation from a claim.
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -68,7 +69,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckSet(sources);
     if (check) {
       DisksToRewrite(*check);
-      if (!Unrepairable(*check)) recovery::Rebuild(check->code, check->damage, check->disks);
+      if (!Unrepairable(*check)) {
+        // A window at a time, as repair rebuilds.
+        for (std::uint32_t first = 0; first < check->code.blocks; first += 16) {
+          const std::uint32_t count = std::min<std::uint32_t>(16, check->code.blocks - first);
+          std::vector<recovery::DiskBytes> window = LayOut(*check, first, count);
+          recovery::Rebuild(check->code, check->damage, first, count, window);
+        }
+      }
     }
   } catch (const Error&) {
   }
