@@ -334,9 +334,10 @@ def bench_write(work, runs, tool):
     directory = os.path.join(work, "write")
     out = []
     # dd's block as pieceset chooses it: a 64th of the image in whole 64 KiB,
-    # 64 KiB to 4 MiB. One floppy takes about 10 ms, and single timings here
-    # come in steps of about 8 ms, so a timed run writes it as a set of 16.
-    for media, installer_mib, block, disks in (("1.44M", 2, 64 << 10, 16),
+    # 64 KiB to 4 MiB. Single floppies fall within the timings' steps, so a
+    # timed run writes a set of 16, each disk its own image: write refuses to
+    # write over the disk it has just written.
+    for media, installer_mib, block, disks in (("1.44M", 22, 64 << 10, 16),
                                                ("250M", 256, 3866624, 1)):
         clear([directory])
         os.makedirs(directory)
@@ -345,24 +346,27 @@ def bench_write(work, runs, tool):
         subprocess.run([tool, "cut", installer, "--name", "Bench", "--media", media, "--images",
                         "-o", os.path.join(directory, "set")], check=True,
                        stdout=subprocess.DEVNULL, timeout=600)
-        image = os.path.join(directory, "disk1.img")
-        os.rename(os.path.join(directory, "set", "disk1.img"), image)
+        images = []
+        for n in range(1, disks + 1):
+            images.append(os.path.join(directory, "disk%d.img" % n))
+            os.rename(os.path.join(directory, "set", "disk%d.img" % n), images[-1])
         clear([installer, os.path.join(directory, "set")])
+        image = images[-1]
         size = os.path.getsize(image)
         drive = os.path.join(directory, "drive.bin")
         with open(drive, "wb") as f:
             f.truncate(size)
-        warm([image])
+        warm(images)
         rows = {"media": media, "size": size, "block": block, "disks": disks, "pieceset": [],
                 "dd": []}
         with loop_device(drive) as device:
-            dd = ("for i in $(seq %d); do dd if=%s of=%s oflag=direct bs=%d conv=fdatasync "
-                  "status=none && cmp %s %s || exit 1; done"
-                  % (disks, sh_quote(image), device, block, sh_quote(image), device))
+            dd = ("for image in %s; do dd if=\"$image\" of=%s oflag=direct bs=%d conv=fdatasync "
+                  "status=none && cmp \"$image\" %s || exit 1; done"
+                  % (" ".join(sh_quote(i) for i in images), device, block, device))
 
             def one_write():
                 settle([])
-                rows["pieceset"].append(time_command([tool, "write"] + [image] * disks +
+                rows["pieceset"].append(time_command([tool, "write"] + images +
                                                      ["--device", device, "--yes"]))
 
             def one_dd():
