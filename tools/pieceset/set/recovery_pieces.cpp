@@ -75,25 +75,26 @@ std::vector<ByteRange> ReadDriveSalvaging(Device& drive, std::uint64_t offset, s
 class CopySource {
  public:
   explicit CopySource(const PieceFile& piece) : piece_(piece) {
-    if (piece.entry == nullptr) {
-      try {
-        file_.emplace(File::OpenRead(piece.path));
-        size_ = file_->Size();
-      } catch (const Error&) {
-        size_ = 0;  // no byte of it: the set check says why
-      }
-    } else if (KindOf(piece.disk->path) == "a block device") {
-      drive_.emplace(Device::Open(piece.disk->path, Device::Mode::kRead));
+    if (piece.entry != nullptr) {
       size_ = piece.entry->size;
-    } else {
-      file_.emplace(File::OpenDisk(piece.disk->path));
-      size_ = piece.entry->size;
+      return;
     }
+    Open();
+    size_ = file_ ? file_->Size() : 0;
+    Close();
   }
 
   std::uint64_t size() const { return size_; }
 
+  // Open only while it is read: a set of many disks, some found twice, would
+  // otherwise hold more files open than a process may.
+  void Close() {
+    file_.reset();
+    drive_.reset();
+  }
+
   std::vector<ByteRange> Read(std::uint64_t offset, std::uint8_t* to, std::size_t length) {
+    if (!file_ && !drive_) Open();
     std::fill(to, to + length, 0);
     std::vector<ByteRange> bad;
     // Files on a FAT disk start on cluster boundaries: whole 512-byte
@@ -121,6 +122,20 @@ class CopySource {
   }
 
  private:
+  void Open() {
+    if (piece_.entry == nullptr) {
+      try {
+        file_.emplace(File::OpenRead(piece_.path));
+      } catch (const Error&) {
+        // No byte of it: the set check says why.
+      }
+    } else if (KindOf(piece_.disk->path) == "a block device") {
+      drive_.emplace(Device::Open(piece_.disk->path, Device::Mode::kRead));
+    } else {
+      file_.emplace(File::OpenDisk(piece_.disk->path));
+    }
+  }
+
   PieceFile piece_;
   std::optional<File> file_;
   std::optional<Device> drive_;
@@ -171,6 +186,7 @@ Copy MakeCopy(const PieceFile& piece, RescueMaps& maps, PieceSources& sources) {
 std::vector<std::uint8_t> Prefix(const Copy& copy, std::uint64_t length) {
   std::vector<std::uint8_t> bytes(static_cast<std::size_t>(std::min(length, copy.size())));
   copy.Read(0, bytes.data(), bytes.size());
+  if (copy.source) copy.source->Close();
   return bytes;
 }
 
@@ -242,6 +258,7 @@ void AssessDisk(RecoveryCheck& check, std::uint32_t d, std::vector<std::uint32_t
           good[first + i] = true;
         }
       }
+      if (copy.source) copy.source->Close();
       if (!copy.flaw.empty()) {
         copy_whole = false;
         if (std::find(state.flaws.begin(), state.flaws.end(), copy.flaw) == state.flaws.end()) {
@@ -281,7 +298,9 @@ bool HasRepairProgram(const RecoveryCode& code, std::uint32_t disk) {
 std::optional<std::vector<std::uint8_t>> RepairProgramOf(const RecoveryCode& code, const Copy& copy) {
   if (!copy.known_bad.empty() || copy.size() != code.form.repair_program_size) return std::nullopt;
   std::vector<std::uint8_t> bytes(static_cast<std::size_t>(copy.size()));
-  if (!copy.Read(0, bytes.data(), bytes.size()).empty()) return std::nullopt;
+  const bool unread = !copy.Read(0, bytes.data(), bytes.size()).empty();
+  if (copy.source) copy.source->Close();
+  if (unread) return std::nullopt;
   if (Sha256Of(bytes.data(), bytes.size()) != code.form.repair_program_digest) return std::nullopt;
   return bytes;
 }
