@@ -331,32 +331,26 @@ void AssessRepairProgram(RecoveryCheck& check, const Copies& copies, std::uint32
   }
 }
 
+// The pieceset headers of the pieces found, with where each was found.
+using PieceHeaders = std::vector<std::pair<std::string, SetInfo>>;
+
 // Why the pieces' own headers contradict the code, or nothing: a header of
 // the code's set records the layout it was cut with, which no recovery
 // header outranks.
-std::optional<std::string> LayoutDisagreement(const RecoveryCode& code, const Copies& copies) {
+std::optional<std::string> LayoutDisagreement(const RecoveryCode& code,
+                                              const PieceHeaders& headers) {
   const PieceLayout& ours = code.form.layout;
-  for (const auto& [name, list] : copies) {
-    if (!PieceNumber(name)) continue;
-    for (const Copy& copy : list) {
-      const std::vector<std::uint8_t> prefix = Prefix(copy, kHeaderSize);
-      if (prefix.size() < kHeaderSize) continue;
-      HeaderBytes header;
-      std::copy_n(prefix.begin(), kHeaderSize, header.begin());
-      const DecodedHeader decoded = DecodeHeader(header);
-      if (decoded.kind != DecodedHeader::Kind::kPieceset || decoded.info->set_id != code.form.set_id) {
-        continue;
-      }
-      const PieceLayout& theirs = decoded.info->layout;
-      if (theirs.piece_count != ours.piece_count || theirs.installer_size != ours.installer_size ||
-          theirs.first_payload != ours.first_payload || theirs.later_payload != ours.later_payload) {
-        return "its code is for " + Plural(ours.piece_count, "piece") + " of " +
-               Bytes(ours.installer_size) + ", but " + copy.shown + " is one of " +
-               Plural(theirs.piece_count, "piece") + " of " + Bytes(theirs.installer_size) +
-               (theirs.piece_count == ours.piece_count && theirs.installer_size == ours.installer_size
-                    ? " cut otherwise"
-                    : "");
-      }
+  for (const auto& [shown, info] : headers) {
+    if (info.set_id != code.form.set_id) continue;
+    const PieceLayout& theirs = info.layout;
+    if (theirs.piece_count != ours.piece_count || theirs.installer_size != ours.installer_size ||
+        theirs.first_payload != ours.first_payload || theirs.later_payload != ours.later_payload) {
+      return "its code is for " + Plural(ours.piece_count, "piece") + " of " +
+             Bytes(ours.installer_size) + ", but " + shown + " is one of " +
+             Plural(theirs.piece_count, "piece") + " of " + Bytes(theirs.installer_size) +
+             (theirs.piece_count == ours.piece_count && theirs.installer_size == ours.installer_size
+                  ? " cut otherwise"
+                  : "");
     }
   }
   return std::nullopt;
@@ -375,16 +369,21 @@ std::optional<RecoveryCode> AgreedCode(const Copies& copies, PieceSources& sourc
     RecoveryCode code;
   };
   std::vector<Candidate> candidates;
+  PieceHeaders headers;
   for (const auto& [name, list] : copies) {
     for (const Copy& copy : list) {
-      const std::vector<std::uint8_t> prefix = Prefix(copy, kRecoveryHeaderSize);
-      if (PieceNumber(name) && prefix.size() >= kHeaderSize) {
+      if (PieceNumber(name)) {
+        const std::vector<std::uint8_t> prefix = Prefix(copy, kHeaderSize);
+        if (prefix.size() < kHeaderSize) continue;
         HeaderBytes header;
         std::copy_n(prefix.begin(), kHeaderSize, header.begin());
         const DecodedHeader decoded = DecodeHeader(header);
-        if (decoded.kind == DecodedHeader::Kind::kPieceset) votes[decoded.info->set_id].insert(name);
+        if (decoded.kind != DecodedHeader::Kind::kPieceset) continue;
+        votes[decoded.info->set_id].insert(name);
+        headers.emplace_back(copy.shown, *decoded.info);
       } else if (const auto index = RecoveryNumber(name)) {
         try {
+          const std::vector<std::uint8_t> prefix = Prefix(copy, kRecoveryHeaderSize);
           // The header and table alone, never more than the file holds.
           const std::vector<std::uint8_t> bytes =
               Prefix(copy, RecoveryHeaderLength(prefix).value_or(kRecoveryHeaderSize));
@@ -413,7 +412,7 @@ std::optional<RecoveryCode> AgreedCode(const Copies& copies, PieceSources& sourc
       sources.AddNote(candidate.shown + ": a recovery piece of set " +
                       ShortId(candidate.code.form.set_id) + ", not of set " + ShortId(winner->first) +
                       ", which " + Plural(winner->second.size(), "disk") + " agree on");
-    } else if (const auto why = LayoutDisagreement(candidate.code, copies)) {
+    } else if (const auto why = LayoutDisagreement(candidate.code, headers)) {
       sources.AddNote(candidate.shown + ": " + *why + ": not used");
     } else if (!agreed) {
       agreed = std::move(candidate.code);
