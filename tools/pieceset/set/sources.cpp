@@ -227,17 +227,20 @@ void MergeCopies(PieceSources& sources) {
       sources.KeepOnly(number, copies.front().first, "the same bytes as " + copies.front().first);
       continue;
     }
-    std::vector<std::string> whole;
-    for (const auto& [shown, digest] : copies) {
-      if (digest.whole == true) whole.push_back(shown);
+    // The whole copies, when they are all the same bytes, beat the rest.
+    const std::pair<std::string, CopyDigest>* kept = nullptr;
+    bool agree = true;
+    for (const auto& copy : copies) {
+      if (copy.second.whole != true) continue;
+      if (kept == nullptr) {
+        kept = &copy;
+      } else if (copy.second.all != kept->second.all) {
+        agree = false;
+      }
     }
-    const bool one_whole =
-        !whole.empty() && std::all_of(copies.begin(), copies.end(), [&](const auto& entry) {
-          const auto& kept = *std::find_if(copies.begin(), copies.end(),
-                                           [&](const auto& e) { return e.first == whole[0]; });
-          return entry.second.whole != true || entry.second.all == kept.second.all;
-        });
-    if (one_whole) sources.KeepOnly(number, whole[0], "damaged, replaced by " + whole[0]);
+    if (kept != nullptr && agree) {
+      sources.KeepOnly(number, kept->first, "damaged, replaced by " + kept->first);
+    }
   }
 }
 
