@@ -85,10 +85,15 @@ CLI::App* VerifyCommand::Add(CLI::App& parent) {
 
 ExitStatus VerifyCommand::Run() const {
   PieceSources sources = Gather(places);
-  // First, so that a damaged copy beside a whole one is set aside.
-  const std::optional<RecoveryCheck> recovery = CheckRecovery(sources);
+  // The walk sums the blocks it reads, so that the recovery check reads only
+  // the rest: each byte is read once.
+  ReadSums read;
+  SetReport report = CheckSet(sources, {}, HasRecoveryPieces(sources) ? &read : nullptr);
+  const std::optional<RecoveryCheck> recovery = CheckRecovery(sources, &read);
+  // A damaged copy beside a whole one is set aside, and the walk goes over
+  // the copies kept.
+  if (recovery && !recovery->replaced.empty()) report = CheckSet(sources);
   PrintNotes(sources);
-  const SetReport report = CheckSet(sources);
   for (const PieceLine& line : report.lines) {
     std::printf("%s: %s, %s\n", line.shown.c_str(), StatusWord(line.status),
                 line.detail.c_str());

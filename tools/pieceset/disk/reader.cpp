@@ -231,15 +231,34 @@ void MapFile(TSK_FS_FILE* handle, File& device, const Disk& disk, TSK_FS_INFO* f
             [](const Unreadable& a, const Unreadable& b) { return a.bytes.begin < b.bytes.begin; });
 }
 
+// A FAT or ISO 9660 file system at `offset`, or none. Each is tried alone:
+// the library's general detection probes a dozen other file systems, which
+// reads most of a floppy.
+TSK_FS_INFO* OpenReadable(TSK_IMG_INFO* image, std::uint64_t offset) {
+  for (const TSK_FS_TYPE_ENUM type : {TSK_FS_TYPE_FAT_DETECT, TSK_FS_TYPE_ISO9660_DETECT}) {
+    if (TSK_FS_INFO* found = tsk_fs_open_img(image, static_cast<TSK_OFF_T>(offset), type)) {
+      return found;
+    }
+    tsk_error_reset();
+  }
+  return nullptr;
+}
+
 // The FAT or ISO 9660 volume on the image, or on the first partition that
 // holds one, as a Zip drive's own formatter lays its disks out.
 FileSystemHandle OpenVolume(TSK_IMG_INFO* image, Disk& disk) {
   const TSK_FS_TYPE_ENUM types = static_cast<TSK_FS_TYPE_ENUM>(
       TSK_FS_TYPE_FAT12 | TSK_FS_TYPE_FAT16 | TSK_FS_TYPE_ISO9660);
-  if (TSK_FS_INFO* whole = tsk_fs_open_img(image, 0, TSK_FS_TYPE_DETECT)) {
+  if (TSK_FS_INFO* whole = OpenReadable(image, 0)) {
     FileSystemHandle handle(whole);
     if ((whole->ftype & types) != 0) return handle;
     throw Error(std::string("a ") + tsk_fs_type_toname(whole->ftype) +
+                " file system, neither FAT12, FAT16 nor ISO 9660");
+  }
+  // Only to name what it is instead.
+  if (TSK_FS_INFO* other = tsk_fs_open_img(image, 0, TSK_FS_TYPE_DETECT)) {
+    FileSystemHandle handle(other);
+    throw Error(std::string("a ") + tsk_fs_type_toname(other->ftype) +
                 " file system, neither FAT12, FAT16 nor ISO 9660");
   }
   tsk_error_reset();
@@ -251,8 +270,7 @@ FileSystemHandle OpenVolume(TSK_IMG_INFO* image, Disk& disk) {
       const TSK_VS_PART_INFO* part = tsk_vs_part_get(volumes.get(), i);
       if ((part->flags & TSK_VS_PART_FLAG_ALLOC) == 0) continue;
       const std::uint64_t offset = part->start * volumes->block_size;
-      TSK_FS_INFO* inside = tsk_fs_open_img(image, static_cast<TSK_OFF_T>(offset), TSK_FS_TYPE_DETECT);
-      tsk_error_reset();
+      TSK_FS_INFO* inside = OpenReadable(image, offset);
       if (inside == nullptr) continue;
       FileSystemHandle handle(inside);
       if ((inside->ftype & types) == 0) continue;

@@ -5,9 +5,11 @@
 #include <memory>
 
 #include "base/errors.h"
+#include "base/hash_thread.h"
 #include "base/progress.h"
 #include "base/text.h"
 #include "format/names.h"
+#include "recovery/code.h"
 
 namespace pieceset {
 
@@ -17,8 +19,8 @@ namespace {
 // the order the launcher applies them.
 class SetWalk {
  public:
-  SetWalk(const PieceSources& sources, const PayloadSink& sink)
-      : sources_(sources), sink_(sink) {}
+  SetWalk(const PieceSources& sources, const PayloadSink& sink, ReadSums* sums)
+      : sources_(sources), sink_(sink), sums_(sums) {}
 
   SetReport Run();
 
@@ -58,32 +60,41 @@ class SetWalk {
                            bool last, bool* go_on);
   // The payload to its end; nothing when a byte of it cannot be read, which
   // makes the piece bad.
+  // `digest` gets the payload's as a header keeps it, where one is kept.
   std::optional<std::uint64_t> CopyPayload(PieceReader& file, std::uint32_t number,
-                                           const PieceFile& piece, Digest* digest);
+                                           const PieceFile& piece,
+                                           std::optional<PieceDigest>* digest);
 
   const PieceSources& sources_;
   const PayloadSink& sink_;
+  ReadSums* sums_;
+  recovery::StreamSums stream_sums_;
   SetReport report_;
   std::string first_problem_;
   HeaderBytes reference_{};
   const SetInfo* info_ = nullptr;  // FILE.1's, when made by pieceset
-  Sha256 joined_;
+  HashThread joined_;  // also the buffer every payload is read through
   std::uint64_t joined_size_ = 0;
   bool ended_by_mark_ = false;
   std::unique_ptr<Progress> progress_;
 };
 
 std::optional<std::uint64_t> SetWalk::CopyPayload(PieceReader& file, std::uint32_t number,
-                                                  const PieceFile& piece, Digest* digest) {
-  std::vector<std::uint8_t> buffer(1 << 20);
+                                                  const PieceFile& piece,
+                                                  std::optional<PieceDigest>* digest) {
+  // Only a set made by pieceset has digests to check; a piece's own is
+  // recorded for the first 128 pieces only.
+  const bool joined = info_ != nullptr;
+  const bool own = joined && number <= info_->piece_digests.size();
   Sha256 piece_sha;
   std::uint64_t copied = 0;
   progress_->SetLabel("checking " + PieceName(number));
   for (;;) {
     ThrowIfInterrupted();
+    std::uint8_t* buffer = joined_.Chunk();
     std::size_t got = 0;
     try {
-      got = file.Read(buffer.data(), buffer.size());
+      got = file.Read(buffer, joined_.chunk_size());
     } catch (const Error& error) {
       // A piece that cannot be read is a bad piece, not the end of the check;
       // a failing output (join's, in the sink) still ends everything.
@@ -91,13 +102,19 @@ std::optional<std::uint64_t> SetWalk::CopyPayload(PieceReader& file, std::uint32
       return std::nullopt;
     }
     if (got == 0) break;
-    piece_sha.Update(buffer.data(), got);
-    joined_.Update(buffer.data(), got);
-    if (sink_) sink_(buffer.data(), got);
+    if (joined) joined_.Hash(got);
+    if (own) piece_sha.Update(buffer, got);
+    if (sums_ != nullptr) stream_sums_.Add(buffer, got);
+    if (sink_) sink_(buffer, got);
     copied += got;
     progress_->Advance(got);
   }
-  *digest = piece_sha.Finish();
+  if (own) {
+    const Digest full = piece_sha.Finish();
+    PieceDigest kept;
+    std::copy_n(full.begin(), kPieceDigestSize, kept.begin());
+    *digest = kept;
+  }
   return copied;
 }
 
@@ -189,8 +206,13 @@ bool SetWalk::CheckPiece(std::uint32_t number, const PieceFile& piece) {
     if (!go_on) return false;
   }
 
-  Digest digest;
+  std::optional<PieceDigest> digest;
+  stream_sums_.Finish();  // what a piece that broke off left
+  if (sums_ != nullptr) stream_sums_.Add(header.data(), header.size());
   const std::optional<std::uint64_t> copied = CopyPayload(*reader, number, piece, &digest);
+  if (sums_ != nullptr && copied && kHeaderSize + *copied == size) {
+    (*sums_)[piece.shown] = stream_sums_.Finish();
+  }
   if (!copied) {
     // A payload that breaks off still leaves its header to go by.
     ended_by_mark_ = last;
@@ -198,9 +220,7 @@ bool SetWalk::CheckPiece(std::uint32_t number, const PieceFile& piece) {
   }
   const std::uint64_t payload = *copied;
   joined_size_ += payload;
-  if (piece_ok && info_ != nullptr && number <= info_->piece_digests.size() &&
-      !std::equal(info_->piece_digests[number - 1].begin(),
-                  info_->piece_digests[number - 1].end(), digest.begin())) {
+  if (piece_ok && digest && *digest != info_->piece_digests[number - 1]) {
     Bad(number, piece.shown, "payload damaged (its SHA-256 differs from the one recorded)");
   }
   // Read through the second FAT, but Windows goes by the first.
@@ -318,8 +338,8 @@ SetReport SetWalk::Run() {
 
 }  // namespace
 
-SetReport CheckSet(const PieceSources& sources, const PayloadSink& sink) {
-  SetWalk walk(sources, sink);
+SetReport CheckSet(const PieceSources& sources, const PayloadSink& sink, ReadSums* sums) {
+  SetWalk walk(sources, sink, sums);
   return walk.Run();
 }
 

@@ -190,11 +190,20 @@ std::vector<std::uint8_t> Prefix(const Copy& copy, std::uint64_t length) {
   return bytes;
 }
 
+// The checksums of `copy`'s blocks where the set's walk read it whole
+// already, and it lies on its disk from its start; none otherwise.
+const std::vector<Sum>* SummedAlready(const ReadSums* read, const Copy& copy, const Extent& e) {
+  if (read == nullptr || e.file_offset != 0 || copy.size() != e.length) return nullptr;
+  const auto found = read->find(copy.shown);
+  if (found == read->end() || found->second.size() != BlocksFor(e.length)) return nullptr;
+  return &found->second;
+}
+
 // Finds for each block of disk `d` the first copy that holds it whole (its
 // checksum matches and no known damage touches it), reading each copy once,
 // a block at a time.
 void AssessDisk(RecoveryCheck& check, std::uint32_t d, std::vector<std::uint32_t>& bad_blocks,
-                Progress& progress) {
+                const ReadSums* read, Progress& progress) {
   const RecoveryCode& code = check.code;
   const Copies& copies = *check.copies;
   DiskState& state = check.states[d];
@@ -227,7 +236,10 @@ void AssessDisk(RecoveryCheck& check, std::uint32_t d, std::vector<std::uint32_t
     // other ones is damaged, though its parity may be whole.
     std::vector<std::uint8_t> header;
     if (d >= code.pieces()) header = EncodeRecoveryHeader(code, d - code.pieces() + 1);
+    // Two whole copies are compared by their digests.
+    const bool compare = found->second.size() > 1;
     for (const Copy& copy : found->second) {
+      const std::vector<Sum>* summed = compare ? nullptr : SummedAlready(read, copy, e);
       const bool header_ok = header.empty() || Prefix(copy, header.size()) == header;
       if (!header_ok) {
         const std::string flaw = f.name + "'s header or checksum table is not the set's";
@@ -242,14 +254,21 @@ void AssessDisk(RecoveryCheck& check, std::uint32_t d, std::vector<std::uint32_t
         const std::uint64_t from = e.file_offset + std::uint64_t{i} * kRecoveryBlockSize;
         const std::uint64_t want =
             std::min<std::uint64_t>(kRecoveryBlockSize, e.length - i * kRecoveryBlockSize);
-        std::fill(block.begin(), block.end(), 0);
-        bool readable = from + want <= copy.size() && copy.Read(from, block.data(), want).empty();
+        bool readable = true;
+        Sum sum;
+        if (summed != nullptr) {
+          sum = (*summed)[i];
+        } else {
+          std::fill(block.begin(), block.end(), 0);
+          readable = from + want <= copy.size() && copy.Read(from, block.data(), want).empty();
+          sum = recovery::BlockSum(sha, block.data());
+          if (compare) all.Update(block.data(), want);
+        }
         for (const ByteRange& r : copy.known_bad) {
           if (r.Overlaps(from, from + want)) readable = false;
         }
         progress.Advance(want);
-        all.Update(block.data(), want);
-        if (!readable || recovery::BlockSum(sha, block.data()) != code.SumOf(d, first + i)) {
+        if (!readable || sum != code.SumOf(d, first + i)) {
           copy_whole = false;
           continue;
         }
@@ -266,7 +285,7 @@ void AssessDisk(RecoveryCheck& check, std::uint32_t d, std::vector<std::uint32_t
         }
       }
       (copy_whole ? whole : damaged).push_back(copy.shown);
-      if (copy_whole) {
+      if (copy_whole && compare) {
         const Digest digest = all.Finish();
         if (whole_digest && *whole_digest != digest) {
           check.conflicts.push_back(f.name + ": " + whole_shown + " and " + copy.shown);
@@ -499,7 +518,7 @@ std::vector<std::vector<fs::path>> WriteRecoveryPieces(
   return written;
 }
 
-RecoveryCheck AssessCopies(RecoveryCode code, Copies copies) {
+RecoveryCheck AssessCopies(RecoveryCode code, Copies copies, const ReadSums* read) {
   RecoveryCheck check;
   check.code = std::move(code);
   check.copies = std::make_shared<const Copies>(std::move(copies));
@@ -512,7 +531,7 @@ RecoveryCheck AssessCopies(RecoveryCode code, Copies copies) {
   Progress progress("checking the disks", total);
   std::vector<std::vector<std::uint32_t>> bad_blocks(check.code.disks());
   for (std::uint32_t d = 0; d < check.code.disks(); ++d) {
-    AssessDisk(check, d, bad_blocks[d], progress);
+    AssessDisk(check, d, bad_blocks[d], read, progress);
     if (HasRepairProgram(check.code, d)) AssessRepairProgram(check, *check.copies, d);
   }
   check.damage = recovery::AssessStripes(check.code, std::move(bad_blocks));
@@ -546,11 +565,13 @@ std::vector<recovery::DiskBytes> LayOut(const RecoveryCheck& check, std::uint32_
   return window;
 }
 
-std::optional<RecoveryCheck> CheckRecovery(PieceSources& sources) {
-  if (std::none_of(sources.companions().begin(), sources.companions().end(),
-                   [](const auto& entry) { return RecoveryNumber(entry.first).has_value(); })) {
-    return std::nullopt;
-  }
+bool HasRecoveryPieces(const PieceSources& sources) {
+  return std::any_of(sources.companions().begin(), sources.companions().end(),
+                     [](const auto& entry) { return RecoveryNumber(entry.first).has_value(); });
+}
+
+std::optional<RecoveryCheck> CheckRecovery(PieceSources& sources, const ReadSums* read) {
+  if (!HasRecoveryPieces(sources)) return std::nullopt;
   Copies copies;
   RescueMaps maps;
   for (const auto& [name, list] : sources.companions()) {
@@ -563,7 +584,7 @@ std::optional<RecoveryCheck> CheckRecovery(PieceSources& sources) {
   }
   std::optional<RecoveryCode> code = AgreedCode(copies, sources);
   if (!code) return std::nullopt;
-  RecoveryCheck check = AssessCopies(std::move(*code), std::move(copies));
+  RecoveryCheck check = AssessCopies(std::move(*code), std::move(copies), read);
   if (check.code.form.repair_program_size && !check.repair_program) {
     sources.AddNote(std::string(kRepairProgramName) +
                     ": no copy found is the one cut, so repair cannot put it back");

@@ -14,6 +14,7 @@
 
 #include "format/recovery_header.h"
 #include "recovery/code.h"
+#include "set/check.h"
 #include "set/sources.h"
 
 namespace pieceset {
@@ -88,18 +89,21 @@ struct RecoveryCheck {
 
 
 // Finds for every block of every disk a copy that holds it whole, by the
-// checksums (and the known-bad ranges), and marks what is damaged.
-RecoveryCheck AssessCopies(RecoveryCode code, Copies copies);
+// checksums (and the known-bad ranges), and marks what is damaged; a file
+// in `read` is taken as summed there, not read again.
+RecoveryCheck AssessCopies(RecoveryCode code, Copies copies, const ReadSums* read = nullptr);
 
 // Blocks `first` ... `first + count - 1` of every disk, laid end to end from
 // their sources, bad blocks zero: a window to rebuild.
 std::vector<recovery::DiskBytes> LayOut(const RecoveryCheck& check, std::uint32_t first,
                                         std::uint32_t count);
 
+bool HasRecoveryPieces(const PieceSources& sources);
+
 // Reads every copy of every file of the set's disks, when recovery pieces
 // are among `sources`; where a piece is found whole and damaged, only the
 // whole copy is kept (with a note). Nothing when there are no recovery pieces.
-std::optional<RecoveryCheck> CheckRecovery(PieceSources& sources);
+std::optional<RecoveryCheck> CheckRecovery(PieceSources& sources, const ReadSums* read = nullptr);
 
 // The files of disk `disk` by name: its files in the code, and REPAIR.EXE
 // on a recovery disk that carries it.
