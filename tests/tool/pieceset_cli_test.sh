@@ -334,6 +334,13 @@ case_images() {
 
   expect_status 0 "$PIECESET" verify set/disk1.img set/disk2.img set/disk3.img
   expect_in out.txt "set/disk1.img::FILE.1: ok"
+  # A disk given alone is checked on its own: its piece, payload and file system.
+  expect_status 0 "$PIECESET" verify set/disk2.img
+  expect_in out.txt 'verdict: disk 2 of 3 of "Image Set": good'
+  cp set/disk2.img flipped.img
+  flip_byte flipped.img $(($(grep -obUa PIECESET flipped.img | head -1 | cut -d: -f1) + 3000))
+  expect_status 1 "$PIECESET" verify flipped.img
+  expect_in out.txt 'verdict: disk 2 of 3 of "Image Set": damaged: FILE.2: payload damaged'
   expect_status 0 "$PIECESET" join set/disk3.img set/disk1.img set/disk2.img -o joined.exe
   cmp -s inst.exe joined.exe || fail "join from images differs from the installer"
 

@@ -66,6 +66,11 @@ case_one_recovery_piece() {
   # A damaged recovery disk and damage on two piece disks, each in a stripe of its own.
   cut_images 1
   zero_sectors disks/disk6.img 400 4
+  # Given alone, the recovery disk is checked against its own table.
+  expect_status 0 "$PIECESET" verify set/disk6.img
+  expect_in out.txt "verdict: recovery disk 1 of 1 of set eb71e94322929002: good"
+  expect_status 1 "$PIECESET" verify disks/disk6.img
+  expect_in out.txt "verdict: recovery disk 1 of 1 of set eb71e94322929002: damaged: block 23 of 175"
   zero_sectors disks/disk1.img 100 1
   flip_bytes disks/disk4.img 900000
   expect_status 3 "$PIECESET" verify disks

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "base/text.h"
+#include "format/piece_header.h"
 #include "commands/commands.h"
 #include "set/check.h"
 #include "set/recovery_pieces.h"
@@ -23,29 +24,39 @@ const char* StatusWord(PieceLine::Status status) {
   return "?";
 }
 
+void PrintLines(const SetReport& report) {
+  for (const PieceLine& line : report.lines) {
+    std::printf("%s: %s, %s\n", line.shown.c_str(), StatusWord(line.status),
+                line.detail.c_str());
+  }
+}
+
+// "MISSING", or "DAMAGED" and what is, of disk `d`, which needs rewriting.
+std::string DiskDamage(const RecoveryCheck& check, std::uint32_t d) {
+  const RecoveryCode& code = check.code;
+  const DiskState& s = check.states[d];
+  if (s.missing.size() == DiskFiles(code, d).size()) return "MISSING";
+  std::string text = "DAMAGED";
+  for (const std::string& name : s.missing) text += ", " + name + " missing";
+  for (const std::string& flaw : s.flaws) text += ", " + flaw;
+  const std::vector<std::uint32_t>& bad = check.damage.bad_blocks[d];
+  if (!bad.empty()) {
+    text += (bad.size() == 1 ? ", block " : ", blocks ") + NumberList(bad) + " of " +
+            std::to_string(code.blocks) + " (" + std::to_string(kRecoveryBlockSize) +
+            " bytes each)";
+  }
+  return text;
+}
+
 // verify's lines for the disks and its verdict.
 ExitStatus ReportRecovery(const RecoveryCheck& check, const SetReport& report) {
   const RecoveryCode& code = check.code;
   const recovery::Damage& a = check.damage;
   std::printf("set: %s\n", report.verdict.c_str());
   for (std::uint32_t d = 0; d < check.states.size(); ++d) {
-    const DiskState& s = check.states[d];
-    if (!s.rewrite) continue;
-    std::string text = DiskText(code, d) + ": ";
-    if (s.missing.size() == DiskFiles(code, d).size()) {
-      text += "MISSING";
-    } else {
-      text += "DAMAGED";
-      for (const std::string& name : s.missing) text += ", " + name + " missing";
-      for (const std::string& flaw : s.flaws) text += ", " + flaw;
-      const std::vector<std::uint32_t>& bad = a.bad_blocks[d];
-      if (!bad.empty()) {
-        text += (bad.size() == 1 ? ", block " : ", blocks ") + NumberList(bad) + " of " +
-                std::to_string(code.blocks) + " (" + std::to_string(kRecoveryBlockSize) +
-                " bytes each)";
-      }
+    if (check.states[d].rewrite) {
+      std::printf("%s: %s\n", DiskText(code, d).c_str(), DiskDamage(check, d).c_str());
     }
-    std::printf("%s\n", text.c_str());
   }
   const std::string pieces = Plural(code.recovery, "recovery piece");
   if (const auto why = Unrepairable(check)) {
@@ -68,6 +79,31 @@ ExitStatus ReportRecovery(const RecoveryCheck& check, const SetReport& report) {
   return ExitStatus::kRepairable;
 }
 
+// A recovery disk given alone (an image or device with recovery pieces and
+// no piece): its blocks against its own checksum table. Nothing for
+// anything else.
+std::optional<ExitStatus> VerifyLoneRecoveryDisk(PieceSources& sources) {
+  if (!sources.pieces().empty() || !OnOneDisk(sources)) return std::nullopt;
+  const std::optional<RecoveryCheck> check = CheckRecovery(sources);
+  if (!check) return std::nullopt;
+  PrintNotes(sources);
+  const RecoveryCode& code = check->code;
+  bool good = true;
+  for (std::uint32_t d = code.pieces(); d < code.disks(); ++d) {
+    const DiskState& state = check->states[d];
+    if (state.missing.size() == DiskFiles(code, d).size()) continue;  // not this disk
+    const std::string disk = "recovery disk " + std::to_string(d - code.pieces() + 1) + " of " +
+                             std::to_string(code.recovery) + " of set " +
+                             ShortId(code.form.set_id);
+    good = good && !state.rewrite;
+    std::string damage = DiskDamage(*check, d);
+    if (damage.rfind("DAMAGED, ", 0) == 0) damage.erase(0, 9);
+    std::printf("verdict: %s: %s\n", disk.c_str(),
+                state.rewrite ? ("damaged: " + damage).c_str() : "good");
+  }
+  return good ? ExitStatus::kDone : ExitStatus::kFailure;
+}
+
 struct VerifyCommand {
   std::vector<std::string> places;
 
@@ -85,6 +121,13 @@ CLI::App* VerifyCommand::Add(CLI::App& parent) {
 
 ExitStatus VerifyCommand::Run() const {
   PieceSources sources = Gather(places);
+  if (const std::optional<ExitStatus> status = VerifyLoneRecoveryDisk(sources)) return *status;
+  if (const std::optional<SetReport> disk = CheckLoneDisk(sources)) {
+    PrintNotes(sources);
+    PrintLines(*disk);
+    std::printf("verdict: %s\n", disk->verdict.c_str());
+    return disk->good ? ExitStatus::kDone : ExitStatus::kFailure;
+  }
   // The walk sums the blocks it reads, so that the recovery check reads only
   // the rest: each byte is read once.
   ReadSums read;
@@ -94,10 +137,7 @@ ExitStatus VerifyCommand::Run() const {
   // the copies kept.
   if (recovery && !recovery->replaced.empty()) report = CheckSet(sources);
   PrintNotes(sources);
-  for (const PieceLine& line : report.lines) {
-    std::printf("%s: %s, %s\n", line.shown.c_str(), StatusWord(line.status),
-                line.detail.c_str());
-  }
+  PrintLines(report);
   if (recovery) return ReportRecovery(*recovery, report);
   std::printf("verdict: %s\n", report.verdict.c_str());
   return report.good ? ExitStatus::kDone : ExitStatus::kFailure;

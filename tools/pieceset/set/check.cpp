@@ -23,6 +23,8 @@ class SetWalk {
       : sources_(sources), sink_(sink), sums_(sums) {}
 
   SetReport Run();
+  // The pieces of one disk of the set, with a verdict for that disk.
+  SetReport RunLoneDisk();
 
  private:
   void Bad(std::uint32_t number, const std::string& shown, const std::string& why) {
@@ -51,7 +53,9 @@ class SetWalk {
   bool WalkPiece(std::uint32_t number, const std::vector<PieceFile>& files);
   // The steps of one piece; each returns whether the walk goes on.
   bool CheckPiece(std::uint32_t number, const PieceFile& piece);
-  void CheckFirstHeader(const PieceFile& piece, const HeaderBytes& header,
+  // The first header read (FILE.1's, or a lone disk's first piece's): the
+  // one the others are compared with.
+  void CheckFirstHeader(std::uint32_t number, const PieceFile& piece, const HeaderBytes& header,
                         const DecodedHeader& decoded);
   bool CheckSameSet(std::uint32_t number, const PieceFile& piece, const HeaderBytes& header,
                     const DecodedHeader& decoded);
@@ -118,16 +122,17 @@ std::optional<std::uint64_t> SetWalk::CopyPayload(PieceReader& file, std::uint32
   return copied;
 }
 
-void SetWalk::CheckFirstHeader(const PieceFile& piece, const HeaderBytes& header,
-                               const DecodedHeader& decoded) {
+void SetWalk::CheckFirstHeader(std::uint32_t number, const PieceFile& piece,
+                               const HeaderBytes& header, const DecodedHeader& decoded) {
   reference_ = header;
   report_.first = decoded;
   if (!decoded.name_ended) {
-    Bad(1, piece.shown, "no NUL within the first 260 bytes, so the launcher cannot show the name");
+    Bad(number, piece.shown,
+        "no NUL within the first 260 bytes, so the launcher cannot show the name");
   } else if (decoded.name.empty()) {
-    Bad(1, piece.shown, "the name is empty");
+    Bad(number, piece.shown, "the name is empty");
   } else if (decoded.kind == DecodedHeader::Kind::kDamaged) {
-    Bad(1, piece.shown, decoded.problem);
+    Bad(number, piece.shown, decoded.problem);
   }
   if (decoded.kind == DecodedHeader::Kind::kPieceset) info_ = &*report_.first->info;
 }
@@ -193,8 +198,8 @@ bool SetWalk::CheckPiece(std::uint32_t number, const PieceFile& piece) {
   }
   const DecodedHeader decoded = DecodeHeader(header);
   const bool last = decoded.last;
-  if (number == 1) {
-    CheckFirstHeader(piece, header, decoded);
+  if (!report_.first) {
+    CheckFirstHeader(number, piece, header, decoded);
   } else if (!CheckSameSet(number, piece, header, decoded)) {
     return true;  // the launcher would ask for this disk again
   }
@@ -336,7 +341,81 @@ SetReport SetWalk::Run() {
   return report_;
 }
 
+SetReport SetWalk::RunLoneDisk() {
+  StartProgress();
+  for (const auto& [number, files] : sources_.pieces()) WalkPiece(number, files);
+  report_.good = first_problem_.empty();
+  std::string disk = "disk " + std::to_string(sources_.pieces().begin()->first);
+  if (sources_.pieces().size() > 1) {
+    std::vector<std::uint32_t> numbers;
+    for (const auto& entry : sources_.pieces()) numbers.push_back(entry.first);
+    disk = "the disk of pieces " + NumberList(numbers);
+  }
+  disk += " of " + std::to_string(info_->layout.piece_count) + " of \"" +
+          Printable(info_->name) + "\"";
+  if (!report_.good) {
+    report_.verdict = disk + ": damaged: " + first_problem_;
+  } else if (std::any_of(sources_.pieces().begin(), sources_.pieces().end(),
+                         [this](const auto& entry) {
+                           return entry.first > info_->piece_digests.size();
+                         })) {
+    report_.verdict = disk + ": good, though the set keeps no digest of a piece past " +
+                      std::to_string(kMaxPieceDigests) + " to check its payload with";
+  } else {
+    report_.verdict = disk + ": good";
+  }
+  return report_;
+}
+
 }  // namespace
+
+bool OnOneDisk(const PieceSources& sources) {
+  const Disk* disk = nullptr;
+  auto same = [&disk](const PieceFile& file) {
+    if (file.disk == nullptr || (disk != nullptr && file.disk->path != disk->path)) return false;
+    disk = file.disk.get();
+    return true;
+  };
+  for (const auto& [number, files] : sources.pieces()) {
+    if (!std::all_of(files.begin(), files.end(), same)) return false;
+  }
+  for (const auto& [name, files] : sources.companions()) {
+    if (!std::all_of(files.begin(), files.end(), same)) return false;
+  }
+  return sources.places().size() == 1 && sources.problems().empty() && disk != nullptr;
+}
+
+namespace {
+
+// The set's layout as the header of the first piece found says, when made
+// by pieceset.
+std::optional<SetInfo> FirstInfo(const PieceSources& sources) {
+  try {
+    PieceReader reader(sources.pieces().begin()->second.front());
+    HeaderBytes header{};
+    if (reader.Read(header.data(), header.size()) < header.size()) return std::nullopt;
+    DecodedHeader decoded = DecodeHeader(header);
+    if (decoded.kind != DecodedHeader::Kind::kPieceset) return std::nullopt;
+    return decoded.info;
+  } catch (const Error&) {
+    return std::nullopt;  // the set check says why
+  }
+}
+
+}  // namespace
+
+std::optional<SetReport> CheckLoneDisk(const PieceSources& sources) {
+  if (sources.pieces().empty() || !OnOneDisk(sources)) return std::nullopt;
+  const std::optional<SetInfo> info = FirstInfo(sources);
+  if (!info) return std::nullopt;
+  bool whole = true;
+  for (std::uint32_t n = 1; n <= info->layout.piece_count && whole; ++n) {
+    whole = sources.pieces().count(n) > 0;
+  }
+  if (whole) return std::nullopt;
+  SetWalk walk(sources, {}, nullptr);
+  return walk.RunLoneDisk();
+}
 
 SetReport CheckSet(const PieceSources& sources, const PayloadSink& sink, ReadSums* sums) {
   SetWalk walk(sources, sink, sums);

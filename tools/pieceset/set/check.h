@@ -45,4 +45,14 @@ using PayloadSink = std::function<void(const std::uint8_t*, std::size_t)>;
 SetReport CheckSet(const PieceSources& sources, const PayloadSink& sink = {},
                    ReadSums* sums = nullptr);
 
+// Whether `sources` are the files of one image or device, given alone.
+bool OnOneDisk(const PieceSources& sources);
+
+// One disk of a larger set given alone (one image or device holding some of
+// a pieceset set's pieces, not all): each piece's header against the first
+// one's and the layout it records, each payload against its recorded digest,
+// and the disk's file system; the verdict is the disk's. Nothing when
+// `sources` are not such a disk, for the set check to say what they are.
+std::optional<SetReport> CheckLoneDisk(const PieceSources& sources);
+
 }  // namespace pieceset
