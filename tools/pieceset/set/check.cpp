@@ -19,8 +19,15 @@ namespace {
 // the order the launcher applies them.
 class SetWalk {
  public:
-  SetWalk(const PieceSources& sources, const PayloadSink& sink, ReadSums* sums)
-      : sources_(sources), sink_(sink), sums_(sums) {}
+  // Whether each piece's digest is computed (where the set records it), and
+  // the joined installer's.
+  struct Digests {
+    bool pieces = true;
+    bool joined = true;
+  };
+
+  SetWalk(const PieceSources& sources, const PayloadSink& sink, ReadSums* sums, Digests digests)
+      : sources_(sources), sink_(sink), sums_(sums), digests_(digests) {}
 
   SetReport Run();
   // The pieces of one disk of the set, with a verdict for that disk.
@@ -72,6 +79,7 @@ class SetWalk {
   const PieceSources& sources_;
   const PayloadSink& sink_;
   ReadSums* sums_;
+  const Digests digests_;
   recovery::StreamSums stream_sums_;
   SetReport report_;
   std::string first_problem_;
@@ -88,8 +96,8 @@ std::optional<std::uint64_t> SetWalk::CopyPayload(PieceReader& file, std::uint32
                                                   std::optional<PieceDigest>* digest) {
   // Only a set made by pieceset has digests to check; a piece's own is
   // recorded for the first 128 pieces only.
-  const bool joined = info_ != nullptr;
-  const bool own = joined && number <= info_->piece_digests.size();
+  const bool joined = digests_.joined && info_ != nullptr;
+  const bool own = digests_.pieces && info_ != nullptr && number <= info_->piece_digests.size();
   Sha256 piece_sha;
   std::uint64_t copied = 0;
   progress_->SetLabel("checking " + PieceName(number));
@@ -413,13 +421,23 @@ std::optional<SetReport> CheckLoneDisk(const PieceSources& sources) {
     whole = sources.pieces().count(n) > 0;
   }
   if (whole) return std::nullopt;
-  SetWalk walk(sources, {}, nullptr);
+  SetWalk walk(sources, {}, nullptr, {true, false});
   return walk.RunLoneDisk();
 }
 
 SetReport CheckSet(const PieceSources& sources, const PayloadSink& sink, ReadSums* sums) {
-  SetWalk walk(sources, sink, sums);
-  return walk.Run();
+  // Where the joined installer's digest matches, so does every piece's: theirs
+  // only name the damaged piece. They are computed at once where the bytes go
+  // out (a sink sees them once), and otherwise in a second walk of a damaged
+  // set.
+  SetWalk walk(sources, sink, sums, {static_cast<bool>(sink), true});
+  SetReport report = walk.Run();
+  if (report.good || sink || !report.first || !report.first->info ||
+      report.first->info->piece_digests.empty()) {
+    return report;
+  }
+  SetWalk again(sources, sink, nullptr, {true, true});
+  return again.Run();
 }
 
 }  // namespace pieceset
