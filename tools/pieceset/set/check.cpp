@@ -367,8 +367,9 @@ SetReport SetWalk::RunLoneDisk() {
                          [this](const auto& entry) {
                            return entry.first > info_->piece_digests.size();
                          })) {
-    report_.verdict = disk + ": good, though the set keeps no digest of a piece past " +
-                      std::to_string(kMaxPieceDigests) + " to check its payload with";
+    report_.verdict = disk + ": good, though a set of more than " +
+                      std::to_string(kMaxPieceDigests) +
+                      " pieces keeps no digest of a payload to check it with";
   } else {
     report_.verdict = disk + ": good";
   }
