@@ -1,7 +1,8 @@
 """The measurements, each a round-by-round record of raw times: joining
 throughput by set size, the start-up footprint, what the hand-off is made of,
 pieceset's cut against split and against an mtools loop with what follows a
-cut (verify, recovery, repair), and pieceset's write against dd and cmp."""
+cut (verify against openssl, recovery, repair), pieceset's peak memory by set
+size, and pieceset's write against dd and cmp."""
 
 import os
 import shutil
@@ -10,9 +11,9 @@ import time
 
 from .common import (HEADER, MARK_DIR, MEDIA, PAYLOAD_BYTES, TEMP_NAME, BenchError, MiB, helper,
                      log)
-from .files import (clear, cut_set, loop_device, no_loop_devices, payload_copies, rotated,
-                    seeded_block, settle, sh_quote, sha256_file, time_command, time_shell, warm,
-                    write_installer)
+from .files import (clear, cut_set, loop_device, no_loop_devices, payload_copies, peak_kib,
+                    rotated, seeded_block, settle, sh_quote, sha256_file, time_command, time_shell,
+                    warm, write_installer)
 from .stats import median
 from .watch import IN_CLOSE_WRITE, IN_CREATE, run_program
 
@@ -220,7 +221,9 @@ def bench_cut(work, size_mib, runs, program, tool):
     """pieceset cut onto disk folders (and with images, and with a recovery
     piece) against split -b, sha256sum and sync of the same bytes, and
     against a shell loop that makes the same images with mtools; the verify
-    of the images and the repair of one lost disk; round by round."""
+    of the images (of the plain set and of the one with recovery) against
+    openssl's SHA-256 of the same images, and the repair of one lost disk;
+    round by round."""
     directory = os.path.join(work, "cut")
     clear([directory])
     os.makedirs(directory)
@@ -246,40 +249,60 @@ def bench_cut(work, size_mib, runs, program, tool):
                    "$f :: && mdir -i disk$n.img :: > /dev/null || exit 1; done && sync FILE.* "
                    "disk*.img" % sh_quote(split_dir))
     rows = {"size": size_mib * MiB, "pieceset": [], "pieceset_images": [], "split": [],
-            "loop": [], "verify": [], "recovery_images": [], "repair": []}
+            "loop": [], "verify": [], "openssl": [], "recovery_images": [], "repair": [],
+            "verify_recovery": [], "openssl_recovery": []}
 
-    def one_folders(check):
+    def verify_and_openssl(paths, i, suffix):
+        # In turning order too, so that neither is always the first to read
+        # the images after their cut.
+        def one_verify():
+            settle([])
+            rows["verify" + suffix].append(time_command([tool, "verify"] + paths))
+
+        def one_openssl():
+            settle([])
+            rows["openssl" + suffix].append(time_command(["openssl", "dgst", "-sha256"] + paths))
+
+        for step in rotated([one_verify, one_openssl], i):
+            step()
+
+    def one_folders(i):
+        check = i == 0
         settle(outputs)
         rows["pieceset"].append(time_command(cut + ["-o", folders]))
         if check:
             check_cut(folders, installer, tool)
 
-    def one_images(check):
+    def one_images(i):
+        check = i == 0
         settle(outputs)
         rows["pieceset_images"].append(time_command(cut + ["--images", "-o", images]))
         if check:
             check_cut(images, installer, tool, images=True)
-        settle([])
-        rows["verify"].append(time_command([tool, "verify"] + image_paths(images)))
+        verify_and_openssl(image_paths(images), i, "")
 
-    def one_split(check):
+    def one_split(i):
+        check = i == 0
         settle(outputs)
         rows["split"].append(time_shell(split_script))
         if check:
             rows["pieces"] = len(os.listdir(split_dir))
 
-    def one_loop(check):
+    def one_loop(i):
+        check = i == 0
         settle(outputs)
         rows["loop"].append(time_shell(loop_script))
         if check and len(image_paths(split_dir)) != rows["pieces"]:
             raise BenchError("the mtools loop made %d images for %d pieces"
                              % (len(image_paths(split_dir)), rows["pieces"]))
 
-    def one_recovery(check):
+    def one_recovery(i):
+        check = i == 0
         settle(outputs)
         rows["recovery_images"].append(time_command(cut + ["--recovery", "1", "--images",
                                                            "-o", recovered]))
         disks = image_paths(recovered)
+        verify_and_openssl(disks, i, "_recovery")
         lost = "disk%d" % (len(disks) // 2)
         clear([os.path.join(recovered, lost), os.path.join(recovered, lost + ".img")])
         settle([])
@@ -292,19 +315,23 @@ def bench_cut(work, size_mib, runs, program, tool):
     # against its pieces.
     for i in range(runs):
         for step in rotated([one_split, one_folders, one_images, one_loop, one_recovery], i):
-            step(i == 0)
+            step(i)
         log("cut run %d/%d: pieceset %.3f s, with images %.3f s, with recovery %.3f s, "
-            "split+sha256sum+sync %.3f s, mtools loop %.3f s; verify %.3f s, repair %.3f s"
+            "split+sha256sum+sync %.3f s, mtools loop %.3f s; verify %.3f s (openssl %.3f s), "
+            "with recovery %.3f s (openssl %.3f s); repair %.3f s"
             % (i + 1, runs, rows["pieceset"][-1], rows["pieceset_images"][-1],
                rows["recovery_images"][-1], rows["split"][-1], rows["loop"][-1],
-               rows["verify"][-1], rows["repair"][-1]))
+               rows["verify"][-1], rows["openssl"][-1], rows["verify_recovery"][-1],
+               rows["openssl_recovery"][-1], rows["repair"][-1]))
     settle([directory])
     return rows
 
 
 def image_paths(directory):
+    """The disk images in a cut's folder, in disk order: FAT images, or
+    ISO 9660 for CDs."""
     return sorted((os.path.join(directory, n) for n in os.listdir(directory)
-                   if n.endswith(".img")), key=lambda p: int(os.path.basename(p)[4:-4]))
+                   if n.endswith((".img", ".iso"))), key=lambda p: int(os.path.basename(p)[4:-4]))
 
 
 def check_cut(out, installer, tool, images=False, extra=()):
@@ -323,6 +350,53 @@ def check_cut(out, installer, tool, images=False, extra=()):
     clear([joined])
 
 
+# The sets whose peak memory is measured: installer bytes and medium.
+MEMORY_SETS = ((64000000, "1.44M"), (256 * MiB, "1.44M"), (1500000000, "700M"))
+MEMORY_RECOVERY = 2
+
+
+def bench_memory(work, tool):
+    """pieceset's peak resident set in cut, verify, join and repair of a
+    set with recovery pieces, by set size: one run each, of runs whose
+    output is checked."""
+    directory = os.path.join(work, "memory")
+    out = {"recovery": MEMORY_RECOVERY, "floor_kib": peak_kib(["true"]), "sets": []}
+    for size, media in MEMORY_SETS:
+        clear([directory])
+        os.makedirs(directory)
+        installer = os.path.join(directory, "installer.exe")
+        cut_dir = os.path.join(directory, "set")
+        joined = os.path.join(directory, "joined.exe")
+        repaired = os.path.join(directory, "repaired")
+        log("memory: a %d-byte installer onto %s disks" % (size, media))
+        want = write_installer(installer, size)
+        peak = {"cut": peak_kib([tool, "cut", installer, "--name", "Bench", "--media", media,
+                                 "--recovery", str(MEMORY_RECOVERY), "--images", "-o", cut_dir])}
+        images = image_paths(cut_dir)
+        peak["verify"] = peak_kib([tool, "verify"] + images)
+        peak["join"] = peak_kib([tool, "join"] + images + ["-o", joined])
+        if sha256_file(joined) != want:
+            raise BenchError("memory: the %d-byte set does not join back to its installer" % size)
+        clear([joined])
+        # A disk in the middle, its folder and its image (images[k - 1] is disk k's).
+        k = len(images) // 2
+        lost = os.path.join(cut_dir, "disk%d" % k)
+        pieces = {name: sha256_file(os.path.join(lost, name)) for name in os.listdir(lost)}
+        clear([lost, images[k - 1]])
+        peak["repair"] = peak_kib([tool, "repair", cut_dir, "-o", repaired])
+        rebuilt = os.path.join(repaired, os.path.basename(lost))
+        if {name: sha256_file(os.path.join(rebuilt, name)) for name in pieces} != pieces:
+            raise BenchError("memory: repair did not rebuild %s of the %d-byte set as it was"
+                             % (os.path.basename(lost), size))
+        out["sets"].append({"size": size, "media": media, "disks": len(images),
+                            "peak_kib": peak})
+        log("memory, %d bytes on %s, %d disks: %s"
+            % (size, media, len(images),
+               ", ".join("%s %d KiB" % item for item in peak.items())))
+        clear([directory])
+    return out
+
+
 def bench_write(work, runs, tool):
     """pieceset write of a floppy and a Zip image onto a loop device over the
     bench's own file, against dd oflag=direct and a read-back cmp, round by
@@ -334,10 +408,10 @@ def bench_write(work, runs, tool):
     directory = os.path.join(work, "write")
     out = []
     # dd's block as pieceset chooses it: a 64th of the image in whole 64 KiB,
-    # 64 KiB to 4 MiB. Single floppies fall within the timings' steps, so a
-    # timed run writes a set of 16, each disk its own image and its own
-    # command, as dd's loop does: write with --yes refuses to write a second
-    # image over the disk it has just written.
+    # 64 KiB to 4 MiB. One floppy alone is too short a run to time beside
+    # the machine's other work, so a timed run writes 16 disks of one set,
+    # each its own image and its own command, as dd's loop does: write with
+    # --yes refuses to write a second image over the disk it has just written.
     for media, installer_mib, block, disks in (("1.44M", 22, 64 << 10, 16),
                                                ("250M", 256, 3866624, 1)):
         clear([directory])

@@ -5,8 +5,8 @@ as JSON, so that it can be made again from that file alone."""
 import os
 import textwrap
 
-from .common import HEADER, MEDIA, PAYLOAD_BYTES
-from .stats import growth, median, spread, within_smallest
+from .common import HEADER, MEDIA, PAYLOAD_BYTES, MiB
+from .stats import PIECESET_MEMORY_COMMANDS, growth, median, spread, within_smallest
 
 TEMPLATE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "report.md.in")
 WIDTH = 92
@@ -41,6 +41,13 @@ def at_least(r, floor, name):
     return "below %.2f of that of %s in %s paired run%s (%s)" % (
         floor, name, "every" if round(r["max"], 2) < floor else "some",
         "" if round(r["max"], 2) < floor else "s", span)
+
+
+def set_text(size):
+    """An installer's size as the bench chose it: whole MiB, or decimal MB/GB."""
+    if size % MiB == 0:
+        return "%d MiB" % (size // MiB)
+    return "%g GB" % (size / 1e9) if size >= 10 ** 9 else "%g MB" % (size / 1e6)
 
 
 def seconds_text(r):
@@ -157,20 +164,35 @@ def cut_figures(cut, ps):
 
 def loop_figures(cut):
     """The cut with images against the mtools loop, the recovery piece's
-    cost, repair and verify."""
+    cost, repair, and verify against openssl's SHA-256 of the same images
+    (a run from before that comparison has verify's time alone)."""
+    openssl = "ratio_verify" in cut
+    versus_openssl = "openssl dgst -sha256 of the same"
+    verify = ("pieceset verify of the %d images (%.0f MB/s)" % (cut["pieces"], cut["verify_mbps"]),
+              "verify", versus_openssl if openssl else "", "ratio_verify" if openssl else None)
+    lines = [("mtools loop", "loop", "", None),
+             ("pieceset cut --images", "pieceset_images", "the mtools loop", "ratio_loop"),
+             ("pieceset cut --recovery 1 --images", "recovery_images", "pieceset cut --images",
+              "ratio_recovery"),
+             ("pieceset repair of one lost disk", "repair", "pieceset cut --recovery 1 --images",
+              "ratio_repair"),
+             verify]
+    if openssl:
+        lines += [("openssl dgst -sha256 of the %d images" % cut["pieces"], "openssl", "", None),
+                  ("pieceset verify of the %d images with recovery" % cut["recovery_disks"],
+                   "verify_recovery", versus_openssl, "ratio_verify_recovery"),
+                  ("openssl dgst -sha256 of the %d images with recovery" % cut["recovery_disks"],
+                   "openssl_recovery", "", None)]
     rows = ["| %s | %.3f | %.3f – %.3f | %s | %s |"
             % (label, cut[key]["median"], cut[key]["min"], cut[key]["max"], base,
                ratio_text(cut[ratio]) if ratio else "")
-            for label, key, base, ratio in (
-                ("mtools loop", "loop", "", None),
-                ("pieceset cut --images", "pieceset_images", "the mtools loop", "ratio_loop"),
-                ("pieceset cut --recovery 1 --images", "recovery_images",
-                 "pieceset cut --images", "ratio_recovery"),
-                ("pieceset repair of one lost disk", "repair",
-                 "pieceset cut --recovery 1 --images", "ratio_repair"),
-                ("pieceset verify of the %d images (%.0f MB/s)"
-                 % (cut["pieces"], cut["verify_mbps"]), "verify", "", None))]
-    return {"loop_rows": "\n".join(rows),
+            for label, key, base, ratio in lines]
+    return {"loop_rows": "\n".join(rows), "verify_openssl": openssl,
+            "verify_versus": at_least(cut["ratio_verify"], 1.0,
+                                      "`openssl dgst -sha256` of the same images")
+            if openssl else "",
+            "verify_recovery_versus": at_least(cut["ratio_verify_recovery"], 1.0, "openssl")
+            if openssl else "",
             "loop_versus": against(cut["ratio_loop"], "a shell loop that makes the same images "
                                    "with the same tools"),
             "recovery_target": at_least(cut["ratio_recovery"], 0.8, "the cut without it"),
@@ -190,9 +212,64 @@ def write_figures(write):
                 % (MEDIA_NAMES.get(w["media"], w["media"]), at_least(w["ratio"], 0.8,
                                                                       "`dd` and `cmp`"))
                 for w in media]
+    sets = ["the %s's disk%s" % (MEDIA_NAMES.get(w["media"], w["media"]),
+                                 " 1" if w["disks"] == 1 else "s 1 to %d" % w["disks"])
+            for w in media]
+    # What one disk of a many-disk run took, from the run's own times.
+    each = ["one %s took %s with `pieceset write` and %s with `dd` and `cmp` (a run's time "
+            "over its %d disks, fastest – slowest run)"
+            % (MEDIA_NAMES.get(w["media"], w["media"]), per_disk_text(w["pieceset"], w["disks"]),
+               per_disk_text(w["dd"], w["disks"]), w["disks"])
+            for w in media if w["disks"] > 1]
     return {"write": write, "write_media": bool(media),
             "write_skipped": write["skipped"] if write else None,
-            "write_rows": "\n".join(rows), "write_short": "; ".join(verdicts)}
+            "write_rows": "\n".join(rows), "write_short": "; ".join(verdicts),
+            "write_sets": ", ".join(sets), "write_each": "; ".join(each)}
+
+
+def per_disk_text(r, disks):
+    return "%.1f – %.1f ms" % (r["min"] / disks * 1000, r["max"] / disks * 1000)
+
+
+def pieceset_memory_verdict(m):
+    """Whether every measured command kept within the limit, in words."""
+    limit = "%d MiB" % (m["limit_kib"] // 1024)
+    highest = m["highest"]
+    top = "the highest %.1f MiB (`pieceset %s` of the %s set)" % (
+        highest["kib"] / 1024, highest["command"], set_text(highest["size"]))
+    if m["passed"]:
+        return "pass: all %d runs within %s, %s" % (len(m["rows"]), limit, top)
+    return "FAIL: %d of %d runs above %s (%s), %s" % (
+        m["failed"], len(m["rows"]), limit,
+        "; ".join("`pieceset %s` of the %s set" % (r["command"], set_text(r["size"]))
+                  for r in m["rows"] if not r["within"]), top)
+
+
+def pieceset_memory_figures(m):
+    """The memory table of pieceset by set and command; none when not measured."""
+    if not m:
+        return {"ps_memory": False}
+    labels = {"cut": "`pieceset cut --recovery {recovery} --images`",
+              "verify": "`pieceset verify` of the {disks} images",
+              "join": "`pieceset join` of the {disks} images to a file",
+              "repair": "`pieceset repair` of the set less one disk, to a new folder"}
+    rows, sets = [], []
+    for r in m["rows"]:
+        # A set's own columns on its first command's row only.
+        first = r["command"] == PIECESET_MEMORY_COMMANDS[0]
+        if first:
+            sets.append("%s (%d bytes) on %s disks" % (set_text(r["size"]), r["size"], r["media"]))
+        rows.append("| %s | %s | %s | %s | %s | %.1f MiB (%d KiB) | %s |"
+                    % (set_text(r["size"]) if first else "", r["size"] if first else "",
+                       r["media"] if first else "", r["disks"] if first else "",
+                       labels[r["command"]].format(recovery=m["recovery"], disks=r["disks"]),
+                       r["kib"] / 1024, r["kib"], "pass" if r["within"] else "**FAIL**"))
+    return {"ps_memory": True, "ps_memory_rows": "\n".join(rows),
+            "ps_memory_verdict": pieceset_memory_verdict(m),
+            "ps_memory_limit": m["limit_kib"] // 1024, "ps_memory_floor": m["floor_kib"],
+            "ps_memory_recovery": m["recovery"],
+            "ps_memory_sets": " and ".join([", ".join(sets[:-1]), sets[-1]] if len(sets) > 1
+                                           else sets)}
 
 
 def figures(raw_name, plot_name, run):
@@ -256,7 +333,9 @@ def figures(raw_name, plot_name, run):
                                     e["hwm_kib_median"]) for e in summary),
         "footprint_rows": "\n".join(footprint_rows(foot)),
     }
+    values["verify_openssl"] = False
     values.update(cut_figures(run["cut"], run.get("pieceset")))
+    values.update(pieceset_memory_figures(run.get("pieceset_memory")))
     values.update(write_figures(run.get("write")))
     return values
 

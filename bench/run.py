@@ -2,8 +2,9 @@
 and dd on the same bytes, the launcher's peak memory by set size, its start-up
 footprint against a program that only exits, what the hand-off to the
 installer costs and why; and pieceset's cut against split, sha256sum and sync
-and against an mtools loop, its recovery, verify and repair, and its write to
-a loop device against dd and cmp.
+and against an mtools loop, its recovery, verify (against openssl) and repair,
+its peak memory by set size, and its write to a loop device against dd and
+cmp.
 
   PYTHONPATH=. python3 -m bench.run [--runs N] [--sizes MiB,...] [--cut-mib MiB]
                                     [--doc PATH] [--work DIR] [--arch win32|win64]
@@ -19,7 +20,8 @@ bench/report.md.in), the raw figures beside it (docs/benchmarks.json) and a
 plot. With --only pieceset, only pieceset's figures are measured (no Wine;
 the write needs root for its loop device), logged and written to
 pieceset.json under --work, not to the page. Exits 1 when the launcher's peak
-memory grows with the set, 2 when a run went wrong.
+memory grows with the set or a pieceset command's peak is above its limit, 2
+when a run went wrong.
 """
 
 import argparse
@@ -132,19 +134,22 @@ def measure_all(args, rig, tool):
 
 
 def measure_pieceset(args, tool, program=None):
-    """pieceset's own figures: the cut and what follows it, and the write."""
+    """pieceset's own figures: the cut and what follows it, its peak memory,
+    and the write."""
     try:
         return {"cut": measure.bench_cut(args.work, args.cut_mib, args.runs, program, tool)
                 if args.cut_mib else None,
+                "memory": measure.bench_memory(args.work, tool),
                 "write": measure.bench_write(args.work, args.runs, tool)}
     finally:
-        for name in ("cut", "write"):
+        for name in ("cut", "memory", "write"):
             shutil.rmtree(os.path.join(args.work, name), ignore_errors=True)
 
 
 def pieceset_only(args):
     """The pieceset part alone, for trying it by hand: logged, and kept as
-    JSON under --work rather than on the page."""
+    JSON under --work rather than on the page; whether its peaks of memory
+    kept to their limit."""
     started = time.monotonic()
     tool = copy_tool(args.work)
     build, load = machine.pieceset_build(tool), machine.loadavg()
@@ -154,14 +159,16 @@ def pieceset_only(args):
         os.unlink(tool)
     run = {"elapsed": time.monotonic() - started, "runs": args.runs,
            "load": [load, machine.loadavg()], "pieceset": build,
-           "cut": stats.summarise_cut(raw["cut"]), "write": stats.summarise_write(raw["write"]),
-           "raw": raw}
+           "cut": stats.summarise_cut(raw["cut"]),
+           "pieceset_memory": stats.summarise_pieceset_memory(raw["memory"]),
+           "write": stats.summarise_write(raw["write"]), "raw": raw}
     path = os.path.join(args.work, "pieceset.json")
     with open(path, "w") as f:
         json.dump(run, f, indent=1)
         f.write("\n")
     log_pieceset(run)
     log("wrote %s in %.0f s" % (path, run["elapsed"]))
+    return run["pieceset_memory"]["passed"]
 
 
 def tidy(args, rig):
@@ -197,10 +204,11 @@ def record(args, road, facts, raw):
         "timing_size": os.path.getsize(helper(road, "timing_installer.exe")),
         "summary": summary, "footprint": raw["footprint"], "verdict": verdict,
         "handoff": stats.summarise_handoff(raw["handoff"]),
-        "cut": stats.summarise_cut(raw["cut"]), "write": stats.summarise_write(raw["write"]),
-        "pieceset": facts["pieceset"],
+        "cut": stats.summarise_cut(raw["cut"]),
+        "pieceset_memory": stats.summarise_pieceset_memory(raw["memory"]),
+        "write": stats.summarise_write(raw["write"]), "pieceset": facts["pieceset"],
         "raw": {"sizes": raw["sizes"], "handoff": raw["handoff"], "cut": raw["cut"],
-                "write": raw["write"]},
+                "memory": raw["memory"], "write": raw["write"]},
     }
 
 
@@ -229,6 +237,15 @@ def log_pieceset(run):
             % (report.ratio_text(c["ratio_loop"]), report.ratio_text(c["ratio_recovery"]),
                report.ratio_text(c["ratio_repair"]), c["pieces"],
                report.seconds_text(c["verify"]), c["verify_mbps"]))
+        log("verify ÷ openssl dgst -sha256: %d images %s; %d images with recovery %s"
+            % (c["pieces"], report.ratio_text(c["ratio_verify"]), c["recovery_disks"],
+               report.ratio_text(c["ratio_verify_recovery"])))
+    m = run["pieceset_memory"]
+    for row in m["rows"]:
+        log("memory %s on %s, %d disks: %s %.1f MiB (%d KiB), %s"
+            % (report.set_text(row["size"]), row["media"], row["disks"], row["command"],
+               row["kib"] / 1024, row["kib"], "pass" if row["within"] else "FAIL"))
+    log("memory:", report.pieceset_memory_verdict(m))
     if run["write"]["skipped"]:
         log("write: not measured:", run["write"]["skipped"])
     for w in run["write"]["media"]:
@@ -270,8 +287,7 @@ def main():
     args = parse_args()
     try:
         if args.only:
-            pieceset_only(args)
-            return 0
+            return 0 if pieceset_only(args) else 1
         road = choose_road(args)
         rig = WineRig(args.work, road, log=log)
         tool = copy_tool(args.work)
@@ -283,7 +299,7 @@ def main():
     tidy(args, rig)
     grows, run = record(args, road, facts, raw)
     log_summary(run, write_outputs(args.doc, run))
-    return 1 if grows else 0
+    return 1 if grows or not run["pieceset_memory"]["passed"] else 0
 
 
 if __name__ == "__main__":

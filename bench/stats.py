@@ -7,6 +7,10 @@ from .common import BenchError, MiB
 
 # The launcher must not hold more of a big set than of a small one.
 MEMORY_TOLERANCE = 4 * MiB
+# pieceset's peak resident set must stay within this whatever the set's size.
+PIECESET_MEMORY_LIMIT = 64 * MiB
+# The order of the commands in the memory table: the order they ran in.
+PIECESET_MEMORY_COMMANDS = ("cut", "verify", "join", "repair")
 
 
 def median(values):
@@ -116,7 +120,32 @@ def summarise_cut(cut):
             "ratio_recovery": ratio_spread(cut["recovery_images"],
                                                    cut["pieceset_images"]),
             "ratio_repair": ratio_spread(cut["repair"], cut["recovery_images"])})
+    if "openssl" in cut:
+        # verify reads and hashes every image; openssl's SHA-256 of the same
+        # images is that work alone.
+        out.update({
+            "openssl": spread(cut["openssl"]), "verify_recovery": spread(cut["verify_recovery"]),
+            "openssl_recovery": spread(cut["openssl_recovery"]),
+            "ratio_verify": ratio_spread(cut["verify"], cut["openssl"]),
+            "ratio_verify_recovery": ratio_spread(cut["verify_recovery"],
+                                                  cut["openssl_recovery"])})
     return out
+
+
+def summarise_pieceset_memory(memory):
+    """A row per set and command, each against the limit, and whether all
+    kept to it."""
+    if memory is None:
+        return None
+    rows = [{"size": s["size"], "media": s["media"], "disks": s["disks"], "command": command,
+             "kib": s["peak_kib"][command],
+             "within": s["peak_kib"][command] * 1024 <= PIECESET_MEMORY_LIMIT}
+            for s in memory["sets"] for command in PIECESET_MEMORY_COMMANDS]
+    highest = max(rows, key=lambda r: r["kib"])
+    failed = [r for r in rows if not r["within"]]
+    return {"recovery": memory["recovery"], "floor_kib": memory["floor_kib"],
+            "limit_kib": PIECESET_MEMORY_LIMIT // 1024, "rows": rows, "passed": not failed,
+            "highest": highest, "failed": len(failed)}
 
 
 def summarise_write(write):

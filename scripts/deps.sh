@@ -18,7 +18,7 @@ packages=(
   mingw-w64
   wine wine64 wine32:i386 fonts-wine xvfb xdotool x11-apps imagemagick
   mtools xorriso nsis libcli11-dev libssl-dev libisal-dev libtsk-dev python3 python3-pefile
-  mandoc groff-base man-db lintian dpkg-dev file bash-completion openssl procps
+  mandoc groff-base man-db lintian dpkg-dev file bash-completion openssl procps time
   libfuse3-dev fuse3 gddrescue
   clang
 )

@@ -6,6 +6,7 @@ the page claims only what holds over the whole spread.
 
 import json
 import os
+import resource
 import tempfile
 import unittest
 
@@ -28,7 +29,7 @@ def handoff_rows(mib, truncated, plain, written, synced):
             "start_written": written, "start_synced": synced}
 
 
-def a_run(sizes, handoff, road=None, cut=None, write=None):
+def a_run(sizes, handoff, road=None, cut=None, write=None, memory=None):
     foot = {key: [0.02, 0.03, 0.025] for key in
             ("bare_exit", "installer_direct", "launcher_installer", "launcher_exit",
              "cold_launcher_installer", "cold_launcher_exit")}
@@ -45,6 +46,7 @@ def a_run(sizes, handoff, road=None, cut=None, write=None):
             "bare_size": 3072, "timing_size": 3072, "summary": stats.summarise(sizes),
             "footprint": foot, "verdict": "pass.", "handoff": stats.summarise_handoff(handoff),
             "cut": stats.summarise_cut(cut), "write": stats.summarise_write(write),
+            "pieceset_memory": stats.summarise_pieceset_memory(memory),
             "pieceset": {"binary": "build/native/pieceset", "sha256": "0123456789abcdef" * 4,
                          "built": "2026-12-09 16:48:00 UTC", "commit": "abc1234",
                          "tool_commit": "abc1234 2026-12-09 16:40 UTC pieceset: x",
@@ -221,7 +223,9 @@ class ThePage(unittest.TestCase):
 
     def test_images_recovery_repair_verify_and_write_each_against_their_own(self):
         cut = dict(self.CUT, loop=[1.35, 1.5, 1.2], verify=[0.5, 0.6, 0.55],
-                   recovery_images=[1.8, 1.9, 1.8], repair=[0.9, 0.7, 1.9], recovery_disks=208)
+                   recovery_images=[1.8, 1.9, 1.8], repair=[0.9, 0.7, 1.9], recovery_disks=208,
+                   openssl=[0.55, 0.6, 0.66], verify_recovery=[0.6, 0.6, 0.6],
+                   openssl_recovery=[0.66, 0.57, 0.6])
         write = {"skipped": None, "media": [
             {"media": "1.44M", "size": 1474560, "block": 65536, "disks": 16,
              "pieceset": [0.1, 0.1, 0.1],
@@ -233,6 +237,8 @@ class ThePage(unittest.TestCase):
         self.assertAlmostEqual(r["cut"]["ratio_recovery"]["min"], 1.4 / 1.8)
         self.assertAlmostEqual(r["cut"]["ratio_repair"]["max"], 1.9 / 0.7)
         self.assertAlmostEqual(r["cut"]["verify_mbps"], 256 * MiB / 0.55 / 1e6)
+        self.assertAlmostEqual(r["cut"]["ratio_verify"]["min"], 1.0)
+        self.assertAlmostEqual(r["cut"]["ratio_verify_recovery"]["min"], 0.57 / 0.6)
         text = flat(page(r))
         self.assertIn("with `--images` it is slower than the same in every paired run (0.62× to "
                       "0.71×): a comparison with work that writes no images", text)
@@ -245,6 +251,15 @@ class ThePage(unittest.TestCase):
         self.assertIn("`verify` of the 185 images takes 0.550 s (0.500 – 0.600), 488 MB/s", text)
         self.assertIn("| pieceset cut --recovery 1 --images | 1.800 | 1.800 – 1.900 | pieceset "
                       "cut --images | 0.83 (0.78 – 0.84) |", text)
+        self.assertIn("The speed of `pieceset verify` over the 185 images of the plain set is at "
+                      "least 1.00 of that of `openssl dgst -sha256` of the same images in every "
+                      "paired run (1.00× to 1.20×); over the 208 images of the set with a "
+                      "recovery piece it is below 1.00 of that of openssl in some paired runs "
+                      "(0.95× to 1.10×)", text)
+        self.assertIn("| pieceset verify of the 185 images (488 MB/s) | 0.550 | 0.500 – 0.600 | "
+                      "openssl dgst -sha256 of the same | 1.10 (1.00 – 1.20) |", text)
+        self.assertIn("one 1.44M floppy took 6.2 – 6.2 ms with `pieceset write` and 5.0 – 6.2 ms "
+                      "with `dd` and `cmp` (a run's time over its 16 disks", text)
         # 0.08 / 0.1 falls a hair below 0.80 in floating point; the page shows 0.80.
         self.assertIn("for the 1.44M floppy image its speed is at least 0.80 of that of `dd` and "
                       "`cmp` in every paired run (0.80× to 1.00×); for the 250M Zip image its "
@@ -252,6 +267,29 @@ class ThePage(unittest.TestCase):
                       "to 1.20×)", text)
         self.assertIn("| 1.44M floppy | 1474560 | 16 | 65536 | 0.100 s (0.100 – 0.100) | 236 | "
                       "0.090 s (0.080 – 0.100) | 262 | 0.90 (0.80 – 1.00) |", text)
+
+    def test_pieceset_memory_is_checked_against_its_limit_row_by_row(self):
+        limit_kib = stats.PIECESET_MEMORY_LIMIT // 1024
+        memory = {"recovery": 2, "floor_kib": 1088, "sets": [
+            {"size": 64000000, "media": "1.44M", "disks": 47,
+             "peak_kib": {"cut": 4000, "verify": 17000, "join": 16000, "repair": limit_kib}},
+            {"size": 1500000000, "media": "700M", "disks": 5,
+             "peak_kib": {"cut": 38000, "verify": 32000, "join": 33000,
+                          "repair": limit_kib + 1}}]}
+        text = flat(page(a_run(self.SIZES, self.HANDOFF, memory=memory)))
+        self.assertIn("| 64 MB | 64000000 | 1.44M | 47 | `pieceset cut --recovery 2 --images` | "
+                      "3.9 MiB (4000 KiB) | pass |", text)
+        self.assertIn("| | | | | `pieceset repair` of the set less one disk, to a new folder | "
+                      "64.0 MiB (65536 KiB) | pass |", text)
+        self.assertIn("| | | | | `pieceset repair` of the set less one disk, to a new folder | "
+                      "64.0 MiB (65537 KiB) | **FAIL** |", text)
+        self.assertIn("against a 64 MiB limit): FAIL: 1 of 8 runs above 64 MiB (`pieceset "
+                      "repair` of the 1.5 GB set)", text)
+        memory["sets"][1]["peak_kib"]["repair"] = 48000
+        text = flat(page(a_run(self.SIZES, self.HANDOFF, memory=memory)))
+        self.assertIn("pass: all 8 runs within 64 MiB, the highest 64.0 MiB (`pieceset repair` "
+                      "of the 64 MB set)", text)
+        self.assertNotIn("FAIL", text)
 
     def test_no_loop_devices_is_said_not_measured(self):
         write = {"skipped": "this machine has no loop devices", "media": []}
@@ -314,6 +352,20 @@ class FilesTheBenchMakes(unittest.TestCase):
         files.clear([self.path("link"), self.path("tree"), self.path("file"), self.path("none")])
         self.assertEqual(sorted(os.listdir(self.dir.name)), ["target"])
         self.assertEqual(os.listdir(self.path("target")), ["keep"])
+
+    def test_a_cuts_images_are_found_in_disk_order_fat_or_iso(self):
+        for name in ("disk10.iso", "disk2.iso", "disk1.img", "disk2", "FILE.1"):
+            open(self.path(name), "w").close()
+        self.assertEqual([os.path.basename(p) for p in measure.image_paths(self.dir.name)],
+                         ["disk1.img", "disk2.iso", "disk10.iso"])
+
+    @unittest.skipUnless(os.access(files.GNU_TIME, os.X_OK), "no GNU time here")
+    def test_a_peak_is_the_commands_not_the_benchs(self):
+        # A child forked from this process would report at least its size.
+        own_kib = resource.getrusage(resource.RUSAGE_SELF).ru_maxrss
+        ballast = bytearray(64 * MiB)
+        ballast[::4096] = b"x" * len(ballast[::4096])
+        self.assertLess(files.peak_kib(["true"]), own_kib)
 
     def test_rounds_turn_the_order_round(self):
         self.assertEqual([files.rotated(["a", "b", "c"], i) for i in range(4)],
