@@ -7,6 +7,7 @@
 #include <random>
 #include <string>
 
+#include "base/chunk_pipe.h"
 #include "base/errors.h"
 #include "base/text.h"
 #include "format/recovery_header.h"
@@ -136,6 +137,56 @@ TEST(RecoveryCode, DamagedHeaderOrTableIsRefused) {
   bytes = f.Bytes("REPAIR.1");
   bytes[kRecoveryHeaderSize + 3] ^= 1;
   EXPECT_EQ(problem(bytes), "its checksum table is damaged");
+}
+
+}  // namespace
+}  // namespace pieceset::recovery
+
+namespace pieceset::recovery {
+namespace {
+
+// Checksums and a digest taken on the pipe's threads, chunks of odd sizes
+// and marks between them, are those taken in one pass.
+TEST(RecoveryCode, SumsTakenOnThreadsAreThoseOfOnePass) {
+  std::mt19937 random(25);
+  const std::vector<std::uint8_t> bytes = SeededData(3 * kRecoveryBlockSize + 5000, random);
+  std::vector<std::vector<Sum>> piped;
+  Sha256 digest;
+  StreamSums sums;
+  {
+    ChunkPipe pipe(3000);
+    pipe.AddWorker([&](const std::uint8_t* data, std::size_t size, int) {
+      if (size == 0) {
+        piped.push_back(sums.Finish());
+      } else {
+        sums.Add(data, size);
+      }
+    });
+    pipe.AddWorker([&](const std::uint8_t* data, std::size_t size, int) {
+      if (size != 0) digest.Update(data, size);
+    });
+    for (int round = 0; round < 50; ++round) {
+      for (std::size_t at = 0; at < bytes.size();) {
+        const std::size_t size = std::min<std::size_t>(1 + random() % 3000, bytes.size() - at);
+        std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(at), size, pipe.Chunk());
+        pipe.Give(size, 0);
+        at += size;
+      }
+      pipe.Chunk();
+      pipe.Give(0, 0);
+    }
+    pipe.Drain();
+  }
+  std::vector<Sum> expected;
+  Sha256 sha;
+  std::vector<std::uint8_t> padded = bytes;
+  padded.resize(4 * kRecoveryBlockSize, 0);
+  for (std::size_t b = 0; b < 4; ++b) expected.push_back(BlockSum(sha, padded.data() + b * kRecoveryBlockSize));
+  ASSERT_EQ(piped.size(), 50u);
+  for (const std::vector<Sum>& each : piped) EXPECT_EQ(each, expected);
+  Sha256 whole;
+  for (int round = 0; round < 50; ++round) whole.Update(bytes.data(), bytes.size());
+  EXPECT_EQ(digest.Finish(), whole.Finish());
 }
 
 }  // namespace

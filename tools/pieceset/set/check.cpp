@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "base/errors.h"
-#include "base/hash_thread.h"
+#include "base/chunk_pipe.h"
 #include "base/progress.h"
 #include "base/text.h"
 #include "format/names.h"
@@ -77,15 +77,28 @@ class SetWalk {
                                            std::optional<PieceDigest>* digest);
 
   const PieceSources& sources_;
+  // What the pipe's chunks carry to its workers.
+  enum Tag { kPayload, kHeader, kPieceEnd };
+  // The joined digest and the block checksums, each on a worker of the pipe.
+  void StartJoinedDigest();
+  void StartBlockSums();
+  void EndBlockSums(const PieceFile& piece, bool whole);
+  void FileBlockSums();
+
   const PayloadSink& sink_;
   ReadSums* sums_;
   const Digests digests_;
+  // The workers' own while the pipe runs.
+  Sha256 joined_;
   recovery::StreamSums stream_sums_;
+  std::vector<std::vector<Sum>> summed_;  // at each piece's end
+  std::vector<std::string> summed_pieces_;  // the pieces read whole, "" for the rest
+  bool joined_started_ = false;
+  ChunkPipe pipe_;  // every payload is read into its chunks; it stops first
   SetReport report_;
   std::string first_problem_;
   HeaderBytes reference_{};
   const SetInfo* info_ = nullptr;  // FILE.1's, when made by pieceset
-  HashThread joined_;  // also the buffer every payload is read through
   std::uint64_t joined_size_ = 0;
   bool ended_by_mark_ = false;
   std::unique_ptr<Progress> progress_;
@@ -96,17 +109,17 @@ std::optional<std::uint64_t> SetWalk::CopyPayload(PieceReader& file, std::uint32
                                                   std::optional<PieceDigest>* digest) {
   // Only a set made by pieceset has digests to check; a piece's own is
   // recorded for the first 128 pieces only.
-  const bool joined = digests_.joined && info_ != nullptr;
+  if (digests_.joined && info_ != nullptr) StartJoinedDigest();
   const bool own = digests_.pieces && info_ != nullptr && number <= info_->piece_digests.size();
   Sha256 piece_sha;
   std::uint64_t copied = 0;
   progress_->SetLabel("checking " + PieceName(number));
   for (;;) {
     ThrowIfInterrupted();
-    std::uint8_t* buffer = joined_.Chunk();
+    std::uint8_t* buffer = pipe_.Chunk();
     std::size_t got = 0;
     try {
-      got = file.Read(buffer, joined_.chunk_size());
+      got = file.Read(buffer, pipe_.chunk_size());
     } catch (const Error& error) {
       // A piece that cannot be read is a bad piece, not the end of the check;
       // a failing output (join's, in the sink) still ends everything.
@@ -114,9 +127,8 @@ std::optional<std::uint64_t> SetWalk::CopyPayload(PieceReader& file, std::uint32
       return std::nullopt;
     }
     if (got == 0) break;
-    if (joined) joined_.Hash(got);
+    if (joined_started_ || sums_ != nullptr) pipe_.Give(got, kPayload);
     if (own) piece_sha.Update(buffer, got);
-    if (sums_ != nullptr) stream_sums_.Add(buffer, got);
     if (sink_) sink_(buffer, got);
     copied += got;
     progress_->Advance(got);
@@ -220,12 +232,12 @@ bool SetWalk::CheckPiece(std::uint32_t number, const PieceFile& piece) {
   }
 
   std::optional<PieceDigest> digest;
-  stream_sums_.Finish();  // what a piece that broke off left
-  if (sums_ != nullptr) stream_sums_.Add(header.data(), header.size());
-  const std::optional<std::uint64_t> copied = CopyPayload(*reader, number, piece, &digest);
-  if (sums_ != nullptr && copied && kHeaderSize + *copied == size) {
-    (*sums_)[piece.shown] = stream_sums_.Finish();
+  if (sums_ != nullptr) {
+    std::copy(header.begin(), header.end(), pipe_.Chunk());
+    pipe_.Give(header.size(), kHeader);
   }
+  const std::optional<std::uint64_t> copied = CopyPayload(*reader, number, piece, &digest);
+  if (sums_ != nullptr) EndBlockSums(piece, copied && kHeaderSize + *copied == size);
   if (!copied) {
     // A payload that breaks off still leaves its header to go by.
     ended_by_mark_ = last;
@@ -307,8 +319,40 @@ void SetWalk::ReportBeyond(std::uint32_t last) {
   }
 }
 
+void SetWalk::StartJoinedDigest() {
+  if (joined_started_) return;
+  joined_started_ = true;
+  pipe_.AddWorker([this](const std::uint8_t* data, std::size_t size, int tag) {
+    if (tag == kPayload) joined_.Update(data, size);
+  });
+}
+
+void SetWalk::StartBlockSums() {
+  pipe_.AddWorker([this](const std::uint8_t* data, std::size_t size, int tag) {
+    if (tag == kPieceEnd) {
+      summed_.push_back(stream_sums_.Finish());
+    } else {
+      stream_sums_.Add(data, size);
+    }
+  });
+}
+
+void SetWalk::EndBlockSums(const PieceFile& piece, bool whole) {
+  pipe_.Chunk();
+  pipe_.Give(0, kPieceEnd);
+  summed_pieces_.push_back(whole ? piece.shown : "");
+}
+
+void SetWalk::FileBlockSums() {
+  pipe_.Drain();
+  for (std::size_t i = 0; i < summed_pieces_.size() && i < summed_.size(); ++i) {
+    if (!summed_pieces_[i].empty()) (*sums_)[summed_pieces_[i]] = std::move(summed_[i]);
+  }
+}
+
 void SetWalk::CheckJoined() {
   report_.joined_size = joined_size_;
+  pipe_.Drain();
   const Digest joined = joined_.Finish();
   if (first_problem_.empty() && info_ != nullptr) {
     if (joined_size_ != info_->layout.installer_size) {
@@ -339,11 +383,13 @@ void SetWalk::SayVerdict(std::uint32_t pieces) {
 }
 
 SetReport SetWalk::Run() {
+  if (sums_ != nullptr) StartBlockSums();
   StartProgress();
   ReportUnreadableDisks();
   const std::uint32_t last = WalkNumbers();
   report_.pieces = last;
   ReportBeyond(last);
+  if (sums_ != nullptr) FileBlockSums();
   CheckJoined();
   SayVerdict(last);
   return report_;
