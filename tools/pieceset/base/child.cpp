@@ -40,8 +40,10 @@ struct Pipe {
 
 // The environment every tool runs in: nothing of the user's settings (rc
 // files, MTOOLS_* variables, time zone, locale) may change an image.
-// mtools still reads /etc/mtools.conf; the variables below override what it
-// could say about names and dates.
+// mtools reads the system's mtools.conf whatever it is told, but takes each
+// global setting from the environment first, so every one is given here at
+// mtools' own default; a code page of that file (EBCDIC's 500) would change
+// the label's bytes. Its drive sections name letters, never the `-i` image.
 std::vector<std::string> ToolEnvironment(std::int64_t epoch) {
   const char* path = std::getenv("PATH");
   std::vector<std::string> env = {
@@ -54,11 +56,17 @@ std::vector<std::string> ToolEnvironment(std::int64_t epoch) {
       "SOURCE_DATE_EPOCH=" + std::to_string(epoch),
       // An image is no drive whose geometry mtools should know.
       "MTOOLS_SKIP_CHECK=1",
+      "MTOOLS_FAT_COMPATIBILITY=0",
       "MTOOLS_LOWER_CASE=0",
       "MTOOLS_NO_VFAT=0",
       "MTOOLS_NAME_NUMERIC_TAIL=1",
-      "MTOOLS_FAT_COMPATIBILITY=0",
+      "MTOOLS_DOTTED_DIR=0",
       "MTOOLS_TWENTY_FOUR_HOUR_CLOCK=1",
+      "MTOOLS_DATE_STRING=yyyy-mm-dd",
+      "MTOOLS_LOCK_TIMEOUT=30",
+      "MTOOLS_RATE_0=0",
+      "MTOOLS_RATE_ANY=0",
+      "DEFAULT_CODEPAGE=850",
   };
   if (const char* tmp = std::getenv("TMPDIR")) env.push_back(std::string("TMPDIR=") + tmp);
   return env;
