@@ -520,7 +520,7 @@ case_outputs_that_are_not_files() {
   [[ ! -e null || -c null ]] || fail "the device node was replaced"
   mkdir folder
   expect_status 2 "$PIECESET" join set -o folder --force
-  expect_in err.txt "-o folder is a folder; join writes a file"
+  expect_in err.txt "-o folder is a folder; the output is one file"
   expect_status 2 "$PIECESET" join set -o newdir/
   expect_in err.txt "-o newdir/ names a folder"
   [[ ! -e newdir ]] || fail "join -o newdir/ made newdir"

@@ -1,6 +1,7 @@
 #include "base/chunk_pipe.h"
 
 #include <algorithm>
+#include <system_error>
 
 namespace pieceset {
 
@@ -13,7 +14,9 @@ ChunkPipe::~ChunkPipe() {
     stop_ = true;
   }
   changed_.notify_all();
-  for (const std::unique_ptr<Worker>& worker : workers_) worker->thread.join();
+  for (const std::unique_ptr<Worker>& worker : workers_) {
+    if (worker->thread.joinable()) worker->thread.join();
+  }
 }
 
 void ChunkPipe::AddWorker(Work work) {
@@ -22,7 +25,11 @@ void ChunkPipe::AddWorker(Work work) {
   Worker& worker = *workers_.back();
   worker.work = std::move(work);
   worker.done = given_;
-  worker.thread = std::thread(&ChunkPipe::Run, this, std::ref(worker));
+  try {
+    worker.thread = std::thread(&ChunkPipe::Run, this, std::ref(worker));
+  } catch (const std::system_error&) {
+    // No thread under a tight memory limit: slower, not wrong.
+  }
 }
 
 std::uint64_t ChunkPipe::Slowest() const {
@@ -39,13 +46,21 @@ std::uint8_t* ChunkPipe::Chunk() {
 }
 
 void ChunkPipe::Give(std::size_t size, int tag) {
+  std::uint8_t* data = nullptr;
   {
     std::lock_guard lock(mutex_);
+    data = size != 0 ? chunks_[given_ % kChunks].data() : nullptr;
     sizes_[given_ % kChunks] = size;
     tags_[given_ % kChunks] = tag;
     ++given_;
   }
   changed_.notify_all();
+  for (const std::unique_ptr<Worker>& worker : workers_) {
+    if (worker->thread.joinable()) continue;
+    worker->work(data, size, tag);
+    std::lock_guard lock(mutex_);
+    ++worker->done;
+  }
 }
 
 void ChunkPipe::Drain() {

@@ -25,7 +25,8 @@ class ChunkPipe {
   ChunkPipe& operator=(const ChunkPipe&) = delete;
   ~ChunkPipe();  // the threads stop, with or without the chunks left
 
-  // A thread that does `work` on every chunk given from now on.
+  // A thread that does `work` on every chunk given from now on (or the
+  // caller, within Give, where the system gives no thread).
   void AddWorker(Work work);
 
   // A chunk of chunk_size() bytes to fill, free of the workers; it stays the
@@ -43,7 +44,7 @@ class ChunkPipe {
   struct Worker {
     Work work;
     std::uint64_t done = 0;
-    std::thread thread;
+    std::thread thread;  // none where no thread could be had: Give does the work
   };
   void Run(Worker& worker);
   std::uint64_t Slowest() const;

@@ -58,7 +58,7 @@ void PendingOutput::RefuseToReplaceOther() const {
       S_ISREG(st.st_mode) || (kind_ == Kind::kFolder && S_ISDIR(st.st_mode));
   if (replaceable) return;
   if (kind_ == Kind::kFile && S_ISDIR(st.st_mode)) {
-    throw UsageError("-o " + ShownPath(target_) + " is a folder; join writes a file");
+    throw UsageError("-o " + ShownPath(target_) + " is a folder; the output is one file");
   }
   throw UsageError("-o " + ShownPath(target_) + " is " + KindOf(target_) + "; pieceset replaces only " +
                    (kind_ == Kind::kFile ? "a regular file" : "a regular file or a folder") +

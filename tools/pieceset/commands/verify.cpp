@@ -72,10 +72,13 @@ ExitStatus ReportRecovery(const RecoveryCheck& check, const SetReport& report) {
                 pieces.c_str(), code.form.repair_program_size ? " with REPAIR.EXE" : "");
     return ExitStatus::kDone;
   }
-  std::printf("verdict: damaged but repairable: pieceset repair rebuilds %s; at most %s in a "
-              "stripe, for %s\n",
-              DiskList(code, DisksToRewrite(check)).c_str(),
-              Plural(a.worst_count, "damaged block").c_str(), pieces.c_str());
+  // Damage outside the blocks (a header, a FAT copy) is no block to count.
+  const std::string reach = a.worst_count == 0
+                                ? ""
+                                : "; at most " + Plural(a.worst_count, "damaged block") +
+                                      " in a stripe, for " + pieces;
+  std::printf("verdict: damaged but repairable: pieceset repair rebuilds %s%s\n",
+              DiskList(code, DisksToRewrite(check)).c_str(), reach.c_str());
   return ExitStatus::kRepairable;
 }
 

@@ -93,7 +93,7 @@ std::vector<ByteRange> ReadBadRanges(const fs::path& map) {
   try {
     return ParseBadRanges(text);
   } catch (const Error& error) {
-    throw Error(ShownPath(map) + " " + error.what());
+    throw Error(ShownPath(map) + ": " + error.what());
   }
 }
 

@@ -460,6 +460,15 @@ std::optional<SetInfo> FirstInfo(const PieceSources& sources) {
 }  // namespace
 
 std::optional<SetReport> CheckLoneDisk(const PieceSources& sources) {
+  // One image that cannot be read as a disk: its verdict is that.
+  if (sources.places().size() == 1 && sources.problems().size() == 1 &&
+      sources.pieces().empty() && sources.companions().empty()) {
+    const DiskProblem& problem = sources.problems().front();
+    SetReport report;
+    report.lines.push_back({0, PieceLine::Status::kBad, problem.shown, problem.why});
+    report.verdict = problem.shown + ": damaged: " + problem.why;
+    return report;
+  }
   if (sources.pieces().empty() || !OnOneDisk(sources)) return std::nullopt;
   const std::optional<SetInfo> info = FirstInfo(sources);
   if (!info) return std::nullopt;

@@ -260,7 +260,9 @@ SetInfo Cut(const CutOptions& options) {
   }
   std::future<std::vector<std::vector<fs::path>>> recovery;
   if (options.recovery > 0) {
-    recovery = std::async(std::launch::async, WriteRecoveryPieces, std::cref(form),
+    // Deferred to get() where no thread can be had (a tight memory limit).
+    recovery = std::async(std::launch::async | std::launch::deferred, WriteRecoveryPieces,
+                          std::cref(form),
                           options.recovery, std::cref(disk_files), out.path(), !options.images);
   }
   std::optional<Progress> progress;
