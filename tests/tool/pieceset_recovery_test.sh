@@ -233,15 +233,16 @@ case_forged_recovery_header() {
     rm -rf f fixed joined.exe && cp -r set f
     # shellcheck disable=SC2086
     forge f/REPAIR.1 $forgery
-    expect_status 0 timeout 20 "$PIECESET" verify f
+    expect_status 1 timeout 20 "$PIECESET" verify f
     expect_in out.txt "note: f/REPAIR.1: "
-    expect_in out.txt "verdict: good set \"Forged\": 3 pieces"
+    expect_in out.txt "verdict: damaged: the recovery piece cannot be used (f/REPAIR.1: "
+    expect_in out.txt "the pieces are a good set \"Forged\": 3 pieces"
     expect_status 1 timeout 20 "$PIECESET" repair f -o fixed
     [[ $(wc -l <err.txt) -eq 1 ]] || fail "repair after forging $forgery: $(cat err.txt)"
     expect_status 0 timeout 20 "$PIECESET" join f -o joined.exe
     cmp -s setup.exe joined.exe || fail "forging $forgery changed what joins"
   done
-  expect_status 0 "$PIECESET" verify f
+  expect_status 1 "$PIECESET" verify f
   expect_in out.txt "its code is for 2 pieces of 555008 bytes, but f/FILE.1 is one of 3 pieces"
 }
 

@@ -135,13 +135,26 @@ ExitStatus VerifyCommand::Run() const {
   // the rest: each byte is read once.
   ReadSums read;
   SetReport report = CheckSet(sources, {}, HasRecoveryPieces(sources) ? &read : nullptr);
-  const std::optional<RecoveryCheck> recovery = CheckRecovery(sources, &read);
+  std::vector<std::string> unusable;
+  const std::optional<RecoveryCheck> recovery = CheckRecovery(sources, &read, &unusable);
   // A damaged copy beside a whole one is set aside, and the walk goes over
   // the copies kept.
   if (recovery && !recovery->replaced.empty()) report = CheckSet(sources);
   PrintNotes(sources);
   PrintLines(report);
   if (recovery) return ReportRecovery(*recovery, report);
+  if (report.good && !unusable.empty()) {
+    // The set's own recovery disks are damaged past use: repair has nothing
+    // to rebuild them from, and they would rebuild nothing.
+    const std::string which =
+        unusable.size() == 1 ? "the recovery piece cannot"
+                             : "none of the " + std::to_string(unusable.size()) +
+                                   " recovery pieces can";
+    std::printf("verdict: damaged: %s be used (%s), so no disk can be rebuilt; the pieces are "
+                "a %s\n",
+                which.c_str(), unusable.front().c_str(), report.verdict.c_str());
+    return ExitStatus::kFailure;
+  }
   std::printf("verdict: %s\n", report.verdict.c_str());
   return report.good ? ExitStatus::kDone : ExitStatus::kFailure;
 }

@@ -380,7 +380,8 @@ std::optional<std::string> LayoutDisagreement(const RecoveryCode& code,
 // most votes win (the lowest identity on a tie), so that no disk is believed
 // alone and the order of the places changes nothing. The code is that of the
 // first recovery piece of the winning set whose header decodes.
-std::optional<RecoveryCode> AgreedCode(const Copies& copies, PieceSources& sources) {
+std::optional<RecoveryCode> AgreedCode(const Copies& copies, PieceSources& sources,
+                                       std::vector<std::string>& unusable) {
   std::map<Digest, std::set<std::string>> votes;
   struct Candidate {
     std::uint32_t index;
@@ -414,6 +415,7 @@ std::optional<RecoveryCode> AgreedCode(const Copies& copies, PieceSources& sourc
           candidates.push_back({*index, copy.shown, std::move(code)});
         } catch (const Error& error) {
           sources.AddNote(copy.shown + ": " + error.what());
+          unusable.push_back(copy.shown + ": " + error.what());
         }
       }
     }
@@ -433,6 +435,7 @@ std::optional<RecoveryCode> AgreedCode(const Copies& copies, PieceSources& sourc
                       ", which " + Plural(winner->second.size(), "disk") + " agree on");
     } else if (const auto why = LayoutDisagreement(candidate.code, headers)) {
       sources.AddNote(candidate.shown + ": " + *why + ": not used");
+      unusable.push_back(candidate.shown + ": " + *why);
     } else if (!agreed) {
       agreed = std::move(candidate.code);
     }
@@ -570,7 +573,8 @@ bool HasRecoveryPieces(const PieceSources& sources) {
                      [](const auto& entry) { return RecoveryNumber(entry.first).has_value(); });
 }
 
-std::optional<RecoveryCheck> CheckRecovery(PieceSources& sources, const ReadSums* read) {
+std::optional<RecoveryCheck> CheckRecovery(PieceSources& sources, const ReadSums* read,
+                                           std::vector<std::string>* unusable) {
   if (!HasRecoveryPieces(sources)) return std::nullopt;
   Copies copies;
   RescueMaps maps;
@@ -582,8 +586,12 @@ std::optional<RecoveryCheck> CheckRecovery(PieceSources& sources, const ReadSums
       copies[PieceName(number)].push_back(MakeCopy(file, maps, sources));
     }
   }
-  std::optional<RecoveryCode> code = AgreedCode(copies, sources);
-  if (!code) return std::nullopt;
+  std::vector<std::string> reasons;
+  std::optional<RecoveryCode> code = AgreedCode(copies, sources, reasons);
+  if (!code) {
+    if (unusable != nullptr) *unusable = std::move(reasons);
+    return std::nullopt;
+  }
   RecoveryCheck check = AssessCopies(std::move(*code), std::move(copies), read);
   if (check.code.form.repair_program_size && !check.repair_program) {
     sources.AddNote(std::string(kRepairProgramName) +

@@ -103,7 +103,11 @@ bool HasRecoveryPieces(const PieceSources& sources);
 // Reads every copy of every file of the set's disks, when recovery pieces
 // are among `sources`; where a piece is found whole and damaged, only the
 // whole copy is kept (with a note). Nothing when there are no recovery pieces.
-std::optional<RecoveryCheck> CheckRecovery(PieceSources& sources, const ReadSums* read = nullptr);
+// Where recovery pieces were found and none can be used, `unusable` gets
+// why for each that claims to be the set's (a damaged or forged header), not
+// for another set's.
+std::optional<RecoveryCheck> CheckRecovery(PieceSources& sources, const ReadSums* read = nullptr,
+                                           std::vector<std::string>* unusable = nullptr);
 
 // The files of disk `disk` by name: its files in the code, and REPAIR.EXE
 // on a recovery disk that carries it.
