@@ -145,27 +145,27 @@ TEST(RecoveryCode, DamagedHeaderOrTableIsRefused) {
 namespace pieceset::recovery {
 namespace {
 
-// Checksums and a digest taken on the pipe's threads, chunks of odd sizes
-// and marks between them, are those taken in one pass.
-TEST(RecoveryCode, SumsTakenOnThreadsAreThoseOfOnePass) {
+// Digests taken on the pipe's threads, over chunks of odd sizes with marks
+// between them, are those of one pass.
+TEST(RecoveryCode, DigestsTakenOnThreadsAreThoseOfOnePass) {
   std::mt19937 random(25);
   const std::vector<std::uint8_t> bytes = SeededData(3 * kRecoveryBlockSize + 5000, random);
-  std::vector<std::vector<Sum>> piped;
-  Sha256 digest;
-  StreamSums sums;
+  std::vector<Digest> rounds;
+  Sha256 round, whole;
   {
     ChunkPipe pipe(3000);
-    pipe.AddWorker([&](const std::uint8_t* data, std::size_t size, int) {
+    pipe.AddWorker([&](const std::uint8_t* data, std::size_t size, int tag) {
+      EXPECT_EQ(tag, size == 0 ? 1 : 0);
       if (size == 0) {
-        piped.push_back(sums.Finish());
+        rounds.push_back(round.Finish());
       } else {
-        sums.Add(data, size);
+        round.Update(data, size);
       }
     });
     pipe.AddWorker([&](const std::uint8_t* data, std::size_t size, int) {
-      if (size != 0) digest.Update(data, size);
+      if (size != 0) whole.Update(data, size);
     });
-    for (int round = 0; round < 50; ++round) {
+    for (int r = 0; r < 50; ++r) {
       for (std::size_t at = 0; at < bytes.size();) {
         const std::size_t size = std::min<std::size_t>(1 + random() % 3000, bytes.size() - at);
         std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(at), size, pipe.Chunk());
@@ -173,20 +173,15 @@ TEST(RecoveryCode, SumsTakenOnThreadsAreThoseOfOnePass) {
         at += size;
       }
       pipe.Chunk();
-      pipe.Give(0, 0);
+      pipe.Give(0, 1);
     }
     pipe.Drain();
   }
-  std::vector<Sum> expected;
-  Sha256 sha;
-  std::vector<std::uint8_t> padded = bytes;
-  padded.resize(4 * kRecoveryBlockSize, 0);
-  for (std::size_t b = 0; b < 4; ++b) expected.push_back(BlockSum(sha, padded.data() + b * kRecoveryBlockSize));
-  ASSERT_EQ(piped.size(), 50u);
-  for (const std::vector<Sum>& each : piped) EXPECT_EQ(each, expected);
-  Sha256 whole;
-  for (int round = 0; round < 50; ++round) whole.Update(bytes.data(), bytes.size());
-  EXPECT_EQ(digest.Finish(), whole.Finish());
+  ASSERT_EQ(rounds.size(), 50u);
+  for (const Digest& each : rounds) EXPECT_EQ(each, Sha256Of(bytes.data(), bytes.size()));
+  Sha256 expected;
+  for (int r = 0; r < 50; ++r) expected.Update(bytes.data(), bytes.size());
+  EXPECT_EQ(whole.Finish(), expected.Finish());
 }
 
 }  // namespace

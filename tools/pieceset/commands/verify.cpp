@@ -131,12 +131,17 @@ ExitStatus VerifyCommand::Run() const {
     std::printf("verdict: %s\n", disk->verdict.c_str());
     return disk->good ? ExitStatus::kDone : ExitStatus::kFailure;
   }
-  // The walk sums the blocks it reads, so that the recovery check reads only
-  // the rest: each byte is read once.
-  ReadSums read;
-  SetReport report = CheckSet(sources, {}, HasRecoveryPieces(sources) ? &read : nullptr);
+  SetReport report = CheckSet(sources);
+  // A good walk read every piece as cut: the recovery check reads only the
+  // rest, so that each byte is read once.
+  ProvenFiles proven;
+  if (report.good) {
+    for (const PieceLine& line : report.lines) {
+      if (line.status == PieceLine::Status::kOk) proven.insert(line.shown);
+    }
+  }
   std::vector<std::string> unusable;
-  const std::optional<RecoveryCheck> recovery = CheckRecovery(sources, &read, &unusable);
+  const std::optional<RecoveryCheck> recovery = CheckRecovery(sources, &proven, &unusable);
   // A damaged copy beside a whole one is set aside, and the walk goes over
   // the copies kept.
   if (recovery && !recovery->replaced.empty()) report = CheckSet(sources);

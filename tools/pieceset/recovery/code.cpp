@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <set>
 #include <string>
-#include <utility>
 
 #include "base/errors.h"
 #include "base/text.h"
@@ -55,31 +54,6 @@ Sum BlockSum(Sha256& sha, const std::uint8_t* block) {
   Sum sum;
   std::copy_n(digest.begin(), kSumSize, sum.begin());
   return sum;
-}
-
-void StreamSums::Add(const std::uint8_t* data, std::size_t size) {
-  if (!partial_.empty()) {
-    const std::size_t take = std::min(size, kRecoveryBlockSize - partial_.size());
-    partial_.insert(partial_.end(), data, data + take);
-    data += take;
-    size -= take;
-    if (partial_.size() < kRecoveryBlockSize) return;
-    sums_.push_back(BlockSum(sha_, partial_.data()));
-    partial_.clear();
-  }
-  for (; size >= kRecoveryBlockSize; data += kRecoveryBlockSize, size -= kRecoveryBlockSize) {
-    sums_.push_back(BlockSum(sha_, data));
-  }
-  partial_.assign(data, data + size);
-}
-
-std::vector<Sum> StreamSums::Finish() {
-  if (!partial_.empty()) {
-    partial_.resize(kRecoveryBlockSize, 0);
-    sums_.push_back(BlockSum(sha_, partial_.data()));
-    partial_.clear();
-  }
-  return std::exchange(sums_, {});
 }
 
 std::vector<DiskBytes> EncodeStripes(RecoveryCode& code, std::uint32_t first,

@@ -17,19 +17,6 @@ using DiskBytes = std::vector<std::uint8_t>;
 // The checksum of one block, as the table keeps it.
 Sum BlockSum(Sha256& sha, const std::uint8_t* block);
 
-// The checksums of a stream's blocks, as its bytes come; the last block
-// zero-padded, as on a disk.
-class StreamSums {
- public:
-  void Add(const std::uint8_t* data, std::size_t size);
-  std::vector<Sum> Finish();  // and starts afresh
-
- private:
-  Sha256 sha_;
-  std::vector<std::uint8_t> partial_;  // a block begun and not yet full
-  std::vector<Sum> sums_;
-};
-
 // The recovery disks' blocks of stripes `first` ... from `pieces`, those
 // stripes of every piece disk (each as long as the window), and the
 // checksums of those blocks of every disk into `code.sums`, which holds

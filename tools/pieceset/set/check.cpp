@@ -9,7 +9,6 @@
 #include "base/progress.h"
 #include "base/text.h"
 #include "format/names.h"
-#include "recovery/code.h"
 
 namespace pieceset {
 
@@ -26,8 +25,8 @@ class SetWalk {
     bool joined = true;
   };
 
-  SetWalk(const PieceSources& sources, const PayloadSink& sink, ReadSums* sums, Digests digests)
-      : sources_(sources), sink_(sink), sums_(sums), digests_(digests) {}
+  SetWalk(const PieceSources& sources, const PayloadSink& sink, Digests digests)
+      : sources_(sources), sink_(sink), digests_(digests) {}
 
   SetReport Run();
   // The pieces of one disk of the set, with a verdict for that disk.
@@ -77,22 +76,12 @@ class SetWalk {
                                            std::optional<PieceDigest>* digest);
 
   const PieceSources& sources_;
-  // What the pipe's chunks carry to its workers.
-  enum Tag { kPayload, kHeader, kPieceEnd };
-  // The joined digest and the block checksums, each on a worker of the pipe.
+  // The joined digest, on a worker of the pipe.
   void StartJoinedDigest();
-  void StartBlockSums();
-  void EndBlockSums(const PieceFile& piece, bool whole);
-  void FileBlockSums();
 
   const PayloadSink& sink_;
-  ReadSums* sums_;
   const Digests digests_;
-  // The workers' own while the pipe runs.
-  Sha256 joined_;
-  recovery::StreamSums stream_sums_;
-  std::vector<std::vector<Sum>> summed_;  // at each piece's end
-  std::vector<std::string> summed_pieces_;  // the pieces read whole, "" for the rest
+  Sha256 joined_;  // the pipe's worker's while it runs
   bool joined_started_ = false;
   ChunkPipe pipe_;  // every payload is read into its chunks; it stops first
   SetReport report_;
@@ -127,7 +116,7 @@ std::optional<std::uint64_t> SetWalk::CopyPayload(PieceReader& file, std::uint32
       return std::nullopt;
     }
     if (got == 0) break;
-    if (joined_started_ || sums_ != nullptr) pipe_.Give(got, kPayload);
+    if (joined_started_) pipe_.Give(got, 0);
     if (own) piece_sha.Update(buffer, got);
     if (sink_) sink_(buffer, got);
     copied += got;
@@ -232,12 +221,7 @@ bool SetWalk::CheckPiece(std::uint32_t number, const PieceFile& piece) {
   }
 
   std::optional<PieceDigest> digest;
-  if (sums_ != nullptr) {
-    std::copy(header.begin(), header.end(), pipe_.Chunk());
-    pipe_.Give(header.size(), kHeader);
-  }
   const std::optional<std::uint64_t> copied = CopyPayload(*reader, number, piece, &digest);
-  if (sums_ != nullptr) EndBlockSums(piece, copied && kHeaderSize + *copied == size);
   if (!copied) {
     // A payload that breaks off still leaves its header to go by.
     ended_by_mark_ = last;
@@ -322,32 +306,9 @@ void SetWalk::ReportBeyond(std::uint32_t last) {
 void SetWalk::StartJoinedDigest() {
   if (joined_started_) return;
   joined_started_ = true;
-  pipe_.AddWorker([this](const std::uint8_t* data, std::size_t size, int tag) {
-    if (tag == kPayload) joined_.Update(data, size);
+  pipe_.AddWorker([this](const std::uint8_t* data, std::size_t size, int) {
+    joined_.Update(data, size);
   });
-}
-
-void SetWalk::StartBlockSums() {
-  pipe_.AddWorker([this](const std::uint8_t* data, std::size_t size, int tag) {
-    if (tag == kPieceEnd) {
-      summed_.push_back(stream_sums_.Finish());
-    } else {
-      stream_sums_.Add(data, size);
-    }
-  });
-}
-
-void SetWalk::EndBlockSums(const PieceFile& piece, bool whole) {
-  pipe_.Chunk();
-  pipe_.Give(0, kPieceEnd);
-  summed_pieces_.push_back(whole ? piece.shown : "");
-}
-
-void SetWalk::FileBlockSums() {
-  pipe_.Drain();
-  for (std::size_t i = 0; i < summed_pieces_.size() && i < summed_.size(); ++i) {
-    if (!summed_pieces_[i].empty()) (*sums_)[summed_pieces_[i]] = std::move(summed_[i]);
-  }
 }
 
 void SetWalk::CheckJoined() {
@@ -383,13 +344,11 @@ void SetWalk::SayVerdict(std::uint32_t pieces) {
 }
 
 SetReport SetWalk::Run() {
-  if (sums_ != nullptr) StartBlockSums();
   StartProgress();
   ReportUnreadableDisks();
   const std::uint32_t last = WalkNumbers();
   report_.pieces = last;
   ReportBeyond(last);
-  if (sums_ != nullptr) FileBlockSums();
   CheckJoined();
   SayVerdict(last);
   return report_;
@@ -477,22 +436,22 @@ std::optional<SetReport> CheckLoneDisk(const PieceSources& sources) {
     whole = sources.pieces().count(n) > 0;
   }
   if (whole) return std::nullopt;
-  SetWalk walk(sources, {}, nullptr, {true, false});
+  SetWalk walk(sources, {}, {true, false});
   return walk.RunLoneDisk();
 }
 
-SetReport CheckSet(const PieceSources& sources, const PayloadSink& sink, ReadSums* sums) {
+SetReport CheckSet(const PieceSources& sources, const PayloadSink& sink) {
   // Where the joined installer's digest matches, so does every piece's: theirs
   // only name the damaged piece. They are computed at once where the bytes go
   // out (a sink sees them once), and otherwise in a second walk of a damaged
   // set.
-  SetWalk walk(sources, sink, sums, {static_cast<bool>(sink), true});
+  SetWalk walk(sources, sink, {static_cast<bool>(sink), true});
   SetReport report = walk.Run();
   if (report.good || sink || !report.first || !report.first->info ||
       report.first->info->piece_digests.empty()) {
     return report;
   }
-  SetWalk again(sources, sink, nullptr, {true, true});
+  SetWalk again(sources, sink, {true, true});
   return again.Run();
 }
 

@@ -3,13 +3,11 @@
 
 #include <cstdint>
 #include <functional>
-#include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "format/piece_header.h"
-#include "format/recovery_header.h"
 #include "set/sources.h"
 
 namespace pieceset {
@@ -31,19 +29,13 @@ struct SetReport {
   std::uint64_t joined_size = 0;
 };
 
-// The checksums of the recovery code's blocks of each piece file the walk
-// read whole from its start, by the file as shown: what the recovery check
-// need not read again.
-using ReadSums = std::map<std::string, std::vector<Sum>>;
-
 // Receives each payload in order, as the launcher would copy it.
 using PayloadSink = std::function<void(const std::uint8_t*, std::size_t)>;
 
 // Walks the set from FILE.1 to the first piece with the last-piece mark,
 // checking every header against FILE.1's, the numbering, and for sets made by
 // pieceset also each payload's size and digest and the joined installer.
-SetReport CheckSet(const PieceSources& sources, const PayloadSink& sink = {},
-                   ReadSums* sums = nullptr);
+SetReport CheckSet(const PieceSources& sources, const PayloadSink& sink = {});
 
 // Whether `sources` are the files of one image or device, given alone.
 bool OnOneDisk(const PieceSources& sources);

@@ -190,20 +190,18 @@ std::vector<std::uint8_t> Prefix(const Copy& copy, std::uint64_t length) {
   return bytes;
 }
 
-// The checksums of `copy`'s blocks where the set's walk read it whole
-// already, and it lies on its disk from its start; none otherwise.
-const std::vector<Sum>* SummedAlready(const ReadSums* read, const Copy& copy, const Extent& e) {
-  if (read == nullptr || e.file_offset != 0 || copy.size() != e.length) return nullptr;
-  const auto found = read->find(copy.shown);
-  if (found == read->end() || found->second.size() != BlocksFor(e.length)) return nullptr;
-  return &found->second;
+// Whether `copy` is known to hold its bytes as cut, lying on its disk from
+// its start: its blocks need not be read.
+bool KnownWhole(const ProvenFiles* proven, const Copy& copy, const Extent& e) {
+  return proven != nullptr && proven->count(copy.shown) > 0 && e.file_offset == 0 &&
+         copy.size() == e.length && copy.known_bad.empty();
 }
 
 // Finds for each block of disk `d` the first copy that holds it whole (its
 // checksum matches and no known damage touches it), reading each copy once,
 // a block at a time.
 void AssessDisk(RecoveryCheck& check, std::uint32_t d, std::vector<std::uint32_t>& bad_blocks,
-                const ReadSums* read, Progress& progress) {
+                const ProvenFiles* proven, Progress& progress) {
   const RecoveryCode& code = check.code;
   const Copies& copies = *check.copies;
   DiskState& state = check.states[d];
@@ -239,7 +237,7 @@ void AssessDisk(RecoveryCheck& check, std::uint32_t d, std::vector<std::uint32_t
     // Two whole copies are compared by their digests.
     const bool compare = found->second.size() > 1;
     for (const Copy& copy : found->second) {
-      const std::vector<Sum>* summed = compare ? nullptr : SummedAlready(read, copy, e);
+      const bool known = !compare && KnownWhole(proven, copy, e);
       const bool header_ok = header.empty() || Prefix(copy, header.size()) == header;
       if (!header_ok) {
         const std::string flaw = f.name + "'s header or checksum table is not the set's";
@@ -254,23 +252,18 @@ void AssessDisk(RecoveryCheck& check, std::uint32_t d, std::vector<std::uint32_t
         const std::uint64_t from = e.file_offset + std::uint64_t{i} * kRecoveryBlockSize;
         const std::uint64_t want =
             std::min<std::uint64_t>(kRecoveryBlockSize, e.length - i * kRecoveryBlockSize);
-        bool readable = true;
-        Sum sum;
-        if (summed != nullptr) {
-          sum = (*summed)[i];
-        } else {
-          std::fill(block.begin(), block.end(), 0);
-          readable = from + want <= copy.size() && copy.Read(from, block.data(), want).empty();
-          sum = recovery::BlockSum(sha, block.data());
-          if (compare) all.Update(block.data(), want);
-        }
-        for (const ByteRange& r : copy.known_bad) {
-          if (r.Overlaps(from, from + want)) readable = false;
-        }
         progress.Advance(want);
-        if (!readable || sum != code.SumOf(d, first + i)) {
-          copy_whole = false;
-          continue;
+        if (!known) {
+          std::fill(block.begin(), block.end(), 0);
+          bool readable = from + want <= copy.size() && copy.Read(from, block.data(), want).empty();
+          for (const ByteRange& r : copy.known_bad) {
+            if (r.Overlaps(from, from + want)) readable = false;
+          }
+          if (compare) all.Update(block.data(), want);
+          if (!readable || recovery::BlockSum(sha, block.data()) != code.SumOf(d, first + i)) {
+            copy_whole = false;
+            continue;
+          }
         }
         if (!good[first + i]) {
           sources[first + i] = {&copy, from, want};
@@ -521,7 +514,7 @@ std::vector<std::vector<fs::path>> WriteRecoveryPieces(
   return written;
 }
 
-RecoveryCheck AssessCopies(RecoveryCode code, Copies copies, const ReadSums* read) {
+RecoveryCheck AssessCopies(RecoveryCode code, Copies copies, const ProvenFiles* proven) {
   RecoveryCheck check;
   check.code = std::move(code);
   check.copies = std::make_shared<const Copies>(std::move(copies));
@@ -534,7 +527,7 @@ RecoveryCheck AssessCopies(RecoveryCode code, Copies copies, const ReadSums* rea
   Progress progress("checking the disks", total);
   std::vector<std::vector<std::uint32_t>> bad_blocks(check.code.disks());
   for (std::uint32_t d = 0; d < check.code.disks(); ++d) {
-    AssessDisk(check, d, bad_blocks[d], read, progress);
+    AssessDisk(check, d, bad_blocks[d], proven, progress);
     if (HasRepairProgram(check.code, d)) AssessRepairProgram(check, *check.copies, d);
   }
   check.damage = recovery::AssessStripes(check.code, std::move(bad_blocks));
@@ -573,7 +566,7 @@ bool HasRecoveryPieces(const PieceSources& sources) {
                      [](const auto& entry) { return RecoveryNumber(entry.first).has_value(); });
 }
 
-std::optional<RecoveryCheck> CheckRecovery(PieceSources& sources, const ReadSums* read,
+std::optional<RecoveryCheck> CheckRecovery(PieceSources& sources, const ProvenFiles* proven,
                                            std::vector<std::string>* unusable) {
   if (!HasRecoveryPieces(sources)) return std::nullopt;
   Copies copies;
@@ -592,7 +585,7 @@ std::optional<RecoveryCheck> CheckRecovery(PieceSources& sources, const ReadSums
     if (unusable != nullptr) *unusable = std::move(reasons);
     return std::nullopt;
   }
-  RecoveryCheck check = AssessCopies(std::move(*code), std::move(copies), read);
+  RecoveryCheck check = AssessCopies(std::move(*code), std::move(copies), proven);
   if (check.code.form.repair_program_size && !check.repair_program) {
     sources.AddNote(std::string(kRepairProgramName) +
                     ": no copy found is the one cut, so repair cannot put it back");

@@ -8,13 +8,13 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "format/recovery_header.h"
 #include "recovery/code.h"
-#include "set/check.h"
 #include "set/sources.h"
 
 namespace pieceset {
@@ -88,10 +88,15 @@ struct RecoveryCheck {
 };
 
 
+// Files known to hold their bytes as cut, by where they were found
+// ("d2.img::FILE.2"): a set walk read them whole, and the joined
+// installer's digest matched.
+using ProvenFiles = std::set<std::string>;
+
 // Finds for every block of every disk a copy that holds it whole, by the
-// checksums (and the known-bad ranges), and marks what is damaged; a file
-// in `read` is taken as summed there, not read again.
-RecoveryCheck AssessCopies(RecoveryCode code, Copies copies, const ReadSums* read = nullptr);
+// checksums (and the known-bad ranges), and marks what is damaged; the
+// blocks of a file in `proven` are not read.
+RecoveryCheck AssessCopies(RecoveryCode code, Copies copies, const ProvenFiles* proven = nullptr);
 
 // Blocks `first` ... `first + count - 1` of every disk, laid end to end from
 // their sources, bad blocks zero: a window to rebuild.
@@ -106,7 +111,7 @@ bool HasRecoveryPieces(const PieceSources& sources);
 // Where recovery pieces were found and none can be used, `unusable` gets
 // why for each that claims to be the set's (a damaged or forged header), not
 // for another set's.
-std::optional<RecoveryCheck> CheckRecovery(PieceSources& sources, const ReadSums* read = nullptr,
+std::optional<RecoveryCheck> CheckRecovery(PieceSources& sources, const ProvenFiles* proven = nullptr,
                                            std::vector<std::string>* unusable = nullptr);
 
 // The files of disk `disk` by name: its files in the code, and REPAIR.EXE
