@@ -2,6 +2,9 @@
 // joins it.
 #include <CLI/CLI.hpp>
 
+#include <optional>
+#include <string>
+
 #include "base/errors.h"
 #include "base/file.h"
 #include "base/pending_output.h"
@@ -24,7 +27,8 @@ struct JoinCommand : SetToOutput {
 ExitStatus JoinCommand::Run() const {
   const fs::path target = OutputFilePath(out, "join");
   PieceSources sources = Gather(target);
-  CheckRecovery(sources);  // a damaged copy beside a whole one is set aside
+  // A damaged copy beside a whole one is set aside.
+  const std::optional<RecoveryCheck> recovery = CheckRecovery(sources);
   for (const auto& [number, files] : sources.pieces()) {
     for (const PieceFile& piece : files) RefuseToReplaceInput(target, piece.path);
   }
@@ -33,7 +37,16 @@ ExitStatus JoinCommand::Run() const {
   const SetReport report = CheckSet(sources, [&file](const std::uint8_t* data, std::size_t size) {
     file.Write(data, size);
   });
-  if (!report.good) throw Error("cannot join: " + report.verdict);
+  if (!report.good) {
+    // The walk judges by FILE.1, as the launcher does; the recovery check
+    // knows which disks are the odd ones.
+    std::string hint;
+    if (recovery && recovery->damaged && !Unrepairable(*recovery)) {
+      hint = "; pieceset repair rebuilds " + DiskList(recovery->code, DisksToRewrite(*recovery)) +
+             " first";
+    }
+    throw Error("cannot join: " + report.verdict + hint);
+  }
   file.Finish();
   output.Commit();
   return ExitStatus::kDone;
