@@ -5,8 +5,8 @@
 #include <cstdio>
 
 #include "base/text.h"
-#include "format/piece_header.h"
 #include "commands/commands.h"
+#include "format/piece_header.h"
 #include "set/check.h"
 #include "set/recovery_pieces.h"
 
@@ -31,21 +31,24 @@ void PrintLines(const SetReport& report) {
   }
 }
 
-// "MISSING", or "DAMAGED" and what is, of disk `d`, which needs rewriting.
+// What is damaged of disk `d`, which has some file left: its missing files,
+// its flaws and its bad blocks, each after ", ".
 std::string DiskDamage(const RecoveryCheck& check, std::uint32_t d) {
-  const RecoveryCode& code = check.code;
   const DiskState& s = check.states[d];
-  if (s.missing.size() == DiskFiles(code, d).size()) return "MISSING";
-  std::string text = "DAMAGED";
+  std::string text;
   for (const std::string& name : s.missing) text += ", " + name + " missing";
   for (const std::string& flaw : s.flaws) text += ", " + flaw;
   const std::vector<std::uint32_t>& bad = check.damage.bad_blocks[d];
   if (!bad.empty()) {
     text += (bad.size() == 1 ? ", block " : ", blocks ") + NumberList(bad) + " of " +
-            std::to_string(code.blocks) + " (" + std::to_string(kRecoveryBlockSize) +
+            std::to_string(check.code.blocks) + " (" + std::to_string(kRecoveryBlockSize) +
             " bytes each)";
   }
   return text;
+}
+
+bool IsMissing(const RecoveryCheck& check, std::uint32_t d) {
+  return check.states[d].missing.size() == DiskFiles(check.code, d).size();
 }
 
 // verify's lines for the disks and its verdict.
@@ -54,9 +57,9 @@ ExitStatus ReportRecovery(const RecoveryCheck& check, const SetReport& report) {
   const recovery::Damage& a = check.damage;
   std::printf("set: %s\n", report.verdict.c_str());
   for (std::uint32_t d = 0; d < check.states.size(); ++d) {
-    if (check.states[d].rewrite) {
-      std::printf("%s: %s\n", DiskText(code, d).c_str(), DiskDamage(check, d).c_str());
-    }
+    if (!check.states[d].rewrite) continue;
+    const std::string state = IsMissing(check, d) ? "MISSING" : "DAMAGED" + DiskDamage(check, d);
+    std::printf("%s: %s\n", DiskText(code, d).c_str(), state.c_str());
   }
   const std::string pieces = Plural(code.recovery, "recovery piece");
   if (const auto why = Unrepairable(check)) {
@@ -93,16 +96,17 @@ std::optional<ExitStatus> VerifyLoneRecoveryDisk(PieceSources& sources) {
   const RecoveryCode& code = check->code;
   bool good = true;
   for (std::uint32_t d = code.pieces(); d < code.disks(); ++d) {
+    if (IsMissing(*check, d)) continue;  // not this disk
     const DiskState& state = check->states[d];
-    if (state.missing.size() == DiskFiles(code, d).size()) continue;  // not this disk
     const std::string disk = "recovery disk " + std::to_string(d - code.pieces() + 1) + " of " +
                              std::to_string(code.recovery) + " of set " +
                              ShortId(code.form.set_id);
     good = good && !state.rewrite;
-    std::string damage = DiskDamage(*check, d);
-    if (damage.rfind("DAMAGED, ", 0) == 0) damage.erase(0, 9);
-    std::printf("verdict: %s: %s\n", disk.c_str(),
-                state.rewrite ? ("damaged: " + damage).c_str() : "good");
+    const std::string damage = DiskDamage(*check, d);
+    const std::string said = !state.rewrite   ? "good"
+                             : damage.empty() ? "damaged"
+                                              : "damaged: " + damage.substr(2);
+    std::printf("verdict: %s: %s\n", disk.c_str(), said.c_str());
   }
   return good ? ExitStatus::kDone : ExitStatus::kFailure;
 }

@@ -249,16 +249,13 @@ TSK_FS_INFO* OpenReadable(TSK_IMG_INFO* image, std::uint64_t offset) {
 FileSystemHandle OpenVolume(TSK_IMG_INFO* image, Disk& disk) {
   const TSK_FS_TYPE_ENUM types = static_cast<TSK_FS_TYPE_ENUM>(
       TSK_FS_TYPE_FAT12 | TSK_FS_TYPE_FAT16 | TSK_FS_TYPE_ISO9660);
-  if (TSK_FS_INFO* whole = OpenReadable(image, 0)) {
+  TSK_FS_INFO* whole = OpenReadable(image, 0);
+  // The general detection only to name what else it is.
+  if (whole == nullptr) whole = tsk_fs_open_img(image, 0, TSK_FS_TYPE_DETECT);
+  if (whole != nullptr) {
     FileSystemHandle handle(whole);
     if ((whole->ftype & types) != 0) return handle;
     throw Error(std::string("a ") + tsk_fs_type_toname(whole->ftype) +
-                " file system, neither FAT12, FAT16 nor ISO 9660");
-  }
-  // Only to name what it is instead.
-  if (TSK_FS_INFO* other = tsk_fs_open_img(image, 0, TSK_FS_TYPE_DETECT)) {
-    FileSystemHandle handle(other);
-    throw Error(std::string("a ") + tsk_fs_type_toname(other->ftype) +
                 " file system, neither FAT12, FAT16 nor ISO 9660");
   }
   tsk_error_reset();

@@ -4,8 +4,8 @@
 #include <cstring>
 #include <memory>
 
-#include "base/errors.h"
 #include "base/chunk_pipe.h"
+#include "base/errors.h"
 #include "base/progress.h"
 #include "base/text.h"
 #include "format/names.h"
@@ -69,16 +69,16 @@ class SetWalk {
   bool CheckRecordedLayout(std::uint32_t number, const PieceFile& piece, std::uint64_t size,
                            bool last, bool* go_on);
   // The payload to its end; nothing when a byte of it cannot be read, which
-  // makes the piece bad.
-  // `digest` gets the payload's as a header keeps it, where one is kept.
+  // makes the piece bad. `digest` gets the payload's as a header keeps it,
+  // where one is kept.
   std::optional<std::uint64_t> CopyPayload(PieceReader& file, std::uint32_t number,
                                            const PieceFile& piece,
                                            std::optional<PieceDigest>* digest);
 
-  const PieceSources& sources_;
   // The joined digest, on a worker of the pipe.
   void StartJoinedDigest();
 
+  const PieceSources& sources_;
   const PayloadSink& sink_;
   const Digests digests_;
   Sha256 joined_;  // the pipe's worker's while it runs
@@ -451,7 +451,7 @@ SetReport CheckSet(const PieceSources& sources, const PayloadSink& sink) {
       report.first->info->piece_digests.empty()) {
     return report;
   }
-  SetWalk again(sources, sink, {true, true});
+  SetWalk again(sources, {}, {true, true});
   return again.Run();
 }
 

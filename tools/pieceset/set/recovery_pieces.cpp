@@ -561,14 +561,12 @@ std::vector<recovery::DiskBytes> LayOut(const RecoveryCheck& check, std::uint32_
   return window;
 }
 
-bool HasRecoveryPieces(const PieceSources& sources) {
-  return std::any_of(sources.companions().begin(), sources.companions().end(),
-                     [](const auto& entry) { return RecoveryNumber(entry.first).has_value(); });
-}
-
 std::optional<RecoveryCheck> CheckRecovery(PieceSources& sources, const ProvenFiles* proven,
                                            std::vector<std::string>* unusable) {
-  if (!HasRecoveryPieces(sources)) return std::nullopt;
+  if (std::none_of(sources.companions().begin(), sources.companions().end(),
+                   [](const auto& entry) { return RecoveryNumber(entry.first).has_value(); })) {
+    return std::nullopt;
+  }
   Copies copies;
   RescueMaps maps;
   for (const auto& [name, list] : sources.companions()) {

@@ -103,8 +103,6 @@ RecoveryCheck AssessCopies(RecoveryCode code, Copies copies, const ProvenFiles* 
 std::vector<recovery::DiskBytes> LayOut(const RecoveryCheck& check, std::uint32_t first,
                                         std::uint32_t count);
 
-bool HasRecoveryPieces(const PieceSources& sources);
-
 // Reads every copy of every file of the set's disks, when recovery pieces
 // are among `sources`; where a piece is found whole and damaged, only the
 // whole copy is kept (with a note). Nothing when there are no recovery pieces.
